@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace kirv {
+
+// The entry that starts the program with the user's session.
+class AutoStartEntry {
+ public:
+  virtual ~AutoStartEntry() = default;
+  virtual bool Exists() const = 0;
+  // Starts the given executable (an absolute path, no arguments) with the session.
+  virtual void Write(const std::string& executablePath) = 0;
+  // No error when there is no entry.
+  virtual void Remove() = 0;
+};
+
+}  // namespace kirv

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+namespace kirv {
+
+// How numbers are written for display. The windows fill it from the system locale; nothing in
+// the core reads a locale.
+struct NumberFormat {
+  char decimalSeparator = '.';
+};
+
+// General floating-point format: at most 15 significant digits, no trailing zeros, exponent form
+// ("1,5E20") only where the plain form would need more than 15 digits before the separator or the
+// value is below 0.00001.
+std::string FormatGeneral(double value, const NumberFormat& format);
+
+// floor(x × 100 ÷ divisor) × 0.01: a value in a unit of the given divisor, cut to two decimals.
+double CutTwoDecimals(double x, double divisor);
+
+// The divisors of the unit steps used across the windows: 1, then kilo, mega and giga of 1024.
+inline constexpr double kUnitDivisors[4] = {1.0, 1024.0, 1048576.0, 1073741824.0};
+
+// The highest unit step (1 to maxStep) whose divisor either value strictly exceeds, or 0 when
+// neither exceeds 1024: the caller then keeps the unit it had.
+int UnitStepAbove(double a, double b, int maxStep = 3);
+
+}  // namespace kirv

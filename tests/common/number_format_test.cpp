@@ -1,0 +1,66 @@
+#include "common/number_format.h"
+
+#include <gtest/gtest.h>
+
+namespace kirv {
+namespace {
+
+struct GeneralCase {
+  double value;
+  char separator;
+  const char* text;
+};
+
+class FormatGeneralTest : public ::testing::TestWithParam<GeneralCase> {};
+
+TEST_P(FormatGeneralTest, WritesFifteenSignificantDigitsWithoutTrailingZeros) {
+  const GeneralCase& c = GetParam();
+  EXPECT_EQ(FormatGeneral(c.value, NumberFormat{c.separator}), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatGeneralTest,
+    ::testing::Values(GeneralCase{0.0, ',', "0"}, GeneralCase{146.48, ',', "146,48"},
+                      GeneralCase{1171.87, '.', "1171.87"}, GeneralCase{-3.5, ',', "-3,5"},
+                      GeneralCase{1.0, ',', "1"}, GeneralCase{100.0, ',', "100"},
+                      GeneralCase{0.01, ',', "0,01"}, GeneralCase{0.1 + 0.2, '.', "0.3"},
+                      GeneralCase{123456789012345.0, '.', "123456789012345"},
+                      GeneralCase{1e15, '.', "1E15"}, GeneralCase{1.5e20, ',', "1,5E20"},
+                      GeneralCase{0.00001, '.', "0.00001"}, GeneralCase{0.000001, '.', "1E-6"},
+                      GeneralCase{2147483647.0, '.', "2147483647"}));
+
+TEST(CutTwoDecimals, CutsInsteadOfRounding) {
+  EXPECT_DOUBLE_EQ(CutTwoDecimals(150000.0, 1024.0), 146.48);    // 146.484375
+  EXPECT_DOUBLE_EQ(CutTwoDecimals(1200000.0, 1024.0), 1171.87);  // 1171.875
+  EXPECT_DOUBLE_EQ(CutTwoDecimals(600.0, 1048576.0), 0.0);
+  EXPECT_DOUBLE_EQ(CutTwoDecimals(-1.0, 1024.0), -0.01);  // floor goes down for negatives
+}
+
+TEST(CutTwoDecimals, FormatsTheDesignFigures) {
+  const NumberFormat comma{','};
+  EXPECT_EQ(FormatGeneral(CutTwoDecimals(150000.0, 1024.0), comma), "146,48");
+  EXPECT_EQ(FormatGeneral(CutTwoDecimals(6348800.0, 1048576.0), comma), "6,05");
+}
+
+struct StepCase {
+  double a;
+  double b;
+  int step;
+};
+
+class UnitStepTest : public ::testing::TestWithParam<StepCase> {};
+
+TEST_P(UnitStepTest, PassesOnlyStrictlyAboveEachThreshold) {
+  EXPECT_EQ(UnitStepAbove(GetParam().a, GetParam().b), GetParam().step);
+}
+
+INSTANTIATE_TEST_SUITE_P(Thresholds, UnitStepTest,
+                         ::testing::Values(StepCase{0, 0, 0}, StepCase{1024, 1024, 0},
+                                           StepCase{1025, 0, 1}, StepCase{0, 1025, 1},
+                                           StepCase{1048576, 0, 1}, StepCase{1048577, 0, 2},
+                                           StepCase{1073741824, 5, 2}, StepCase{5, 1073741825, 3}));
+
+TEST(UnitStepAbove, StopsAtTheLargestStepAsked) { EXPECT_EQ(UnitStepAbove(1e12, 0, 2), 2); }
+
+}  // namespace
+}  // namespace kirv
