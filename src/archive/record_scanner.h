@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,9 +12,16 @@ namespace kirv {
 // The file is opened read-only and its size taken once, at construction; it is read in large
 // blocks. A record is the text after its "F" and before its CR LF; the first record, at byte 0 of
 // the file, is seen like any other. The caller stops whenever it likes.
+//
+// Framing of damaged files: a line ends at LF, a CR before it is dropped (lone LF ends are read
+// too). The record of a line is the text after the line's last "F", so a torn record that a later
+// append was glued to gives way to the intact one. Lines without "F", empty lines, texts longer
+// than kMaxRecordLength and the last line when it has no line end (a torn write) are skipped.
+// A missing file, a file that is not a regular file and a read error read as an empty archive.
 class RecordScanner {
  public:
   static constexpr std::size_t kDefaultBlockSize = 64 * 1024;
+  static constexpr std::size_t kMaxRecordLength = 255;  // bytes after the "F", CR LF excluded
 
   explicit RecordScanner(const std::string& path, std::size_t blockSize = kDefaultBlockSize);
   ~RecordScanner();
@@ -28,9 +36,8 @@ class RecordScanner {
   bool Next(std::string_view& record);
 
  private:
-  // Implementation state is the archive module's choice.
   struct State;
-  State* state_;
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace kirv

@@ -1,0 +1,124 @@
+#include "archive/record_scanner.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace kirv {
+
+namespace {
+
+const char* FindLast(const char* begin, const char* end, char c) {
+  return static_cast<const char*>(memrchr(begin, c, static_cast<std::size_t>(end - begin)));
+}
+
+}  // namespace
+
+// buf holds the file bytes [bufStart, bufStart + bufLength). Everything at or after cursor has
+// been handed out or skipped; buf[cursor] is the LF that ends the line being read (or the end of
+// the file for the last line). skipping says the rest of that line, towards its start, is done.
+struct RecordScanner::State {
+  int fd = -1;
+  std::uint64_t size = 0;
+  std::size_t blockSize = kDefaultBlockSize;
+  std::vector<char> buf;
+  std::uint64_t bufStart = 0;
+  std::size_t cursor = 0;
+  bool skipping = true;  // the last line has no LF of its own: torn or empty
+  bool finished = false;
+
+  // Puts the block before bufStart in front of buf[0, carry). False at the start of the file or
+  // on a read error.
+  bool ReadBlockBefore(std::size_t carry) {
+    if (bufStart == 0) return false;
+    const std::size_t length =
+        static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, bufStart));
+    std::memmove(buf.data() + length, buf.data(), carry);
+    const off_t offset = static_cast<off_t>(bufStart - length);
+    std::size_t done = 0;
+    while (done < length) {
+      const ssize_t got = pread(fd, buf.data() + done, length - done, offset + done);
+      if (got < 0 && errno == EINTR) continue;
+      if (got <= 0) return false;
+      done += static_cast<std::size_t>(got);
+    }
+    bufStart -= length;
+    cursor = length + carry;
+    return true;
+  }
+
+  // The record text of the line that ends at lineEnd and whose last "F" is at f.
+  static bool RecordOf(const char* f, const char* lineEnd, std::string_view& record) {
+    if (lineEnd > f + 1 && lineEnd[-1] == '\r') --lineEnd;
+    const auto length = static_cast<std::size_t>(lineEnd - f - 1);
+    if (length > kMaxRecordLength) return false;
+    record = std::string_view(f + 1, length);
+    return true;
+  }
+
+  bool Next(std::string_view& record) {
+    while (!finished) {
+      const char* begin = buf.data();
+      const char* lineEnd = begin + cursor;
+      const char* lf = FindLast(begin, lineEnd, '\n');
+      const char* lineStart = lf ? lf + 1 : begin;
+      const char* f = skipping ? nullptr : FindLast(lineStart, lineEnd, 'F');
+      const bool found = f && RecordOf(f, lineEnd, record);
+      if (lf || bufStart == 0) {
+        // The whole line is in buf: go on with the line before it.
+        if (lf) {
+          cursor = static_cast<std::size_t>(lf - begin);
+        } else {
+          finished = true;
+        }
+        skipping = false;
+      } else if (f) {
+        // The line started in an earlier block; its record is already known.
+        cursor = static_cast<std::size_t>(f - begin);
+        skipping = true;
+      } else {
+        // A line longer than any record can only hold junk before its end.
+        if (cursor > kMaxRecordLength + 1) skipping = true;
+        if (!ReadBlockBefore(skipping ? 0 : cursor)) finished = true;
+      }
+      if (found) return true;
+    }
+    return false;
+  }
+};
+
+RecordScanner::RecordScanner(const std::string& path, std::size_t blockSize)
+    : state_(std::make_unique<State>()) {
+  State& s = *state_;
+  s.blockSize = std::max<std::size_t>(blockSize, 1);
+  s.finished = true;
+  // O_NONBLOCK keeps a named pipe from blocking the open; it is refused below.
+  s.fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (s.fd < 0) return;
+  struct stat st {};
+  if (fstat(s.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(s.fd);
+    s.fd = -1;
+    return;
+  }
+  s.size = static_cast<std::uint64_t>(st.st_size);
+  s.buf.resize(s.blockSize + kMaxRecordLength + 2);
+  s.bufStart = s.size;
+  s.finished = !s.ReadBlockBefore(0);
+}
+
+RecordScanner::~RecordScanner() {
+  if (state_->fd >= 0) close(state_->fd);
+}
+
+bool RecordScanner::IsOpen() const { return state_->fd >= 0; }
+
+std::uint64_t RecordScanner::FileSize() const { return state_->size; }
+
+bool RecordScanner::Next(std::string_view& record) { return state_->Next(record); }
+
+}  // namespace kirv
