@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "common/calendar.h"
+
+namespace kirv {
+
+// One archive line: "F", the timestamp "dd/mm/yyyy hh:nn:ss", "D", the octets received, "U", the
+// octets sent, CR LF. The counts are the growth of the interface's counters over the period.
+struct ArchiveRecord {
+  DateTime time;  // the end of the period, to the second (millisecond stays 0)
+  std::uint64_t received = 0;
+  std::uint64_t sent = 0;
+};
+
+// The whole line, CR LF included. The counts are written in full, however many digits they take.
+std::string FormatRecord(const DateTime& time, std::uint64_t received, std::uint64_t sent);
+
+// A record from the text between its "F" and its CR LF. Positions counted from 1: day 1-2, month
+// 4-5, year 7-10, hour 12-13, minute 15-16, second 18-19; the received count runs from 21 up to
+// the first "U" at or after 21 (to the end when there is none), the sent count is everything after
+// that "U". A field that is not a plain decimal number fitting 64 bits reads as 0; a short text
+// gives the part of each field it holds.
+ArchiveRecord ParseRecord(std::string_view text);
+
+}  // namespace kirv

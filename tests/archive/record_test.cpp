@@ -1,0 +1,167 @@
+#include "archive/record.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kirv {
+namespace {
+
+struct FormatCase {
+  DateTime time;
+  std::uint64_t received;
+  std::uint64_t sent;
+  std::string line;
+};
+
+class RecordFormatTest : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(RecordFormatTest, WritesTheLineByteForByte) {
+  const FormatCase& c = GetParam();
+  EXPECT_EQ(FormatRecord(c.time, c.received, c.sent), c.line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, RecordFormatTest,
+    ::testing::Values(FormatCase{{2026, 12, 7, 3, 10, 0},
+                                 1843200,
+                                 204800,
+                                 "F07/12/2026 03:10:00D1843200U204800\r\n"},
+                      // the first second after midnight keeps its zero time of day
+                      FormatCase{{2026, 1, 1, 0, 0, 1}, 1, 1, "F01/01/2026 00:00:01D1U1\r\n"},
+                      FormatCase{{2026, 1, 1, 0, 0, 0}, 5, 7, "F01/01/2026 00:00:00D5U7\r\n"},
+                      FormatCase{{2026, 6, 30, 23, 59, 59},
+                                 2147483647,
+                                 2147483647,
+                                 "F30/06/2026 23:59:59D2147483647U2147483647\r\n"},
+                      // growth beyond 32 bits is written in full
+                      FormatCase{{2026, 6, 30, 23, 59, 59},
+                                 2147483648,
+                                 10000000000,
+                                 "F30/06/2026 23:59:59D2147483648U10000000000\r\n"},
+                      FormatCase{{2026, 6, 30, 23, 59, 59},
+                                 9223372036854775807ULL,
+                                 1,
+                                 "F30/06/2026 23:59:59D9223372036854775807U1\r\n"}));
+
+TEST(ArchiveRecord, LinesOfTheDesignedRangeAre26To44BytesLong) {
+  EXPECT_EQ(FormatRecord({2026, 1, 1, 0, 0, 0}, 1, 1).size(), 26u);
+  EXPECT_EQ(FormatRecord({2026, 1, 1, 0, 0, 0}, 2147483647, 2147483647).size(), 44u);
+  EXPECT_EQ(FormatRecord({2026, 12, 7, 3, 10, 0}, 1843200, 204800).size(), 37u);
+}
+
+TEST(ArchiveRecord, IgnoresTheMillisecondsOfTheClock) {
+  EXPECT_EQ(FormatRecord({2026, 3, 4, 5, 6, 7, 999}, 1, 2), "F04/03/2026 05:06:07D1U2\r\n");
+}
+
+struct ParseCase {
+  const char* what;
+  std::string text;
+  DateTime time;
+  std::uint64_t received;
+  std::uint64_t sent;
+};
+
+class RecordParseTest : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(RecordParseTest, ReadsTheFieldsAtTheirPositions) {
+  const ParseCase& c = GetParam();
+  const ArchiveRecord r = ParseRecord(c.text);
+  EXPECT_EQ(r.time, c.time) << c.what;
+  EXPECT_EQ(r.received, c.received) << c.what;
+  EXPECT_EQ(r.sent, c.sent) << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, RecordParseTest,
+    ::testing::Values(
+        ParseCase{"the example",
+                  "07/12/2026 03:10:00D1843200U204800",
+                  {2026, 12, 7, 3, 10, 0},
+                  1843200,
+                  204800},
+        ParseCase{
+            "first second after midnight", "01/01/2026 00:00:01D1U1", {2026, 1, 1, 0, 0, 1}, 1, 1},
+        ParseCase{"ten-digit counts",
+                  "30/06/2026 23:59:59D2147483647U2147483647",
+                  {2026, 6, 30, 23, 59, 59},
+                  2147483647,
+                  2147483647},
+        ParseCase{"counts beyond 32 bits",
+                  "30/06/2026 23:59:59D2147483648U10000000000",
+                  {2026, 6, 30, 23, 59, 59},
+                  2147483648,
+                  10000000000},
+        ParseCase{"nineteen-digit counts",
+                  "30/06/2026 23:59:59D9999999999999999999U1234567890123456789",
+                  {2026, 6, 30, 23, 59, 59},
+                  9999999999999999999ULL,
+                  1234567890123456789ULL},
+        ParseCase{"a count past 64 bits",
+                  "30/06/2026 23:59:59D18446744073709551616U18446744073709551615",
+                  {2026, 6, 30, 23, 59, 59},
+                  0,
+                  18446744073709551615ULL},
+        ParseCase{"one-digit received",
+                  "01/02/2026 10:00:00D7U123456",
+                  {2026, 2, 1, 10, 0, 0},
+                  7,
+                  123456},
+        ParseCase{"two-digit received", "01/02/2026 10:00:00D42U9", {2026, 2, 1, 10, 0, 0}, 42, 9},
+        ParseCase{"three-digit received",
+                  "01/02/2026 10:00:00D999U1000000",
+                  {2026, 2, 1, 10, 0, 0},
+                  999,
+                  1000000},
+        ParseCase{"no U: all received, nothing sent",
+                  "01/02/2026 10:00:00D12345",
+                  {2026, 2, 1, 10, 0, 0},
+                  12345,
+                  0},
+        ParseCase{"a U right after the D", "01/02/2026 10:00:00DU5", {2026, 2, 1, 10, 0, 0}, 0, 5},
+        ParseCase{"a second U belongs to the sent count",
+                  "01/02/2026 10:00:00D1U2U3",
+                  {2026, 2, 1, 10, 0, 0},
+                  1,
+                  0},
+        ParseCase{"letters inside the counts",
+                  "01/02/2026 10:00:00D12a4U5x",
+                  {2026, 2, 1, 10, 0, 0},
+                  0,
+                  0},
+        ParseCase{"a sign is not part of a count",
+                  "01/02/2026 10:00:00D-5U+6",
+                  {2026, 2, 1, 10, 0, 0},
+                  0,
+                  0},
+        ParseCase{"letters in the date", "ab/02/2026 1x:00:00D1U2", {2026, 2, 0, 0, 0, 0}, 1, 2},
+        ParseCase{"a line cut in the year", "01/02/20", {20, 2, 1, 0, 0, 0}, 0, 0},
+        ParseCase{"a line cut after the D", "01/02/2026 10:00:00D", {2026, 2, 1, 10, 0, 0}, 0, 0},
+        ParseCase{"an empty text", "", {0, 0, 0, 0, 0, 0}, 0, 0},
+        ParseCase{"binary junk", std::string("\0\xff\x80U\r", 5), {0, 0, 0, 0, 0, 0}, 0, 0}));
+
+TEST(ArchiveRecord, SentCountRunsToTheEndOfTheLine) {
+  EXPECT_EQ(ParseRecord("01/02/2026 10:00:00D1U123456789012").sent, 123456789012u);
+}
+
+TEST(ArchiveRecord, SearchesTheUFromPosition21On) {
+  // A "U" in the timestamp part is not the marker of the sent count.
+  const ArchiveRecord r = ParseRecord("01/02/2026 10:00:0UD15U16");
+  EXPECT_EQ(r.received, 15u);
+  EXPECT_EQ(r.sent, 16u);
+}
+
+TEST(ArchiveRecord, ReadsBackWhatItWrites) {
+  for (std::uint64_t count :
+       {1ULL, 999ULL, 2147483647ULL, 2147483648ULL, 4294967296ULL, 1000000000000000000ULL}) {
+    const DateTime time{2024, 2, 29, 23, 55, 0};
+    const std::string line = FormatRecord(time, count, count + 1);
+    const ArchiveRecord r = ParseRecord(std::string_view(line).substr(1, line.size() - 3));
+    EXPECT_EQ(r.time, time);
+    EXPECT_EQ(r.received, count);
+    EXPECT_EQ(r.sent, count + 1);
+  }
+}
+
+}  // namespace
+}  // namespace kirv
