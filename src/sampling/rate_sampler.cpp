@@ -1,0 +1,145 @@
+#include "sampling/rate_sampler.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kirv {
+
+namespace {
+
+// floor(octets ÷ seconds) in extended precision, which the displayed figures depend on (T is a
+// hair below P ÷ 20 there). Exact while the quotient stays below 2^64, i.e. up to about 9.2e17
+// octets at the 50 ms period; saturates beyond.
+std::uint64_t Scaled(std::uint64_t octets, long double seconds) {
+  constexpr long double kTwoTo64 = 18446744073709551616.0L;
+  const long double quotient = std::floor(static_cast<long double>(octets) / seconds);
+  if (quotient >= kTwoTo64) return std::numeric_limits<std::uint64_t>::max();
+  return static_cast<std::uint64_t>(quotient);
+}
+
+// A counter that fell back (interface restarted, counters reset) grew by nothing this tick.
+std::uint64_t Growth(std::uint64_t previous, std::uint64_t current) {
+  return current >= previous ? current - previous : 0;
+}
+
+std::int32_t Saturated(std::uint64_t value) {
+  constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max());
+  return static_cast<std::int32_t>(std::min(value, kMax));
+}
+
+bool IsChecked(const std::vector<bool>& list, std::size_t position) {
+  return position < list.size() && list[position];
+}
+
+// The spin edit's clamp: equal bounds mean no limits.
+std::int32_t Clamped(std::int32_t value, std::int32_t minimum, std::int32_t maximum) {
+  if (minimum == maximum) return value;
+  return value < minimum ? minimum : (value > maximum ? maximum : value);
+}
+
+// Kilo (1024) of the unit per second, cut to two decimals.
+std::string Figure(double perSecond, const NumberFormat& format) {
+  return FormatGeneral(CutTwoDecimals(perSecond, 1024.0), format);
+}
+
+}  // namespace
+
+std::string SpeedText(std::uint64_t r, std::uint64_t s, SpeedUnit unit,
+                      const NumberFormat& format) {
+  const double m = UnitMultiplier(unit);
+  const std::string name = unit == SpeedUnit::kBits ? "kbps" : "ko/s";
+  return "DL : " + Figure(m * static_cast<double>(r), format) + name +
+         "  UL : " + Figure(m * static_cast<double>(s), format) + name;
+}
+
+TickResult RateSampler::Tick(const TickInput& input) {
+  averageSeries_ =
+      input.average == AverageChoice::kEnvoi ? AverageSeries::kOut1 : AverageSeries::kIn1;
+  // Counters scaled by another period cannot be differenced, whoever forgot to clear Primed.
+  const bool measure = primed_ && input.period == lastPeriod_;
+  const Sums sums = Sample(table_.TakeSnapshot(), input, measure);
+  primed_ = true;
+
+  const std::uint64_t r = sums.in1 + sums.in2;
+  const std::uint64_t s = sums.out1 + sums.out2;
+  const bool sameSelection = input.cbISelectedIndex == lastSelection_;
+  TickResult result;
+  if (sameSelection) {
+    meterText_ = SpeedText(r, s, input.unit, input.numberFormat);
+    result.textSet = true;
+  }
+
+  history_.Shift();
+  const bool recorded = sameSelection && input.period == lastPeriod_;
+  WriteNewest(sums, recorded);
+  if (!recorded) {
+    lastSelection_ = input.cbISelectedIndex;
+    lastPeriod_ = input.period;
+  }
+
+  result.iconIndex = (r >= 100 ? 2 : 0) + (s >= 100 ? 1 : 0);
+  if (input.stopwatchRunning) {
+    result.stopwatchSet = true;
+    result.currentIn = Saturated(r);
+    result.currentOut = Saturated(s);
+  }
+  if (input.automaticScale) result.fullScale = AutomaticScale(input);
+  return result;
+}
+
+RateSampler::Sums RateSampler::Sample(const InterfaceSnapshot& snapshot, const TickInput& input,
+                                      bool measure) {
+  const long double seconds = std::max(input.period, 1) * 50 * 0.001L;
+  const auto count = static_cast<std::size_t>(std::max(input.entryCount, 0));
+  previous_.resize(count);
+
+  Sums sums;
+  auto measureInto = [&](const InterfaceRow& row, Counters& previous, std::uint64_t& sumIn,
+                         std::uint64_t& sumOut) {
+    const Counters current{Scaled(row.inOctets, seconds), Scaled(row.outOctets, seconds)};
+    if (measure) {
+      sumIn += Growth(previous.in, current.in);
+      sumOut += Growth(previous.out, current.out);
+    }
+    previous = current;
+  };
+  // A position past the snapshot's rows is not read: the table shrank since the lists were built.
+  const std::size_t rows = std::min(count, snapshot.rows.size());
+  for (std::size_t i = 0; i < rows; ++i) {
+    if (IsChecked(input.lb1Checked, i)) {
+      measureInto(snapshot.rows[i], previous_[i], sums.in1, sums.out1);
+    }
+    if (IsChecked(input.lb2Checked, i)) {
+      measureInto(snapshot.rows[i], previous_[i], sums.in2, sums.out2);
+    }
+  }
+  return sums;
+}
+
+// Record 0 after the shift. The first tick after a change of period or selection zeroes graph 1
+// and leaves graph 2 as the previous newest record had it.
+void RateSampler::WriteNewest(const Sums& sums, bool recorded) {
+  SpeedRecord& newest = history_.Newest();
+  if (!recorded) {
+    newest.In1 = 0;
+    newest.Out1 = 0;
+    return;
+  }
+  newest = {Saturated(sums.in1), Saturated(sums.out1), Saturated(sums.in2), Saturated(sums.out2)};
+}
+
+// The highest speed over the records the graph area shows, at least 1, clamped as spdspin would.
+std::int32_t RateSampler::AutomaticScale(const TickInput& input) {
+  const int width = std::min(input.graphWidth, SpeedHistory::kSize);
+  std::int32_t highest = 1;
+  for (int age = 0; age < width; ++age) {
+    const SpeedRecord& record = history_[age];
+    highest = std::max({highest, record.In1, record.Out1, record.In2, record.Out2});
+  }
+  const std::int32_t value = Clamped(highest, input.scaleMinimum, input.scaleMaximum);
+  pixelsPerOctet_ = static_cast<float>(static_cast<double>(input.graphHeight) / value);
+  return value;
+}
+
+}  // namespace kirv
