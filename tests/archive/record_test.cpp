@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  1,
                                  "F30/06/2026 23:59:59D9223372036854775807U1\r\n"}));
 
-TEST(ArchiveRecord, LinesOfTheDesignedRangeAre26To44BytesLong) {
+TEST(ArchiveRecord, LinesOfThe32BitRangeAre26To44BytesLong) {
   EXPECT_EQ(FormatRecord({2026, 1, 1, 0, 0, 0}, 1, 1).size(), 26u);
   EXPECT_EQ(FormatRecord({2026, 1, 1, 0, 0, 0}, 2147483647, 2147483647).size(), 44u);
   EXPECT_EQ(FormatRecord({2026, 12, 7, 3, 10, 0}, 1843200, 204800).size(), 37u);
