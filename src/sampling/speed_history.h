@@ -12,6 +12,8 @@ struct SpeedRecord {
   std::int32_t Out1 = 0;
   std::int32_t In2 = 0;
   std::int32_t Out2 = 0;
+
+  bool operator==(const SpeedRecord&) const = default;
 };
 
 // The last kSize sampling ticks, record 0 the newest. A ring: shifting moves an index, not the
