@@ -54,8 +54,6 @@ std::string SpeedText(std::uint64_t r, std::uint64_t s, SpeedUnit unit,
 }
 
 TickResult RateSampler::Tick(const TickInput& input) {
-  averageSeries_ =
-      input.average == AverageChoice::kEnvoi ? AverageSeries::kOut1 : AverageSeries::kIn1;
   // Counters scaled by another period cannot be differenced, whoever forgot to clear Primed.
   const bool measure = primed_ && input.period == lastPeriod_;
   const Sums sums = Sample(table_.TakeSnapshot(), input, measure);

@@ -7,7 +7,6 @@
 
 #include "common/interface_table.h"
 #include "common/number_format.h"
-#include "sampling/average_series.h"
 #include "sampling/speed_history.h"
 #include "sampling/speed_unit.h"
 
@@ -23,7 +22,6 @@ struct TickInput {
   bool automaticScale = false;  // cb on "Automatique"
   int graphWidth = 0;           // graph area im2, pixels
   int graphHeight = 0;
-  AverageChoice average = AverageChoice::kAucun;
   int cbISelectedIndex = -1;         // nothing ever selects an entry of cbI
   bool stopwatchRunning = false;     // the stopwatch's Timer2 is enabled
   std::int32_t scaleMinimum = 1025;  // spdspin's bounds; equal bounds mean no limits
@@ -61,7 +59,6 @@ class RateSampler {
 
   const std::string& MeterText() const { return meterText_; }
   const SpeedHistory& History() const { return history_; }
-  AverageSeries Average() const { return averageSeries_; }
   float PixelsPerOctet() const { return pixelsPerOctet_; }
   // The overlay recomputes it from the full scale whenever it is redrawn.
   void SetPixelsPerOctet(float value) { pixelsPerOctet_ = value; }
@@ -85,7 +82,6 @@ class RateSampler {
   std::vector<Counters> previous_;  // PrevIn, PrevOut by list position
   SpeedHistory history_;
   std::string meterText_ = "0ko/s  UL : 0ko/s";
-  AverageSeries averageSeries_ = AverageSeries::kIn1;
   float pixelsPerOctet_ = 0.0f;
   bool primed_ = false;
   int lastPeriod_ = 20;

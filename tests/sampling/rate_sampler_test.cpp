@@ -398,7 +398,7 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, TrayPicture,
                                            IconCase{99, 100, 1}, IconCase{100, 0, 2},
                                            IconCase{100, 100, 3}, IconCase{5000, 99, 2}));
 
-// --- Stopwatch hand-off and average series ---
+// --- Stopwatch hand-off ---
 
 TEST(RateSampler, HandsTheSpeedsToTheStopwatchOnlyWhileItRuns) {
   Rig rig;
@@ -412,19 +412,6 @@ TEST(RateSampler, HandsTheSpeedsToTheStopwatchOnlyWhileItRuns) {
   EXPECT_TRUE(result.stopwatchSet);
   EXPECT_EQ(result.currentIn, 700);
   EXPECT_EQ(result.currentOut, 300);
-}
-
-TEST(RateSampler, AverageSeriesIsOut1OnlyWhenEnvoiIsChecked) {
-  Rig rig;
-  const std::pair<AverageChoice, AverageSeries> cases[] = {
-      {AverageChoice::kEnvoi, AverageSeries::kOut1},
-      {AverageChoice::kReception, AverageSeries::kIn1},
-      {AverageChoice::kAucun, AverageSeries::kIn1}};
-  for (const auto& [choice, series] : cases) {
-    rig.input.average = choice;
-    rig.Tick();
-    EXPECT_EQ(rig.sampler.Average(), series);
-  }
 }
 
 // --- Automatic scale ---
