@@ -1,0 +1,151 @@
+#include "totals/totals_computation.h"
+
+#include <string_view>
+#include <vector>
+
+#include "archive/record.h"
+#include "archive/record_scanner.h"
+#include "common/carried_unit.h"
+
+namespace kirv {
+
+namespace {
+
+constexpr UnitTexts kGridTexts = {" Ko", " Mo", " Go"};
+constexpr UnitTexts kLabelTexts = {"Ko", "Mo", "Go"};
+constexpr std::size_t kReceivedStart = 20;  // 0-based offset of position 21
+
+// Octets received and sent. Double precision keeps every octet of a large archive (single
+// precision drops 300-octet records once a total passes 2^33).
+struct Volume {
+  double received = 0.0;
+  double sent = 0.0;
+
+  Volume& operator+=(const Volume& v) {
+    received += v.received;
+    sent += v.sent;
+    return *this;
+  }
+};
+
+bool SameDay(const DateTime& a, const DateTime& b) {
+  return a.day == b.day && a.month == b.month && a.year == b.year;
+}
+
+bool SameMonth(const DateTime& a, const DateTime& b) {
+  return a.month == b.month && a.year == b.year;
+}
+
+// Plain decimals without leading zeros: 7/3/2004 and 3/2004.
+std::string DayText(const DateTime& t) {
+  return std::to_string(t.day) + "/" + std::to_string(t.month) + "/" + std::to_string(t.year);
+}
+
+std::string MonthText(const DateTime& t) {
+  return std::to_string(t.month) + "/" + std::to_string(t.year);
+}
+
+bool ParseUsable(std::string_view text, ArchiveRecord& record) {
+  if (text.find('U', kReceivedStart) == std::string_view::npos) return false;
+  record = ParseRecord(text);
+  return IsValidDate(record.time.year, record.time.month, record.time.day);
+}
+
+// One computation's accumulators and rows. Groups are shown in this order, each choosing the
+// unit on its own received and sent values and keeping the one before it when both are at most
+// 1024: the rows closed during the scan, today, forecast, since, the last daily and monthly rows.
+class Pass {
+ public:
+  Pass(const DateTime& today, const NumberFormat& format)
+      : today_(today), unit_(" octets", format) {}
+
+  void Take(const ArchiveRecord& r) {
+    const DateTime date{r.time.year, r.time.month, r.time.day};
+    const Volume counts{static_cast<double>(r.received), static_cast<double>(r.sent)};
+    archive_ += counts;
+    if (SameDay(date, today_)) todayVolume_ += counts;
+    if (SameMonth(date, today_)) thisMonth_ += counts;
+    if (!dayKey_) dayKey_ = monthKey_ = date;
+    if (!SameDay(date, *dayKey_)) {
+      report_.dailyRows.push_back(DailyRow());
+      dayVolume_ = {};
+      dayKey_ = date;
+    }
+    if (!SameMonth(date, *monthKey_)) {
+      report_.monthlyRows.push_back(MonthlyRow());
+      monthVolume_ = {};
+      monthKey_ = date;
+    }
+    dayVolume_ += counts;
+    monthVolume_ += counts;
+  }
+
+  // The oldest record taken, if any.
+  const std::optional<DateTime>& Oldest() const { return dayKey_; }
+
+  TotalsReport Finish(const std::string& oldestDate) {
+    report_.today = Figures(todayVolume_);
+    report_.forecast = Forecast();
+    report_.since = Figures(archive_);
+    report_.sinceCaption = "Transferts depuis le " + oldestDate;
+    report_.dailyRows.push_back(DailyRow());
+    report_.monthlyRows.push_back(MonthlyRow());
+    return std::move(report_);
+  }
+
+ private:
+  // The month so far at the same daily rate, over the whole month.
+  TotalsFigures Forecast() {
+    const double days = today_.day;
+    const double monthDays = DaysInMonth(today_.year, today_.month);
+    const double received = thisMonth_.received / days * monthDays;
+    const double sent = thisMonth_.sent / days * monthDays;
+    unit_.Choose(received, sent, kLabelTexts);
+    return {unit_.Format(received), unit_.Format(sent),
+            unit_.Format((thisMonth_.received + thisMonth_.sent) / days * monthDays)};
+  }
+
+  TotalsFigures Figures(const Volume& v) {
+    unit_.Choose(v.received, v.sent, kLabelTexts);
+    return {unit_.Format(v.received), unit_.Format(v.sent), unit_.Format(v.received + v.sent)};
+  }
+
+  TotalsRow Row(std::string date, const Volume& v) {
+    unit_.Choose(v.received, v.sent, kGridTexts);
+    return {std::move(date), unit_.Format(v.received), unit_.Format(v.sent),
+            unit_.Format(v.received + v.sent), std::nullopt};
+  }
+
+  TotalsRow DailyRow() {
+    TotalsRow row = Row(dayKey_ ? DayText(*dayKey_) : "", dayVolume_);
+    row.day = dayKey_;
+    return row;
+  }
+
+  TotalsRow MonthlyRow() { return Row(monthKey_ ? MonthText(*monthKey_) : "", monthVolume_); }
+
+  DateTime today_;
+  CarriedUnit unit_;
+  Volume archive_, todayVolume_, thisMonth_, dayVolume_, monthVolume_;
+  std::optional<DateTime> dayKey_, monthKey_;  // the groups being built; none before a record
+  TotalsReport report_;
+};
+
+}  // namespace
+
+std::optional<TotalsReport> TotalsComputation::Run(const std::string& archivePath,
+                                                   const DateTime& today,
+                                                   const NumberFormat& format) {
+  if (archivePath.empty()) return std::nullopt;
+  Pass pass(today, format);
+  RecordScanner scanner(archivePath);
+  std::string_view text;
+  ArchiveRecord record;
+  while (scanner.Next(text)) {
+    if (ParseUsable(text, record)) pass.Take(record);
+  }
+  if (pass.Oldest()) oldestDate_ = DayText(*pass.Oldest());
+  return pass.Finish(oldestDate_);
+}
+
+}  // namespace kirv

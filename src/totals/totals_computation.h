@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/calendar.h"
+#include "common/number_format.h"
+#include "totals/totals_report.h"
+
+namespace kirv {
+
+// The totals of one archive in one pass from its newest record to its oldest: today, the whole
+// archive, the month's forecast and one row per run of records of one day and of one month. The
+// window keeps one object for the program's life: the oldest record's date is kept from one
+// computation to the next and replaced only when a computation reads a record.
+//
+// Records are skipped, and the pass goes on, when they have no "U" at or after position 21 (which
+// a text shorter than 21 characters cannot have) or when their date is not a valid date.
+class TotalsComputation {
+ public:
+  // None when the path is empty: nothing is read and the window keeps what it shows. A file that
+  // cannot be read counts as an archive without records.
+  std::optional<TotalsReport> Run(const std::string& archivePath, const DateTime& today,
+                                  const NumberFormat& format);
+
+ private:
+  std::string oldestDate_ = "0/0/0";
+};
+
+}  // namespace kirv
