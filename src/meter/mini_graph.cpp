@@ -1,0 +1,210 @@
+#include "meter/mini_graph.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "meter/clipped_pen.h"
+
+namespace kirv {
+
+namespace {
+
+// Rows further off the canvas than this all draw alike; it keeps every row within 64 bits.
+constexpr long double kFar = 1e15L;
+
+MiniGraphInput Bounded(MiniGraphInput in) {
+  in.fullScale = std::clamp(in.fullScale, 1025, 2147483647);
+  in.graduations = std::clamp(in.graduations, 0, 999);
+  in.verticalSpacing = std::clamp(in.verticalSpacing, 1, 3600);
+  in.periodMs = std::clamp(in.periodMs, 50, 2000);
+  in.width = std::max(in.width, 0);
+  in.height = std::max(in.height, 0);
+  return in;
+}
+
+long double Multiplier(const MiniGraphInput& in) { return in.bits ? 8.0L : 1.0L; }
+
+// A y computed in extended precision, truncated towards zero.
+std::int64_t Row(long double y) {
+  if (!(y > -kFar)) return static_cast<std::int64_t>(-kFar);  // NaN too
+  if (y > kFar) return static_cast<std::int64_t>(kFar);
+  return static_cast<std::int64_t>(y);
+}
+
+// The little mark left of the graph area at row y.
+void Tick(Canvas& canvas, int y) {
+  canvas.MoveTo(kGraphAreaLeft - 1, y);
+  canvas.LineTo(kGraphAreaLeft + 3, y);
+}
+
+// Its bottom side lies on row H, just below the overlay.
+void DrawFrame(Canvas& canvas, int w, int h) {
+  const int left = kGraphAreaLeft + 1;
+  const int right = kGraphAreaLeft + w - 1;
+  canvas.MoveTo(left, 0);
+  canvas.LineTo(right, 0);
+  canvas.LineTo(right, h);
+  canvas.LineTo(left, h);
+  canvas.LineTo(left, 0);
+}
+
+void DrawHorizontalGraduations(Canvas& canvas, const MiniGraphInput& in,
+                               const OverlayLayout& layout) {
+  int sinceLabel = 0;
+  for (int i = 0; i < in.graduations; ++i) {
+    const int y = i * layout.step;
+    Tick(canvas, y);
+    for (int c = 1; c < in.width; c += 2) canvas.SetPixel(kGraphAreaLeft + c + 1, y, kBlack);
+    if (++sinceLabel != layout.labelSpacing) continue;
+    sinceLabel = 0;
+    const std::string label = GraduationLabel(in, layout, i);
+    canvas.TextOut(kGraphAreaLeft - canvas.TextWidth(label) - 1, y + canvas.TextHeight(label) / 2,
+                   label);
+  }
+}
+
+// One dotted line every verticalSpacing seconds back from the right edge, at one column per
+// sampling period, each at its nearest column.
+void DrawVerticalGraduations(Canvas& canvas, const MiniGraphInput& in) {
+  std::int64_t previous = 0;
+  for (std::int64_t j = 1;; ++j) {
+    const std::int64_t back =
+        (j * in.verticalSpacing * 1000 + in.periodMs / 2) / static_cast<std::int64_t>(in.periodMs);
+    if (back >= in.width) break;
+    if (back == previous) continue;
+    previous = back;
+    const int x = kGraphAreaLeft + in.width - static_cast<int>(back);
+    for (int r = 1; r < in.height; r += 2) canvas.SetPixel(x, r, kBlack);
+  }
+}
+
+struct GraphGeometry {
+  const SpeedHistory& history;
+  int records;  // drawn, from record 0
+  int width;
+  int height;
+  long double s;  // pixels per octet
+
+  int Column(int k) const { return width - k - 2; }
+  std::int64_t SpeedRow(std::int32_t speed, int lift = 0) const {
+    return Row(static_cast<long double>(height) - speed * s - lift);
+  }
+};
+
+// From the bottom up: the overlap colour to the lower receive speed, the colour of the higher one
+// to its height, the background to the top.
+void DrawReceiveColumns(Canvas& canvas, ClippedPen& pen, const GraphGeometry& g,
+                        const MiniGraphColours& colours) {
+  for (int k = 0; k < g.records; ++k) {
+    const SpeedRecord& r = g.history[k];
+    const int x = g.Column(k);
+    const bool firstHigher = r.In1 > r.In2;
+    pen.MoveTo(x, g.height);
+    canvas.SetPenColour(colours.overlap);
+    pen.LineTo(x, g.SpeedRow(firstHigher ? r.In2 : r.In1));
+    canvas.SetPenColour(firstHigher ? colours.receive1 : colours.receive2);
+    pen.LineTo(x, g.SpeedRow(firstHigher ? r.In1 : r.In2));
+    canvas.SetPenColour(kColumnBackground);
+    pen.LineTo(x, 0);
+  }
+}
+
+// Two pixels thick, rising from the bottom-right corner to the newest point.
+void DrawSendLine(Canvas& canvas, ClippedPen& pen, const GraphGeometry& g,
+                  std::int32_t SpeedRecord::*series, Colour colour) {
+  canvas.SetPenColour(colour);
+  pen.MoveTo(g.width - 2, g.height);
+  for (int k = 0; k < g.records; ++k) {
+    const std::int32_t speed = g.history[k].*series;
+    const int x = g.Column(k);
+    pen.LineTo(x, g.SpeedRow(speed, 1));
+    pen.LineTo(x, g.SpeedRow(speed));
+  }
+}
+
+// At the mean of the chosen series over the drawn records, in the complement of the graph 1
+// receive colour.
+void DrawAverageLine(Canvas& canvas, const GraphGeometry& g, AverageSeries average,
+                     Colour receive1) {
+  if (average == AverageSeries::None || g.records == 0) return;
+  const auto series = average == AverageSeries::In1 ? &SpeedRecord::In1 : &SpeedRecord::Out1;
+  std::int64_t sum = 0;
+  for (int k = 0; k < g.records; ++k) sum += g.history[k].*series;
+  const long double mean = static_cast<long double>(sum) / g.records;
+  const std::int64_t y = Row(static_cast<long double>(g.height) - mean * g.s);
+  if (y < 0 || y >= g.height) return;
+  canvas.SetPenColour(kWhite - (receive1 & kWhite));
+  canvas.MoveTo(2, static_cast<int>(y));
+  canvas.LineTo(g.width - 1, static_cast<int>(y));
+}
+
+}  // namespace
+
+OverlayLayout LayOutOverlay(const Canvas& canvas, const MiniGraphInput& raw) {
+  const MiniGraphInput in = Bounded(raw);
+  OverlayLayout layout;
+  layout.unitText = " B";
+  layout.pixelsPerOctet = static_cast<float>(static_cast<long double>(in.height) / in.fullScale);
+  if (in.graduations != 0) {
+    layout.step = static_cast<int>(static_cast<long double>(in.fullScale / in.graduations) *
+                                   layout.pixelsPerOctet);
+  }
+  if (in.height != 0 && in.graduations != 0) {
+    const int textHeight = canvas.TextHeight(layout.unitText);
+    layout.labelSpacing = std::max((textHeight + in.height - 1) / in.height, 1);
+  }
+  const std::int64_t scaled = static_cast<std::int64_t>(in.fullScale) * (in.bits ? 8 : 1);
+  if (scaled > 1024) {
+    layout.divisor = 1024;
+    layout.unitText = " K";
+  }
+  if (scaled > 1048576) {
+    layout.divisor = 1048576;
+    layout.unitText = " M";
+  }
+  return layout;
+}
+
+std::string GraduationLabel(const MiniGraphInput& raw, const OverlayLayout& layout, int i) {
+  const MiniGraphInput in = Bounded(raw);
+  const long double v = in.fullScale;
+  const long double m = Multiplier(in);
+  const long double d = layout.divisor;
+  const long double top = std::floor(v / d * m * 10) * 0.1L;
+  const long double down =
+      in.graduations == 0 ? 0 : std::floor(v / in.graduations * i * m / d * 10) * 0.1L;
+  return FormatGeneral(static_cast<double>(top - down), in.format) + layout.unitText;
+}
+
+OverlayLayout DrawOverlay(Canvas& canvas, const MiniGraphInput& raw) {
+  const MiniGraphInput in = Bounded(raw);
+  const OverlayLayout layout = LayOutOverlay(canvas, in);
+  canvas.SetBrushColour(kWhite);
+  canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+  canvas.SetBrushClear(true);
+  canvas.SetPenColour(kBlack);
+  canvas.SetFontColour(kBlack);
+  DrawFrame(canvas, in.width, in.height);
+  DrawHorizontalGraduations(canvas, in, layout);
+  Tick(canvas, in.height - 1);
+  DrawVerticalGraduations(canvas, in);
+  return layout;
+}
+
+void DrawGraph(Canvas& canvas, const MiniGraphInput& raw) {
+  static const SpeedHistory kNoTraffic;
+  const MiniGraphInput in = Bounded(raw);
+  const GraphGeometry g{in.history ? *in.history : kNoTraffic,
+                        std::clamp(in.width - 2, 0, SpeedHistory::kSize), in.width, in.height,
+                        static_cast<long double>(in.pixelsPerOctet)};
+  canvas.SetBrushColour(kWhite);
+  canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+  ClippedPen pen(canvas, in.height);
+  DrawReceiveColumns(canvas, pen, g, in.colours);
+  DrawSendLine(canvas, pen, g, &SpeedRecord::Out1, in.colours.send1);
+  DrawSendLine(canvas, pen, g, &SpeedRecord::Out2, in.colours.send2);
+  DrawAverageLine(canvas, g, in.average, in.colours.receive1);
+}
+
+}  // namespace kirv

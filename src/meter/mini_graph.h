@@ -1,0 +1,81 @@
+#pragma once
+
+#include <string>
+
+#include "common/canvas.h"
+#include "common/colour.h"
+#include "common/number_format.h"
+#include "sampling/speed_history.h"
+
+namespace kirv {
+
+// The meter's mini graph: the graph area, W × H, one column per sampling tick with the newest on
+// the right, and the overlay laid over it, (W + 64) × H, starting 48 pixels further left, which
+// holds the frame, the graduations and the scale labels.
+//
+// What the caller decides:
+// - The overlay is laid out at every change of its inputs (full scale, unit, graduations, size),
+//   which also gives PixelsPerOctet, but drawn only while the graph is shown: with the graph
+//   hidden, call LayOutOverlay alone and keep the old overlay picture.
+// - The graph area is drawn at every tick, sampling or not, but only while the meter window is
+//   visible with its graph shown; otherwise it keeps its last picture.
+// - White is the overlay's transparent colour: the window lets the graph show through the
+//   overlay's white pixels.
+
+inline constexpr int kGraphAreaLeft = 48;      // pixels from the overlay's left edge
+inline constexpr int kOverlayExtraWidth = 64;  // overlay width = graph area width + this
+inline constexpr Colour kColumnBackground = 0xF5F5F5;
+
+// The series whose mean the average line shows ("Aucun", "Reception", "Envoi").
+enum class AverageSeries { None, In1, Out1 };
+
+// As the five colour texts give them (ColourFromText), the dialog's defaults as created.
+struct MiniGraphColours {
+  Colour receive1 = 0x00CC00;  // "lrec"; its complement (white minus it) draws the average
+  Colour send1 = 0xFF0000;     // "lenv"
+  Colour receive2 = 0x006600;  // "lrep"
+  Colour send2 = 0xFF00FF;     // "lenp"
+  Colour overlap = 0x01E5DD;   // "lint": where both receive columns overlap
+};
+
+// Everything the mini graph reads, filled by the meter window from the configuration dialog's
+// controls and the rate sampler. Values outside the controls' bounds are brought within them.
+struct MiniGraphInput {
+  const SpeedHistory* history = nullptr;  // null draws as a history without traffic
+  float pixelsPerOctet = 0;               // s, from the latest overlay layout
+  int fullScale = 65536;                  // V, octets per second (spdspin), 1025 to 2147483647
+  bool bits = true;                       // unit "Bits" (rb2), else "Octets" (rb1)
+  MiniGraphColours colours;
+  int graduations = 4;       // G, horizontal graduations (gradspin), 0 to 999
+  int verticalSpacing = 30;  // seconds between vertical graduations (hspin), 1 to 3600
+  int periodMs = 1000;       // sampling period, one column each (tb × 50), 50 to 2000
+  AverageSeries average = AverageSeries::None;
+  int width = 0;   // W, graph area
+  int height = 0;  // H, graph area and overlay
+  NumberFormat format;
+};
+
+// The overlay's figures, recomputed at every layout.
+struct OverlayLayout {
+  float pixelsPerOctet = 0;  // H ÷ V
+  std::string unitText;      // " K" or " M", after each label
+  double divisor = 1;        // of the label values: 1024 or 1048576
+  int step = 0;              // pixels between horizontal graduations
+  int labelSpacing = 1;      // N: one label every N graduations
+};
+
+// The overlay's figures; the canvas gives the text metrics only.
+OverlayLayout LayOutOverlay(const Canvas& canvas, const MiniGraphInput& in);
+
+// The value of horizontal graduation i, counting down from the full scale in steps of V ÷ G,
+// each cut to one decimal, then its unit text: "48 K".
+std::string GraduationLabel(const MiniGraphInput& in, const OverlayLayout& layout, int i);
+
+// Draws the overlay on a canvas of its size and returns its layout.
+OverlayLayout DrawOverlay(Canvas& canvas, const MiniGraphInput& in);
+
+// Draws the graph area on a canvas of its size: receive columns, the two send lines and the
+// average line, from record 0 in column W − 2 leftwards to column 1.
+void DrawGraph(Canvas& canvas, const MiniGraphInput& in);
+
+}  // namespace kirv
