@@ -8,14 +8,17 @@
 #include <sys/socket.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 namespace kirv {
 
 NetlinkInterfaceTable::NetlinkInterfaceTable() {
+  errno = 0;
   socket_ = nl_socket_alloc();
   if (socket_ == nullptr) {
     Fail("allocating a netlink socket", NLE_NOMEM);
@@ -36,10 +39,16 @@ NetlinkInterfaceTable::~NetlinkInterfaceTable() {
   if (socket_ != nullptr) nl_socket_free(socket_);
 }
 
+// libnl folds most system errors into "Unspecific failure": the system's reason is added.
 void NetlinkInterfaceTable::Fail(const std::string& step, int error) {
+  const int systemError = errno;
   error_ = std::abs(error);
+  std::string reason = nl_geterror(error);
+  if (error_ == NLE_FAILURE && systemError != 0) {
+    reason += std::string(", ") + std::strerror(systemError);
+  }
   std::fprintf(stderr, "kirv: network interface table unavailable (%s: %s); speeds stay at 0\n",
-               step.c_str(), nl_geterror(error));
+               step.c_str(), reason.c_str());
 }
 
 InterfaceSnapshot NetlinkInterfaceTable::TakeSnapshot() {
