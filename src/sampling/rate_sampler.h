@@ -31,7 +31,7 @@ struct TickInput {
 
 // What the meter window hands on after a sampling tick.
 struct TickResult {
-  bool textSet = false;  // MeterText changed: show it and set the tray hint to it
+  bool textSet = false;  // MeterText was rebuilt: show it and set the tray hint to it
   int iconIndex = 0;     // tray picture: 0 idle, 1 sending, 2 receiving, 3 both
   bool stopwatchSet = false;
   std::int32_t currentIn = 0;  // octets per second, for the stopwatch's CurrentIn
@@ -46,6 +46,12 @@ struct TickResult {
 // T = P × 50 × 0.001 s in extended precision. A counter that falls back (interface restarted)
 // counts 0 for that tick; a list position that is not a row of the snapshot counts 0 and keeps
 // its previous counters.
+//
+// The meter's Timer1Timer fills a TickInput, calls Tick and hands the result on: MeterText() to
+// the label and the tray hint when textSet, iconIndex to the tray icon, currentIn/currentOut to
+// the stopwatch when stopwatchSet, *fullScale to spdspin; then it lays out the label and draws
+// the graph from History() and PixelsPerOctet(). Its non-sampling pass (after a resize) skips
+// Tick.
 class RateSampler {
  public:
   explicit RateSampler(InterfaceTable& table) : table_(table) {}
