@@ -1,7 +1,6 @@
 #include "totals/totals_computation.h"
 
 #include <string_view>
-#include <vector>
 
 #include "archive/record.h"
 #include "archive/record_scanner.h"
