@@ -1,0 +1,117 @@
+#include "app/artwork.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <array>
+#include <cmath>
+
+namespace kirv {
+
+namespace {
+
+constexpr QRgb kTrayGrey = 0xFFC0C0C0;
+constexpr QRgb kTrayGrid = 0xFF8C8C8C;
+constexpr QRgb kTrayGreen = 0xFF00A000;
+constexpr QRgb kSendBlue = 0xFF0000FF;
+constexpr QRgb kReceiveRed = 0xFFFF0000;
+
+// 5 x 7 letters, one row per string.
+using Glyph = std::array<const char*, 7>;
+constexpr Glyph kLetterU = {"X...X", "X...X", "X...X", "X...X", "X...X", "X...X", ".XXX."};
+constexpr Glyph kLetterD = {"XXXX.", "X...X", "X...X", "X...X", "X...X", "X...X", "XXXX."};
+
+void DrawGlyph(QImage& image, const Glyph& glyph, int left, int top, QRgb colour) {
+  for (int row = 0; row < 7; ++row) {
+    for (int column = 0; column < 5; ++column) {
+      if (glyph[row][column] == 'X') image.setPixel(left + column, top + row, colour);
+    }
+  }
+}
+
+// A bumpy traffic curve across a width, deterministic for a given phase.
+double Traffic(double x, double phase) {
+  return 0.5 + 0.25 * std::sin(x * 0.07 + phase) + 0.15 * std::sin(x * 0.23 + 2 * phase) +
+         0.08 * std::sin(x * 0.61 + 3 * phase);
+}
+
+QPainterPath Curve(const QRectF& area, double phase) {
+  QPainterPath path;
+  for (int x = 0; x <= area.width(); x += 2) {
+    const QPointF point(area.left() + x, area.bottom() - Traffic(x, phase) * area.height());
+    if (x == 0) {
+      path.moveTo(point);
+    } else {
+      path.lineTo(point);
+    }
+  }
+  return path;
+}
+
+// A dark scene with a grid and three curves, the name in large letters and a subtitle.
+QImage Scene(const QString& subtitle, double phase) {
+  QImage image(kSplashWidth, kSplashHeight, QImage::Format_RGB32);
+  QPainter painter(&image);
+  QLinearGradient sky(0, 0, 0, kSplashHeight);
+  sky.setColorAt(0, QColor(16, 24, 48));
+  sky.setColorAt(1, QColor(0, 0, 0));
+  painter.fillRect(image.rect(), sky);
+
+  const QRectF graph(12, 64, kSplashWidth - 24, 84);
+  painter.setPen(QPen(QColor(60, 70, 90), 1));
+  for (int x = 0; x <= graph.width(); x += 22) {
+    painter.drawLine(QPointF(graph.left() + x, graph.top()), QPointF(graph.left() + x, graph.bottom()));
+  }
+  for (int y = 0; y <= graph.height(); y += 21) {
+    painter.drawLine(QPointF(graph.left(), graph.top() + y), QPointF(graph.right(), graph.top() + y));
+  }
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(40, 110, 255), 1.5));
+  painter.drawPath(Curve(graph, phase + 1.7));
+  painter.setPen(QPen(QColor(230, 40, 40), 1.5));
+  painter.drawPath(Curve(graph, phase + 3.1));
+  painter.setPen(QPen(QColor(40, 220, 60), 2.5));
+  painter.drawPath(Curve(graph, phase));
+
+  QFont title(QStringLiteral("DejaVu Sans"));
+  title.setPixelSize(40);
+  title.setBold(true);
+  painter.setFont(title);
+  painter.setPen(QColor(235, 240, 255));
+  painter.drawText(QRect(14, 6, 200, 46), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("KIRV"));
+  QFont small(QStringLiteral("DejaVu Sans"));
+  small.setPixelSize(12);
+  painter.setFont(small);
+  painter.setPen(QColor(150, 200, 160));
+  painter.drawText(QRect(16, 44, 260, 16), Qt::AlignLeft | Qt::AlignVCenter, subtitle);
+  return image;
+}
+
+}  // namespace
+
+QImage TrayPicture(int index) {
+  QImage image(kTrayPictureSide, kTrayPictureSide, QImage::Format_ARGB32);
+  image.fill(kTrayGrey);
+  for (int i = 3; i < kTrayPictureSide; i += 4) {
+    for (int j = 0; j < kTrayPictureSide; ++j) {
+      image.setPixel(i, j, kTrayGrid);
+      image.setPixel(j, i, kTrayGrid);
+    }
+  }
+  static constexpr int kGraph[kTrayPictureSide] = {13, 12, 11, 12, 12, 10, 8, 9,
+                                                   9,  7,  5,  6,  7,  5,  3, 4};
+  for (int x = 0; x < kTrayPictureSide; ++x) {
+    image.setPixel(x, kGraph[x], kTrayGreen);
+    image.setPixel(x, kGraph[x] + 1, kTrayGreen);
+  }
+  if (index == 1 || index == 3) DrawGlyph(image, kLetterU, 1, 1, kSendBlue);
+  if (index == 2 || index == 3) DrawGlyph(image, kLetterD, 10, 1, kReceiveRed);
+  return image;
+}
+
+QImage SplashPicture() { return Scene(QStringLiteral("Compteur de trafic"), 0.0); }
+
+QImage AboutPicture() { return Scene(QStringLiteral("Trafic, historique, totaux"), 2.3); }
+
+}  // namespace kirv

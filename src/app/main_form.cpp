@@ -1,0 +1,143 @@
+#include "app/main_form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFont>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+
+#include "app/artwork.h"
+#include "app/forms.h"
+#include "chrono/chrono_window.h"
+#include "config/config_dialog.h"
+#include "graph/graph_window.h"
+#include "meter/meter_window.h"
+#include "app/about_box.h"
+#include "totals/totals_window.h"
+
+namespace kirv {
+
+namespace {
+
+constexpr int kTrayPictures = 4;
+constexpr int kSplashTick = 1000;  // ms
+
+void CentreOnScreen(QWidget& window) {
+  if (const QScreen* screen = window.screen()) {
+    window.move(screen->availableGeometry().center() - window.rect().center());
+  }
+}
+
+}  // namespace
+
+TForm4::TForm4(Services&, std::unique_ptr<TrayShell> trayShell)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+  setWindowTitle(QStringLiteral("KIRV beta"));
+  setFixedSize(kSplashWidth, kSplashHeight);
+
+  Image1 = new ImageControl(this);
+  Image1->setGeometry(0, 0, kSplashWidth, kSplashHeight);
+  Image1->setPixmap(QPixmap::fromImage(SplashPicture()));
+  Image1->OnClick = [this] { Image1Click(Image1); };
+
+  Label1 = new QLabel(QStringLiteral("Beta 0.5.2.202"), this);
+  QFont font(QStringLiteral("WST_Czec"));  // a display font; the system's stands in when missing
+  font.setPixelSize(16);
+  Label1->setFont(font);
+  QPalette palette = Label1->palette();
+  palette.setColor(QPalette::WindowText, Qt::red);
+  Label1->setPalette(palette);
+  Label1->move(72, 160);
+  Label1->adjustSize();
+
+  PopupMenu2 = new QMenu(this);
+  Meter1 = AddItem("&Tachymetre", &TForm4::Meter1Click);
+  Meter1->setCheckable(true);
+  Graphique1 = AddItem("&Graphique", &TForm4::Graphique1Click);
+  Totals1 = AddItem("Totau&x", &TForm4::Totals1Click);
+  Chronometre1 = AddItem("C&hronometre", &TForm4::Chronometre1Click);
+  MenuItem1 = AddItem("&Configuration", &TForm4::MenuItem1Click);
+  Apropos1 = AddItem("A &propos...", &TForm4::Apropos1Click);
+  MenuItem2 = PopupMenu2->addSeparator();
+  Quitter1 = AddItem("&Quitter", &TForm4::Quitter1Click);
+
+  ImageList1 = new TImageList(this);
+  for (int i = 0; i < kTrayPictures; ++i) {
+    ImageList1->Add(QIcon(QPixmap::fromImage(TrayPicture(i))));
+  }
+  TrayIcon1 = new TTrayIcon(this, std::move(trayShell));
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(kSplashTick);
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+
+  CentreOnScreen(*this);
+}
+
+QAction* TForm4::AddItem(const char* caption, void (TForm4::*handler)(QObject*)) {
+  QAction* item = PopupMenu2->addAction(QString::fromUtf8(caption));
+  connect(item, &QAction::triggered, this, [this, item, handler] { (this->*handler)(item); });
+  return item;
+}
+
+void TForm4::FormCreate() {
+  TrayIcon1->SetVisible(true);
+  TrayIcon1->SetPopupMenu(PopupMenu2);
+  TrayIcon1->SetHide(true);
+  TrayIcon1->SetRestoreOn(TTrayIconMessage::imNone);
+  TrayIcon1->SetPopupMenuOn(TTrayIconMessage::imNone);
+  TrayIcon1->SetIcons(ImageList1);
+  TrayIcon1->OnClick = [this](QObject* sender) { TrayIcon1Click(sender); };
+  TrayIcon1->Loaded();
+  Timer1->start();
+}
+
+// Ends the splash. Repeated ticks change nothing once it is over.
+void TForm4::Timer1Timer(QObject*) {
+  TrayIcon1->SetPopupMenuOn(TTrayIconMessage::imRightClickUp);
+  // The application-level minimise: a state change of our own, which the tray icon's hook
+  // leaves alone.
+  setWindowState(windowState() | Qt::WindowMinimized);
+  hide();
+}
+
+void TForm4::Image1Click(QObject* sender) {
+  Timer1->stop();
+  Timer1Timer(sender);
+}
+
+void TForm4::TrayIcon1Click(QObject* sender) { Meter1Click(sender); }
+
+void TForm4::Meter1Click(QObject*) {
+  Form3->setVisible(!Form3->isVisible());
+  Meter1->setChecked(Form3->isVisible());
+}
+
+void TForm4::Graphique1Click(QObject*) { Form2->setVisible(true); }
+
+void TForm4::Totals1Click(QObject*) { Form5->setVisible(true); }
+
+void TForm4::Chronometre1Click(QObject*) { Form6->setVisible(true); }
+
+void TForm4::MenuItem1Click(QObject*) { Form1->setVisible(true); }
+
+void TForm4::Apropos1Click(QObject*) { OKBottomDlg->setVisible(true); }
+
+void TForm4::Quitter1Click(QObject*) { close(); }
+
+// Stores every setting; the main form may always close.
+void TForm4::FormCloseQuery(QObject*, bool& mayClose) {
+  bool configMayClose = true;
+  Form1->FormCloseQuery(nullptr, configMayClose);
+  mayClose = true;
+}
+
+void TForm4::closeEvent(QCloseEvent* event) {
+  bool mayClose = true;
+  FormCloseQuery(this, mayClose);
+  event->setAccepted(mayClose);
+  if (mayClose) QCoreApplication::quit();
+}
+
+}  // namespace kirv
