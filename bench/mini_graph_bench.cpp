@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "common/raster_canvas.h"
@@ -12,17 +13,22 @@ namespace {
 constexpr int kW = 970;
 constexpr int kH = 135;
 
-// Speeds up to `top` octets per second, from a fixed pseudo-random sequence.
-SpeedHistory Traffic(std::uint32_t top) {
+// Speeds up to `top` octets per second from a fixed pseudo-random sequence: independent from
+// tick to tick (jagged, the longest send-line segments) or wandering by a few percent (steady).
+SpeedHistory Traffic(std::uint32_t top, bool steady) {
   SpeedHistory h;
   std::uint32_t seed = 12345;
-  auto next = [&] {
+  auto next = [&](std::int32_t previous) {
     seed = seed * 1664525u + 1013904223u;
-    return static_cast<std::int32_t>((seed >> 8) % top);
+    const auto drawn = static_cast<std::int32_t>((seed >> 8) % top);
+    if (!steady) return drawn;
+    const std::int32_t step = static_cast<std::int32_t>(top / 32);
+    return std::clamp(previous + drawn % (2 * step + 1) - step, 0, static_cast<std::int32_t>(top));
   };
   for (int i = 0; i < SpeedHistory::kSize; ++i) {
+    const SpeedRecord last = h[0];
     h.Shift();
-    h.Newest() = {next(), next(), next(), next()};
+    h.Newest() = {next(last.In1), next(last.Out1), next(last.In2), next(last.Out2)};
   }
   return h;
 }
@@ -38,8 +44,7 @@ MiniGraphInput Input(const SpeedHistory& history) {
   return in;
 }
 
-void BM_DrawGraph(benchmark::State& state) {
-  const SpeedHistory history = Traffic(65536);
+void DrawGraphOf(benchmark::State& state, const SpeedHistory& history) {
   const MiniGraphInput in = Input(history);
   RasterCanvas canvas(kW, kH);
   for (auto _ : state) {
@@ -47,25 +52,24 @@ void BM_DrawGraph(benchmark::State& state) {
     benchmark::DoNotOptimize(canvas.Pixel(kW / 2, kH / 2));
   }
 }
-BENCHMARK(BM_DrawGraph)->Unit(benchmark::kMicrosecond);
+
+void BM_DrawGraphJagged(benchmark::State& state) { DrawGraphOf(state, Traffic(65536, false)); }
+BENCHMARK(BM_DrawGraphJagged)->Unit(benchmark::kMicrosecond);
+
+void BM_DrawGraphSteady(benchmark::State& state) { DrawGraphOf(state, Traffic(65536, true)); }
+BENCHMARK(BM_DrawGraphSteady)->Unit(benchmark::kMicrosecond);
 
 // A link a thousand times faster than the scale: every curve runs far above the top.
 void BM_DrawGraphFarAboveTheFullScale(benchmark::State& state) {
-  const SpeedHistory history = Traffic(65536u * 1000u);
-  const MiniGraphInput in = Input(history);
-  RasterCanvas canvas(kW, kH);
-  for (auto _ : state) {
-    DrawGraph(canvas, in);
-    benchmark::DoNotOptimize(canvas.Pixel(kW / 2, kH / 2));
-  }
+  DrawGraphOf(state, Traffic(65536u * 1000u, false));
 }
 BENCHMARK(BM_DrawGraphFarAboveTheFullScale)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawOverlay(benchmark::State& state) {
   const SpeedHistory history;
   const MiniGraphInput in = Input(history);
+  RasterCanvas canvas(kW + kOverlayExtraWidth, kH);
   for (auto _ : state) {
-    RasterCanvas canvas(kW + kOverlayExtraWidth, kH);
     DrawOverlay(canvas, in);
     benchmark::DoNotOptimize(canvas.Pixel(kW / 2, 1));
   }

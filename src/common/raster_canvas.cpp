@@ -19,11 +19,11 @@ void RasterCanvas::LineTo(int x, int y) {
     // Straight down or up a column: the same pixels as RasterLine, without a step per row.
     const int top = std::max(y < penY_ ? y + 1 : penY_, 0);
     const int bottom = std::min(y < penY_ ? penY_ : y - 1, height_ - 1);
-    if (x >= 0 && x < width_) {
-      for (int row = top; row <= bottom; ++row) {
-        pixels_[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) +
-                static_cast<std::size_t>(x)] = pen_;
-      }
+    if (x >= 0 && x < width_ && top <= bottom) {
+      const Colour pen = pen_;
+      const std::ptrdiff_t stride = width_;
+      Colour* pixel = pixels_.data() + top * stride + x;
+      for (int row = top; row <= bottom; ++row, pixel += stride) *pixel = pen;
     }
   } else {
     RasterLine(penX_, penY_, x, y, [this](int px, int py) { SetPixel(px, py, pen_); });

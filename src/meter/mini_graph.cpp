@@ -20,6 +20,10 @@ MiniGraphInput Bounded(MiniGraphInput in) {
   in.periodMs = std::clamp(in.periodMs, 50, 2000);
   in.width = std::max(in.width, 0);
   in.height = std::max(in.height, 0);
+  // As the full scale's bounds allow: 0 to H ÷ 1025.
+  const float most = static_cast<float>(static_cast<long double>(in.height) / 1025);
+  if (!(in.pixelsPerOctet >= 0)) in.pixelsPerOctet = 0;
+  in.pixelsPerOctet = std::min(in.pixelsPerOctet, most);
   return in;
 }
 
@@ -79,18 +83,58 @@ void DrawVerticalGraduations(Canvas& canvas, const MiniGraphInput& in) {
   }
 }
 
+// trunc(base - speed × s), exact as extended precision gives it, in integers: a float s is
+// mantissa ÷ 2^shift with a 24-bit mantissa, so speed × mantissa fits 55 bits.
+class RowScale {
+ public:
+  explicit RowScale(float s) {
+    int exponent = 0;
+    const float fraction = std::frexp(s, &exponent);
+    mantissa_ = static_cast<std::int64_t>(std::ldexp(fraction, 24));
+    // s ≤ 2^21 keeps the shift positive; beyond 55 bits any shift divides alike.
+    shift_ = std::min(24 - exponent, 62);
+  }
+
+  std::int64_t Row(std::int64_t base, std::int32_t speed) const {
+    const std::int64_t product = speed * mantissa_;
+    const std::int64_t whole = product >> shift_;  // floor
+    const bool fraction = (product & ((std::int64_t{1} << shift_) - 1)) != 0;
+    const std::int64_t row = base - whole;
+    return fraction && row >= 1 ? row - 1 : row;  // towards zero
+  }
+
+ private:
+  std::int64_t mantissa_;
+  int shift_;
+};
+
 struct GraphGeometry {
   const SpeedHistory& history;
   int records;  // drawn, from record 0
   int width;
   int height;
-  long double s;  // pixels per octet
+  float s;  // pixels per octet
+  RowScale scale{s};
 
   int Column(int k) const { return width - k - 2; }
   std::int64_t SpeedRow(std::int32_t speed, int lift = 0) const {
-    return Row(static_cast<long double>(height) - speed * s - lift);
+    return scale.Row(height - lift, speed);
   }
 };
+
+// The picture starts white. A column runs from row H to row 0, its end point left out, so it
+// covers rows 1 to H - 1 whatever its speeds: only the rest needs painting white first.
+void FillWhiteAroundTheColumns(Canvas& canvas, const GraphGeometry& g) {
+  const int w = canvas.Width();
+  const int h = canvas.Height();
+  const int left = g.records > 0 ? g.Column(g.records - 1) : w;
+  const int right = g.records > 0 ? g.Column(0) + 1 : w;
+  canvas.SetBrushColour(kWhite);
+  canvas.FillRect(0, 0, w, 1);
+  canvas.FillRect(0, 1, left, h);
+  canvas.FillRect(right, 1, w, h);
+  canvas.FillRect(left, g.height, right, h);
+}
 
 // From the bottom up: the overlap colour to the lower receive speed, the colour of the higher one
 // to its height, the background to the top.
@@ -197,9 +241,8 @@ void DrawGraph(Canvas& canvas, const MiniGraphInput& raw) {
   const MiniGraphInput in = Bounded(raw);
   const GraphGeometry g{in.history ? *in.history : kNoTraffic,
                         std::clamp(in.width - 2, 0, SpeedHistory::kSize), in.width, in.height,
-                        static_cast<long double>(in.pixelsPerOctet)};
-  canvas.SetBrushColour(kWhite);
-  canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+                        in.pixelsPerOctet};
+  FillWhiteAroundTheColumns(canvas, g);
   ClippedPen pen(canvas, in.height);
   DrawReceiveColumns(canvas, pen, g, in.colours);
   DrawSendLine(canvas, pen, g, &SpeedRecord::Out1, in.colours.send1);

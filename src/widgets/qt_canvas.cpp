@@ -6,6 +6,36 @@
 
 namespace kirv {
 
+namespace {
+
+// Formats whose pixels are one QRgb each, so that lines can be written without setPixel.
+bool HoldsQRgb(const QImage& image) {
+  const QImage::Format f = image.format();
+  return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+         f == QImage::Format_ARGB32_Premultiplied;
+}
+
+// Straight into the scan lines of such an image: one detach per line instead of one per pixel.
+void LineIntoScanLines(QImage& image, int x0, int y0, int x1, int y1, QRgb rgb) {
+  uchar* bits = image.bits();
+  const qsizetype stride = image.bytesPerLine();
+  const int w = image.width();
+  const int h = image.height();
+  const auto plot = [=](int x, int y) {
+    if (x >= 0 && y >= 0 && x < w && y < h) reinterpret_cast<QRgb*>(bits + y * stride)[x] = rgb;
+  };
+  if (x0 != x1) {
+    RasterLine(x0, y0, x1, y1, plot);
+    return;
+  }
+  // A column: RasterLine's pixels, without its step per row through the rows off the image.
+  const int top = std::max(y1 < y0 ? y1 + 1 : y0, 0);
+  const int bottom = std::min(y1 < y0 ? y0 : y1 - 1, h - 1);
+  for (int y = top; y <= bottom; ++y) plot(x0, y);
+}
+
+}  // namespace
+
 QtCanvas::QtCanvas(QImage& image, const QFont& font) : image_(image), font_(font) {}
 
 void QtCanvas::SetFont(const QFont& font) { font_ = font; }
@@ -23,15 +53,19 @@ void QtCanvas::MoveTo(int x, int y) {
 }
 
 void QtCanvas::LineTo(int x, int y) {
-  const QRgb rgb = ToQColor(pen_).rgb();
-  RasterLine(penX_, penY_, x, y, [this, rgb](int px, int py) {
-    if (image_.valid(px, py)) image_.setPixel(px, py, rgb);
-  });
+  const QRgb rgb = qRgb(RedOf(pen_), GreenOf(pen_), BlueOf(pen_));
+  if (HoldsQRgb(image_)) {
+    LineIntoScanLines(image_, penX_, penY_, x, y, rgb);
+  } else {
+    RasterLine(penX_, penY_, x, y, [this, rgb](int px, int py) {
+      if (image_.valid(px, py)) image_.setPixel(px, py, rgb);
+    });
+  }
   MoveTo(x, y);
 }
 
 void QtCanvas::SetPixel(int x, int y, Colour c) {
-  if (image_.valid(x, y)) image_.setPixel(x, y, ToQColor(c).rgb());
+  if (image_.valid(x, y)) image_.setPixel(x, y, qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
 }
 
 Colour QtCanvas::Pixel(int x, int y) const {

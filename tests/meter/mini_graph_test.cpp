@@ -343,6 +343,52 @@ TEST(MiniGraph, ASendLineFallingOneColumnStepsDownHalfwayInEachColumn) {
   }
 }
 
+struct TopCase {
+  std::int32_t in1;
+  int topRow;  // highest row in the graph 1 receive colour
+};
+
+class ReceiveColumnTop : public ::testing::TestWithParam<TopCase> {};
+
+TEST_P(ReceiveColumnTop, IsTheRowOfTheSpeedTruncatedTowardsZero) {
+  const SpeedHistory history = Constant({GetParam().in1, kHidden, 0, kHidden});
+  MiniGraphInput in = Input();
+  in.history = &history;
+  const RasterCanvas c = Graph(in);
+  for (int y = 0; y < kH; ++y) {
+    EXPECT_EQ(c.Pixel(kW / 2, y), y >= GetParam().topRow ? in.colours.receive1
+                                  : y > 0                ? kColumnBackground
+                                                         : kWhite)
+        << y;
+  }
+}
+
+// One pixel is 65536 ÷ 135 = 485.45 octets per second.
+INSTANTIATE_TEST_SUITE_P(
+    MiniGraph, ReceiveColumnTop,
+    ::testing::Values(TopCase{485, kH},     // 134.0009: not a row
+                      TopCase{486, 134},    // 133.9989
+                      TopCase{16384, 102},  // 101.25
+                      TopCase{65535, 1},    // 0.002
+                      TopCase{65536, 1},    // exactly 0
+                      TopCase{66021, 1},    // -0.999 truncates to 0
+                      TopCase{66022, 0}));  // -1.001: through the top  // -1.001: through the top
+
+TEST(MiniGraph, RedrawingOverAnOldPictureLeavesNothingOfIt) {
+  const SpeedHistory busy = Constant({kTop, kTop, kTop, kTop});
+  const SpeedHistory quiet = Constant({100, 200, 300, 400});
+  for (const int w : {40, 1100}) {
+    MiniGraphInput in = Input(w, 30);
+    in.history = &busy;
+    RasterCanvas reused(w, 30, 0x123456);
+    DrawGraph(reused, in);
+    in.history = &quiet;
+    DrawGraph(reused, in);
+    const RasterCanvas fresh = Graph(in);
+    ExpectPixels(reused, [&](int x, int y) { return fresh.Pixel(x, y); });
+  }
+}
+
 TEST(MiniGraph, TheAverageLineIsInTheComplementOfTheGraph1ReceiveColour) {
   const SpeedHistory history = Constant({1000, kHidden, 0, kHidden});
   MiniGraphInput in = Input();
