@@ -22,14 +22,13 @@ TEST_P(FittedFontSizeTest, EndsAtTheLargestSizeWithinTheBar) {
   EXPECT_EQ(FittedFontSize(c.start, c.barWidth, c.barHeight, Proportional), c.fitted);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bars, FittedFontSizeTest,
-    ::testing::Values(FitCase{10, 202, 100, 20},   // width bound: 200 ≤ 202 − 2
-                      FitCase{30, 202, 100, 20},   // shrinks from above
-                      FitCase{10, 1000, 22, 10},   // height bound: 20 ≤ 22 − 2
-                      FitCase{5, 1000, 22, 10},    // grows from below
-                      FitCase{20, 201, 100, 19}),  // 200 > 201 − 2
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Bars, FittedFontSizeTest,
+                         ::testing::Values(FitCase{10, 202, 100, 20},  // width bound: 200 ≤ 202 − 2
+                                           FitCase{30, 202, 100, 20},  // shrinks from above
+                                           FitCase{10, 1000, 22, 10},  // height bound: 20 ≤ 22 − 2
+                                           FitCase{5, 1000, 22, 10},    // grows from below
+                                           FitCase{20, 201, 100, 19}),  // 200 > 201 − 2
+                         [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(FittedFontSize, StopsAtTheSmallestSizeInABarTooSmallForAnyText) {
   EXPECT_EQ(FittedFontSize(10, 2, 2, Proportional), kSmallestFontSize);
