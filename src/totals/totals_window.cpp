@@ -1,9 +1,214 @@
 #include "totals/totals_window.h"
 
+#include <QDate>
+#include <QFont>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <utility>
+#include <vector>
+
+#include "app/forms.h"
+#include "graph/graph_window.h"
+
 namespace kirv {
 
-TForm5::TForm5(Services&) : QWidget(nullptr) { setWindowTitle(QStringLiteral("Totaux")); }
+namespace {
 
+constexpr int kNoticeDelay = 100;  // ms: long enough for the notice to paint first
+constexpr int kColumnWidth = 94;
+constexpr int kRowHeight = 20;
+constexpr int kWidth = 430;
+constexpr int kHeight = 330;
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// A group box of three rows: "Récéption:", "Envoi:", "Deux directions:" and their figures.
+QGroupBox* FiguresBox(const char* caption, QLabel*& received, QLabel*& sent, QLabel*& both,
+                      QWidget* parent) {
+  auto* box = new QGroupBox(QString::fromUtf8(caption), parent);
+  auto* rows = new QGridLayout(box);
+  received = new QLabel(QStringLiteral("0K"), box);
+  sent = new QLabel(QStringLiteral("0K"), box);
+  both = new QLabel(QStringLiteral("0K"), box);
+  const std::pair<const char*, QLabel*> lines[] = {
+      {"Récéption:", received}, {"Envoi:", sent}, {"Deux directions:", both}};
+  int row = 0;
+  for (const auto& [rowCaption, figure] : lines) {
+    rows->addWidget(new QLabel(QString::fromUtf8(rowCaption), box), row, 0);
+    rows->addWidget(figure, row, 1);
+    ++row;
+  }
+  rows->setColumnStretch(1, 1);
+  return box;
+}
+
+// Four columns under a header row that does not scroll; whole rows are selected, nothing edits.
+QTableWidget* Grid(QWidget* page) {
+  auto* grid = new QTableWidget(0, static_cast<int>(kTotalsGridHeader.size()), page);
+  for (int column = 0; column < grid->columnCount(); ++column) {
+    grid->setHorizontalHeaderItem(column, new QTableWidgetItem);
+  }
+  grid->verticalHeader()->hide();
+  grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
+  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->verticalHeader()->setMinimumSectionSize(1);
+  grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(grid);
+  return grid;
+}
+
+void FillGrid(QTableWidget* grid, const std::vector<TotalsRow>& rows) {
+  QStringList header;
+  for (const char* caption : kTotalsGridHeader) header << QString::fromUtf8(caption);
+  grid->setHorizontalHeaderLabels(header);
+  grid->setRowCount(static_cast<int>(rows.size()));
+  int r = 0;
+  for (const TotalsRow& row : rows) {
+    int column = 0;
+    for (const std::string* cell : {&row.date, &row.received, &row.sent, &row.total}) {
+      grid->setItem(r, column++, new QTableWidgetItem(Text(*cell)));
+    }
+    ++r;
+  }
+}
+
+void SetFigures(QLabel* received, QLabel* sent, QLabel* both, const TotalsFigures& figures) {
+  received->setText(Text(figures.received));
+  sent->setText(Text(figures.sent));
+  both->setText(Text(figures.both));
+}
+
+}  // namespace
+
+TForm5::TForm5(Services& services)
+    : QWidget(nullptr), clock_(*services.clock), format_(services.numberFormat) {
+  setWindowTitle(QStringLiteral("Totaux"));
+
+  Label14 = new QLabel(QStringLiteral("Interface"), this);
+  Label13 = new QLabel(QStringLiteral("Traitement en cours, patientez ..."), this);
+  QFont bold = Label13->font();
+  bold.setBold(true);
+  Label13->setFont(bold);
+  QSizePolicy keepRoom = Label13->sizePolicy();
+  keepRoom.setRetainSizeWhenHidden(true);  // the pages do not jump when the notice goes
+  Label13->setSizePolicy(keepRoom);
+
+  PageControl1 = new QTabWidget(this);
+  TabSheet1 = new QWidget;
+  TabSheet2 = new QWidget;
+  TabSheet3 = new QWidget;
+  PageControl1->addTab(TabSheet1, QStringLiteral("Totaux/Prévisions"));
+  PageControl1->addTab(TabSheet2, QStringLiteral("Stats Journalières"));
+  PageControl1->addTab(TabSheet3, QStringLiteral("Stats Mensuelles"));
+
+  GroupBox1 = FiguresBox("Transferts d'aujourd'hui", AujD, AujU, AujB, TabSheet1);
+  GroupBox3 = FiguresBox("Prévisions sur le mois", pd, pu, pdu, TabSheet1);
+  GroupBox2 = FiguresBox("Transferts depuis le", Label7, Label8, Label9, TabSheet1);
+  auto* totals = new QGridLayout(TabSheet1);
+  totals->addWidget(GroupBox1, 0, 0);
+  totals->addWidget(GroupBox3, 0, 1);
+  totals->addWidget(GroupBox2, 1, 0, 1, 2);
+  totals->setRowStretch(2, 1);
+
+  grid1 = Grid(TabSheet2);
+  grid1->viewport()->installEventFilter(this);
+  grid2 = Grid(TabSheet3);
+
+  Button1 = new QPushButton(QStringLiteral("go"), this);
+  Button1->hide();
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+
+  auto* window = new QVBoxLayout(this);
+  window->addWidget(Label14);
+  window->addWidget(Label13);
+  window->addWidget(PageControl1);
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(kNoticeDelay);
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+
+  resize(kWidth, kHeight);
+  if (const QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+// Nothing to read: every showing computes afresh.
 void TForm5::FormCreate() {}
+
+void TForm5::FormShow(QObject*) {
+  Label13->show();
+  Timer1->start();
+}
+
+void TForm5::Timer1Timer(QObject*) {
+  Timer1->stop();
+  Button1Click(Button1);
+}
+
+void TForm5::Button1Click(QObject*) {
+  const std::string& path = Form2->ArchivePath();
+  Label14->setText(Text(path));
+  if (std::optional<TotalsReport> report = computation_.Run(path, clock_.Now(), format_)) {
+    report_ = std::move(*report);
+    ShowReport(report_);
+  }
+  Label13->hide();
+}
+
+void TForm5::ShowReport(const TotalsReport& report) {
+  SetFigures(AujD, AujU, AujB, report.today);
+  SetFigures(pd, pu, pdu, report.forecast);
+  GroupBox2->setTitle(Text(report.sinceCaption));
+  SetFigures(Label7, Label8, Label9, report.since);
+  FillGrid(grid1, report.dailyRows);
+  FillGrid(grid2, report.monthlyRows);
+}
+
+void TForm5::FormCloseQuery(QObject*, bool& canClose) {
+  canClose = true;
+  Label13->show();
+}
+
+// The header, a row without a date and the room below the last row or beside the last column
+// open nothing.
+void TForm5::grid1MouseUp(QObject*, Qt::MouseButton button, const QPoint& pos) {
+  if (button != Qt::RightButton) return;
+  const int row = grid1->rowAt(pos.y());
+  if (row < 0 || grid1->columnAt(pos.x()) < 0) return;
+  const std::optional<DateTime> day = GraphDayOfGridRow(report_, row + 1);  // grid row 0: header
+  if (!day) return;
+  Form2->datep->setDate(QDate(day->year, day->month, day->day));
+  Form2->setVisible(true);
+  Form2->Button2Click(grid1);
+}
+
+void TForm5::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow(this);  // not when the window system restores it
+}
+
+void TForm5::closeEvent(QCloseEvent* event) {
+  bool canClose = true;
+  FormCloseQuery(this, canClose);
+  event->setAccepted(canClose);
+}
+
+bool TForm5::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease && watched == grid1->viewport()) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    grid1MouseUp(grid1, mouse->button(), mouse->position().toPoint());
+  }
+  return QWidget::eventFilter(watched, event);
+}
 
 }  // namespace kirv
