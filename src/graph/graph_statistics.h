@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "graph/column_table.h"
+#include "graph/display_unit.h"
+#include "graph/history_loader.h"
+#include "graph/trace_inputs.h"
+
+namespace kirv {
+
+// The six value labels of "Statistiques", each as value, prefix, "/s (", percentage, "%)":
+// "12.34 K/s (5%)". Values are in the displayed unit cut to two decimals; percentages are of the
+// full scale in octets per second, floored.
+struct GraphStatistics {
+  std::string actueld;  // "Actuel In :": the newest complete column (age 1)
+  std::string actuelu;  // "Actuel Out :"
+  std::string maxd;     // "Max In :": the largest received record
+  std::string maxu;     // "Max Out :"
+  std::string moyd;     // "Moyenne In :": indices 1 to W − 1 over W columns
+  std::string moyu;     // "Moyenne Out :"
+
+  friend bool operator==(const GraphStatistics&, const GraphStatistics&) = default;
+};
+
+// in.fullScale is the full scale of this trace (after "Automatique"); the inputs must be Bounded.
+GraphStatistics ComputeStatistics(const ColumnTable& table, const TraceTotals& totals,
+                                  const TraceInputs& in, const DisplayUnit& unit);
+
+}  // namespace kirv

@@ -1,0 +1,79 @@
+#include "graph/history_loader.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "archive/record.h"
+#include "archive/record_scanner.h"
+#include "graph/slot_age.h"
+#include "graph/trace_direction.h"
+
+namespace kirv {
+
+namespace {
+
+constexpr std::size_t kReceivedStart = 20;  // 0-based offset of position 21
+
+int DateKey(const DateTime& t) { return (t.year * 100 + t.month) * 100 + t.day; }
+int TimeKey(const DateTime& t) { return (t.hour * 60 + t.minute) * 60 + t.second; }
+
+bool ParseUsable(std::string_view text, ArchiveRecord& record) {
+  if (text.find('U', kReceivedStart) == std::string_view::npos) return false;
+  record = ParseRecord(text);
+  const DateTime& t = record.time;
+  return IsValidDate(t.year, t.month, t.day) && IsValidTime(t.hour, t.minute, t.second);
+}
+
+// Accepts what lies before the reference date, or on it before now's time of day.
+class DateFilter {
+ public:
+  DateFilter(const DateTime& referenceDate, const DateTime& now)
+      : date_(DateKey(referenceDate)), time_(TimeKey(now)) {}
+
+  bool Accepts(const DateTime& t) const {
+    const int date = DateKey(t);
+    return date < date_ || (date == date_ && TimeKey(t) < time_);
+  }
+
+ private:
+  int date_;
+  int time_;
+};
+
+void Store(const ArchiveRecord& r, ColumnEntry& entry, TraceTotals& totals) {
+  entry.received += r.received;
+  entry.sent += r.sent;
+  entry.receivedPeak = std::max(entry.receivedPeak, r.received);
+  entry.sentPeak = std::max(entry.sentPeak, r.sent);
+  totals.peakReceivedRecord = std::max(totals.peakReceivedRecord, r.received);
+  totals.peakSentRecord = std::max(totals.peakSentRecord, r.sent);
+}
+
+}  // namespace
+
+TraceTotals LoadHistory(const TraceInputs& in, ColumnTable& table) {
+  const int w = in.width;
+  // Left to right uses the indices 0 to W − 1, right to left 1 to W.
+  table.Clear(w + 1);
+  TraceTotals totals;
+  const TraceDirection direction = DirectionOf(in.leftToRight, w);
+  const DateFilter filter(in.referenceDate, in.now);
+  const DateTime& d = in.referenceDate;
+  SlotAge age(DateTime{d.year, d.month, d.day, in.now.hour, in.now.minute});
+  const std::int64_t slotsPerColumn = in.columnSpan / kSlotSeconds;
+
+  RecordScanner scanner(in.archivePath);
+  std::string_view text;
+  ArchiveRecord r;
+  while (scanner.Next(text)) {
+    if (!ParseUsable(text, r) || !filter.Accepts(r.time)) continue;
+    totals.automaticScale =
+        std::max({totals.automaticScale, r.received / kSlotSeconds, r.sent / kSlotSeconds});
+    const std::int64_t column = age.Of(r.time) / slotsPerColumn;
+    if (column >= w) break;
+    Store(r, table[direction.IndexOfAge(static_cast<int>(column), w)], totals);
+  }
+  return totals;
+}
+
+}  // namespace kirv
