@@ -31,7 +31,7 @@ enum class AverageSeries { None, In1, Out1 };
 
 // As the five colour texts give them (ColourFromText), the dialog's defaults as created.
 struct MiniGraphColours {
-  Colour receive1 = 0x00CC00;  // "lrec"; its complement (white minus it) draws the average
+  Colour receive1 = 0x00CC00;  // "lrec"; white minus its three bytes draws the average line
   Colour send1 = 0xFF0000;     // "lenv"
   Colour receive2 = 0x006600;  // "lrep"
   Colour send2 = 0xFF00FF;     // "lenp"
@@ -42,13 +42,15 @@ struct MiniGraphColours {
 // controls and the rate sampler. Values outside the controls' bounds are brought within them.
 struct MiniGraphInput {
   const SpeedHistory* history = nullptr;  // null draws as a history without traffic
-  float pixelsPerOctet = 0;               // s, from the latest overlay layout
+  float pixelsPerOctet = 0;               // s, from the latest overlay layout; 0 to H ÷ 1025
   int fullScale = 65536;                  // V, octets per second (spdspin), 1025 to 2147483647
   bool bits = true;                       // unit "Bits" (rb2), else "Octets" (rb1)
   MiniGraphColours colours;
   int graduations = 4;       // G, horizontal graduations (gradspin), 0 to 999
   int verticalSpacing = 30;  // seconds between vertical graduations (hspin), 1 to 3600
-  int periodMs = 1000;       // sampling period, one column each (tb × 50), 50 to 2000
+  int periodMs = 1000;       // sampling period, one column each (tb × 50), 50 to 2000: the
+                             // vertical graduations lie verticalSpacing × 1000 ÷ periodMs
+                             // columns apart, to the nearest column
   AverageSeries average = AverageSeries::None;
   int width = 0;   // W, graph area
   int height = 0;  // H, graph area and overlay
@@ -75,7 +77,8 @@ std::string GraduationLabel(const MiniGraphInput& in, const OverlayLayout& layou
 OverlayLayout DrawOverlay(Canvas& canvas, const MiniGraphInput& in);
 
 // Draws the graph area on a canvas of its size: receive columns, the two send lines and the
-// average line, from record 0 in column W − 2 leftwards to column 1.
+// average line, from record 0 in column W − 2 leftwards to column 1, or to the oldest record
+// when the area is wider than the history; the columns left of it stay white.
 void DrawGraph(Canvas& canvas, const MiniGraphInput& in);
 
 }  // namespace kirv

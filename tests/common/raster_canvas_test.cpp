@@ -76,5 +76,22 @@ TEST(RasterCanvas, RecordsTextAndFillsItsBoxOnlyWithASolidBrush) {
   EXPECT_EQ(c.TextWidth("abc"), 18);
 }
 
+TEST(RasterCanvas, VerticalLinesSetRasterLinesPixelsInAndAroundTheSurface) {
+  for (int y0 = -5; y0 <= 15; ++y0) {
+    for (int y1 = -5; y1 <= 15; ++y1) {
+      RasterCanvas c(3, 10);
+      c.MoveTo(1, y0);
+      c.LineTo(1, y1);
+      RasterCanvas expected(3, 10);
+      RasterLine(1, y0, 1, y1, [&](int x, int y) { expected.SetPixel(x, y, kBlack); });
+      for (int y = 0; y < 10; ++y) {
+        for (int x = 0; x < 3; ++x) {
+          ASSERT_EQ(c.Pixel(x, y), expected.Pixel(x, y)) << y0 << " to " << y1 << " at " << y;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kirv
