@@ -17,7 +17,6 @@ MiniGraphInput Bounded(MiniGraphInput in) {
   in.fullScale = std::clamp(in.fullScale, 1025, 2147483647);
   in.graduations = std::clamp(in.graduations, 0, 999);
   in.verticalSpacing = std::clamp(in.verticalSpacing, 1, 3600);
-  in.periodMs = std::clamp(in.periodMs, 50, 2000);
   in.width = std::max(in.width, 0);
   in.height = std::max(in.height, 0);
   // As the full scale's bounds allow: 0 to H ÷ 1025.
@@ -68,17 +67,10 @@ void DrawHorizontalGraduations(Canvas& canvas, const MiniGraphInput& in,
   }
 }
 
-// One dotted line every verticalSpacing seconds back from the right edge, at one column per
-// sampling period, each at its nearest column.
+// One dotted line every verticalSpacing columns back from the newest column.
 void DrawVerticalGraduations(Canvas& canvas, const MiniGraphInput& in) {
-  std::int64_t previous = 0;
-  for (std::int64_t j = 1;; ++j) {
-    const std::int64_t back =
-        (j * in.verticalSpacing * 1000 + in.periodMs / 2) / static_cast<std::int64_t>(in.periodMs);
-    if (back >= in.width) break;
-    if (back == previous) continue;
-    previous = back;
-    const int x = kGraphAreaLeft + in.width - static_cast<int>(back);
+  for (int back = in.verticalSpacing; back < in.width; back += in.verticalSpacing) {
+    const int x = kGraphAreaLeft + in.width - back;
     for (int r = 1; r < in.height; r += 2) canvas.SetPixel(x, r, kBlack);
   }
 }

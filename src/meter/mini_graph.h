@@ -46,11 +46,10 @@ struct MiniGraphInput {
   int fullScale = 65536;                  // V, octets per second (spdspin), 1025 to 2147483647
   bool bits = true;                       // unit "Bits" (rb2), else "Octets" (rb1)
   MiniGraphColours colours;
-  int graduations = 4;       // G, horizontal graduations (gradspin), 0 to 999
-  int verticalSpacing = 30;  // seconds between vertical graduations (hspin), 1 to 3600
-  int periodMs = 1000;       // sampling period, one column each (tb × 50), 50 to 2000: the
-                             // vertical graduations lie verticalSpacing × 1000 ÷ periodMs
-                             // columns apart, to the nearest column
+  int graduations = 4;  // G, horizontal graduations (gradspin), 0 to 999
+  // Columns between vertical graduations (hspin, "secondes"), 1 to 3600: one column per tick,
+  // so seconds at the default period of 1000 ms.
+  int verticalSpacing = 30;
   AverageSeries average = AverageSeries::None;
   int width = 0;   // W, graph area
   int height = 0;  // H, graph area and overlay
