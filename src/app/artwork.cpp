@@ -61,10 +61,12 @@ QImage Scene(const QString& subtitle, double phase) {
   const QRectF graph(12, 64, kSplashWidth - 24, 84);
   painter.setPen(QPen(QColor(60, 70, 90), 1));
   for (int x = 0; x <= graph.width(); x += 22) {
-    painter.drawLine(QPointF(graph.left() + x, graph.top()), QPointF(graph.left() + x, graph.bottom()));
+    painter.drawLine(QPointF(graph.left() + x, graph.top()),
+                     QPointF(graph.left() + x, graph.bottom()));
   }
   for (int y = 0; y <= graph.height(); y += 21) {
-    painter.drawLine(QPointF(graph.left(), graph.top() + y), QPointF(graph.right(), graph.top() + y));
+    painter.drawLine(QPointF(graph.left(), graph.top() + y),
+                     QPointF(graph.right(), graph.top() + y));
   }
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(QColor(40, 110, 255), 1.5));

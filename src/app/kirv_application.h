@@ -11,8 +11,9 @@ namespace kirv {
 // delivery counts as not handled, so the program goes on.
 bool DeliverShowingErrors(Dialogs& dialogs, const std::function<bool()>& deliver);
 
-// The application object: its title (the caption of its message boxes), hidden windows that stay hidden when the last one closes,
-// and the one place where an exception escaping an event handler is caught.
+// The application object: its title (the caption of its message boxes), hidden windows that stay
+// hidden when the last one closes, and the one place where an exception escaping an event handler
+// is caught.
 class KirvApplication : public QApplication {
  public:
   static constexpr const char* kTitle = "KIRV Beta3";

@@ -7,13 +7,13 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "app/about_box.h"
 #include "app/artwork.h"
 #include "app/forms.h"
 #include "chrono/chrono_window.h"
 #include "config/config_dialog.h"
 #include "graph/graph_window.h"
 #include "meter/meter_window.h"
-#include "app/about_box.h"
 #include "totals/totals_window.h"
 
 namespace kirv {

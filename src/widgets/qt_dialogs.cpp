@@ -29,16 +29,14 @@ void QtDialogs::ShowMessage(const std::string& text) {
 
 std::optional<std::string> QtDialogs::OpenFile(const std::string& filter,
                                                const std::string& initialPath) {
-  return Chosen(QFileDialog::getOpenFileName(nullptr, QString(),
-                                             QString::fromStdString(initialPath),
-                                             QtFilter(filter)));
+  return Chosen(QFileDialog::getOpenFileName(
+      nullptr, QString(), QString::fromStdString(initialPath), QtFilter(filter)));
 }
 
 std::optional<std::string> QtDialogs::SaveFile(const std::string& filter,
                                                const std::string& initialPath) {
-  return Chosen(QFileDialog::getSaveFileName(nullptr, QString(),
-                                             QString::fromStdString(initialPath),
-                                             QtFilter(filter)));
+  return Chosen(QFileDialog::getSaveFileName(
+      nullptr, QString(), QString::fromStdString(initialPath), QtFilter(filter)));
 }
 
 std::optional<Colour> QtDialogs::PickColour(Colour initial) {

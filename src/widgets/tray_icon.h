@@ -89,8 +89,7 @@ class TTrayIcon : public QObject {
 
   // Answers 1 to the query of the session's end, 0 otherwise. The mouse message goes with
   // kNotify only.
-  virtual int DoMessage(TrayMessage message,
-                        TrayMouseMessage mouse = TrayMouseMessage::kMouseMove);
+  virtual int DoMessage(TrayMessage message, TrayMouseMessage mouse = TrayMouseMessage::kMouseMove);
   virtual void Minimize();
   virtual void Restore();
   virtual void Update();

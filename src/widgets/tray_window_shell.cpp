@@ -8,14 +8,16 @@ namespace kirv {
 
 namespace {
 
-constexpr int kSide = 24;    // px, the window; the picture is drawn at 16 x 16 in its middle
-constexpr int kMargin = 4;   // px from the screen's corner
+constexpr int kSide = 24;   // px, the window; the picture is drawn at 16 x 16 in its middle
+constexpr int kMargin = 4;  // px from the screen's corner
 constexpr int kPicture = 16;
 
 // The message of a button event, or false for buttons the notification area does not report.
 bool MessageOf(Qt::MouseButton button, QEvent::Type type, TrayMouseMessage& message) {
   using M = TrayMouseMessage;
-  const int column = type == QEvent::MouseButtonPress ? 0 : type == QEvent::MouseButtonRelease ? 1 : 2;
+  const int column = type == QEvent::MouseButtonPress     ? 0
+                     : type == QEvent::MouseButtonRelease ? 1
+                                                          : 2;
   static constexpr M kLeft[] = {M::kLeftButtonDown, M::kLeftButtonUp, M::kLeftButtonDoubleClick};
   static constexpr M kRight[] = {M::kRightButtonDown, M::kRightButtonUp,
                                  M::kRightButtonDoubleClick};
@@ -65,9 +67,7 @@ void TrayWindowShell::Window::mousePressEvent(QMouseEvent* event) {
 
 void TrayWindowShell::Window::mouseReleaseEvent(QMouseEvent* event) { mousePressEvent(event); }
 
-void TrayWindowShell::Window::mouseDoubleClickEvent(QMouseEvent* event) {
-  mousePressEvent(event);
-}
+void TrayWindowShell::Window::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void TrayWindowShell::Window::mouseMoveEvent(QMouseEvent*) {
   shell_.Deliver(TrayMouseMessage::kMouseMove);

@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <stdexcept>
+
+#include "app/kirv_application.h"
+#include "app/termination_signals.h"
+#include "fakes/fake_services.h"
+#include "gui/event_wait.h"
+
+namespace kirv {
+namespace {
+
+TEST(DeliverShowingErrors, AnEscapingErrorIsShownAndTheProgramGoesOn) {
+  testing::FakeDialogs dialogs;
+  const bool handled = DeliverShowingErrors(
+      dialogs, []() -> bool { throw std::runtime_error("'12/13/2026' is not a valid date"); });
+  EXPECT_FALSE(handled);
+  EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"'12/13/2026' is not a valid date"}));
+}
+
+TEST(DeliverShowingErrors, ADeliveryWithoutErrorShowsNothingAndKeepsItsAnswer) {
+  testing::FakeDialogs dialogs;
+  EXPECT_TRUE(DeliverShowingErrors(dialogs, [] { return true; }));
+  EXPECT_FALSE(DeliverShowingErrors(dialogs, [] { return false; }));
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(DeliverShowingErrors, WhatIsNotAnErrorObjectIsNotCaught) {
+  testing::FakeDialogs dialogs;
+  EXPECT_THROW(DeliverShowingErrors(dialogs, []() -> bool { throw 42; }), int);
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+class TerminationSignalsTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(TerminationSignalsTest, TheSignalBecomesOneCallOnTheEventLoop) {
+  int calls = 0;
+  TerminationSignals signalsSeen([&] { ++calls; });
+  std::raise(GetParam());
+  EXPECT_EQ(calls, 0);  // not from inside the handler
+  EXPECT_TRUE(testing::RunEventsUntil([&] { return calls > 0; }));
+  testing::RunEventsFor(20);
+  EXPECT_EQ(calls, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(TermAndInt, TerminationSignalsTest, ::testing::Values(SIGTERM, SIGINT));
+
+}  // namespace
+}  // namespace kirv

@@ -1,0 +1,251 @@
+#include "app/main_form.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+#include "app/about_box.h"
+#include "app/forms.h"
+#include "app/startup.h"
+#include "chrono/chrono_window.h"
+#include "config/config_dialog.h"
+#include "fakes/fake_services.h"
+#include "fakes/fake_tray_shell.h"
+#include "graph/graph_window.h"
+#include "gui/event_wait.h"
+#include "meter/meter_window.h"
+#include "totals/totals_window.h"
+
+namespace kirv {
+namespace {
+
+using testing::FakeTrayShell;
+using testing::TrayShellLog;
+using M = TrayMouseMessage;
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  MainFormTest() { StartUp(services, std::make_unique<FakeTrayShell>(log)); }
+  ~MainFormTest() override { ShutDown(); }
+
+  void ClickTray(M down, M up) {
+    log.shell->Send(down);
+    log.shell->Send(up);
+  }
+  void EndSplash() { Form4->Timer1Timer(Form4->Timer1); }
+
+  testing::FakeServices fakes;
+  Services services = fakes.Get();
+  TrayShellLog log;
+};
+
+void Click(QWidget* widget) {
+  const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+  const QPointF global = widget->mapToGlobal(at);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QApplication::sendEvent(widget, &release);
+}
+
+TEST_F(MainFormTest, IsABorderlessOnTopSplashOf286By169) {
+  EXPECT_EQ(Form4->windowTitle(), QStringLiteral("KIRV beta"));
+  EXPECT_EQ(Form4->size(), QSize(286, 169));
+  EXPECT_TRUE(Form4->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_TRUE(Form4->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(Form4->Image1->geometry(), QRect(0, 0, 286, 169));
+  EXPECT_FALSE(Form4->Image1->pixmap().isNull());
+  EXPECT_EQ(Form4->Label1->text(), QStringLiteral("Beta 0.5.2.202"));
+  EXPECT_EQ(Form4->Label1->pos(), QPoint(72, 160));
+  EXPECT_EQ(Form4->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
+}
+
+TEST_F(MainFormTest, TheTrayMenuHoldsItsEightItemsInOrder) {
+  const std::vector<std::pair<QAction*, QString>> items = {
+      {Form4->Meter1, QStringLiteral("&Tachymetre")},
+      {Form4->Graphique1, QStringLiteral("&Graphique")},
+      {Form4->Totals1, QStringLiteral("Totau&x")},
+      {Form4->Chronometre1, QStringLiteral("C&hronometre")},
+      {Form4->MenuItem1, QStringLiteral("&Configuration")},
+      {Form4->Apropos1, QStringLiteral("A &propos...")},
+      {Form4->MenuItem2, QString()},
+      {Form4->Quitter1, QStringLiteral("&Quitter")},
+  };
+  const QList<QAction*> actions = Form4->PopupMenu2->actions();
+  ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
+  for (size_t i = 0; i < items.size(); ++i) {
+    EXPECT_EQ(actions[i], items[i].first) << i;
+    EXPECT_EQ(actions[i]->text(), items[i].second) << i;
+    EXPECT_EQ(actions[i]->isSeparator(), i == 6) << i;
+  }
+  EXPECT_TRUE(Form4->Meter1->isCheckable());
+  EXPECT_FALSE(Form4->Meter1->isChecked());
+}
+
+TEST_F(MainFormTest, TheTrayIconIsInTheNotificationAreaWithImageZero) {
+  TTrayIcon* tray = Form4->TrayIcon1;
+  EXPECT_EQ(log.Count(TrayShellLog::Kind::kAdd), 1);
+  EXPECT_TRUE(tray->Visible());
+  EXPECT_TRUE(tray->Hide());
+  EXPECT_EQ(tray->PopupMenu(), Form4->PopupMenu2);
+  EXPECT_EQ(tray->RestoreOn(), TTrayIconMessage::imNone);
+  EXPECT_EQ(tray->PopupMenuOn(), TTrayIconMessage::imNone);
+  EXPECT_EQ(tray->Icons(), Form4->ImageList1);
+  EXPECT_EQ(Form4->ImageList1->Count(), 4);
+  EXPECT_EQ(log.calls.back().iconKey, Form4->ImageList1->GetIcon(0).cacheKey());
+}
+
+TEST_F(MainFormTest, ARightClickDuringTheSplashOpensNoMenu) {
+  ClickTray(M::kRightButtonDown, M::kRightButtonUp);
+  EXPECT_FALSE(Form4->PopupMenu2->isVisible());
+}
+
+TEST_F(MainFormTest, ARightClickAfterTheSplashOpensTheTrayMenu) {
+  EndSplash();
+  ClickTray(M::kRightButtonDown, M::kRightButtonUp);
+  EXPECT_TRUE(Form4->PopupMenu2->isVisible());
+  Form4->PopupMenu2->hide();
+}
+
+TEST_F(MainFormTest, TheSplashEndsAfterASecond) {
+  EXPECT_TRUE(Form4->Timer1->isActive());
+  EXPECT_EQ(Form4->Timer1->interval(), 1000);
+  EXPECT_TRUE(Form4->isVisible());
+  EXPECT_TRUE(testing::RunEventsUntil([] { return !Form4->isVisible(); }, 3000));
+  EXPECT_EQ(Form4->TrayIcon1->PopupMenuOn(), TTrayIconMessage::imRightClickUp);
+}
+
+TEST_F(MainFormTest, TheEndOfTheSplashHidesTheMainFormAndLeavesTheTimerRunning) {
+  EndSplash();
+  EXPECT_FALSE(Form4->isVisible());
+  EXPECT_TRUE(Form4->Timer1->isActive());
+  EndSplash();  // later ticks change nothing
+  EXPECT_FALSE(Form4->isVisible());
+  EXPECT_EQ(Form4->TrayIcon1->PopupMenuOn(), TTrayIconMessage::imRightClickUp);
+}
+
+TEST_F(MainFormTest, TheEndOfTheSplashDoesNotMinimiseThroughTheTrayIcon) {
+  int minimized = 0;
+  Form4->TrayIcon1->OnMinimize = [&](QObject*) { ++minimized; };
+  EndSplash();
+  testing::RunEventsFor(20);
+  EXPECT_EQ(minimized, 0);
+}
+
+TEST_F(MainFormTest, ClickingTheSplashHidesItAtOnceAndNoLaterTickHidesItAgain) {
+  Click(Form4->Image1);
+  EXPECT_FALSE(Form4->isVisible());
+  EXPECT_FALSE(Form4->Timer1->isActive());
+  EXPECT_EQ(Form4->TrayIcon1->PopupMenuOn(), TTrayIconMessage::imRightClickUp);
+  Form4->show();
+  testing::RunEventsFor(1300);
+  EXPECT_TRUE(Form4->isVisible());
+}
+
+TEST_F(MainFormTest, ClickingTheTrayIconTwiceShowsThenHidesTheMeterWithItsCheckMark) {
+  ClickTray(M::kLeftButtonDown, M::kLeftButtonUp);
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(Form4->Meter1->isChecked());
+  ClickTray(M::kLeftButtonDown, M::kLeftButtonUp);
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_FALSE(Form4->Meter1->isChecked());
+}
+
+TEST_F(MainFormTest, TheTachymetreItemTogglesTheMeterAndItsCheckMarkFollows) {
+  Form4->Meter1->trigger();
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(Form4->Meter1->isChecked());
+  ClickTray(M::kLeftButtonDown, M::kLeftButtonUp);
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_FALSE(Form4->Meter1->isChecked());
+  Form4->Meter1->trigger();
+  Form4->Meter1->trigger();
+  EXPECT_FALSE(Form3->isVisible());
+  EXPECT_FALSE(Form4->Meter1->isChecked());
+}
+
+TEST_F(MainFormTest, AMeterHiddenByItsOwnCloseIsShownAgainByTheNextClick) {
+  Form4->Meter1->trigger();
+  Form3->close();
+  ClickTray(M::kLeftButtonDown, M::kLeftButtonUp);
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(Form4->Meter1->isChecked());
+}
+
+TEST_F(MainFormTest, EachMenuItemMakesItsWindowVisibleAndChoosingItAgainChangesNothing) {
+  const std::vector<std::pair<QAction*, QWidget*>> items = {
+      {Form4->Graphique1, Form2}, {Form4->Totals1, Form5},        {Form4->Chronometre1, Form6},
+      {Form4->MenuItem1, Form1},  {Form4->Apropos1, OKBottomDlg},
+  };
+  for (const auto& [item, window] : items) {
+    item->trigger();
+    EXPECT_TRUE(window->isVisible()) << item->text().toStdString();
+    EXPECT_FALSE(window->isModal()) << item->text().toStdString();
+  }
+  for (const auto& [item, window] : items) item->trigger();
+  for (const auto& [item, window] : items) {
+    EXPECT_TRUE(window->isVisible()) << item->text().toStdString();
+  }
+  EXPECT_FALSE(Form3->isVisible());
+}
+
+TEST_F(MainFormTest, TheAboutBoxReadsTheVersionAndOpeningItTwiceLeavesItOpen) {
+  Form4->Apropos1->trigger();
+  Form4->Apropos1->trigger();
+  EXPECT_TRUE(OKBottomDlg->isVisible());
+  EXPECT_EQ(OKBottomDlg->Label1->text(), QStringLiteral("Beta 0.5.2.202"));
+  EXPECT_EQ(OKBottomDlg->windowTitle(), QStringLiteral("A propos..."));
+  EXPECT_EQ(OKBottomDlg->size(), QSize(287, 198));
+  EXPECT_EQ(OKBottomDlg->palette().color(QPalette::Window), QColor(Qt::black));
+  EXPECT_EQ(OKBottomDlg->Label1->pos(), QPoint(96, 176));
+  EXPECT_TRUE(OKBottomDlg->Label1->font().bold());
+  EXPECT_EQ(OKBottomDlg->Image1->geometry(), QRect(0, 0, 286, 169));
+  EXPECT_EQ(OKBottomDlg->OKBtn->geometry(), QRect(7, 172, 75, 25));
+  EXPECT_EQ(OKBottomDlg->OKBtn->text(), QStringLiteral("OK"));
+  EXPECT_TRUE(OKBottomDlg->OKBtn->isDefault());
+  OKBottomDlg->OKBtn->click();
+  EXPECT_FALSE(OKBottomDlg->isVisible());
+}
+
+TEST_F(MainFormTest, ClosingAnyOtherWindowOnlyHidesIt) {
+  const std::vector<QWidget*> windows = {Form1, Form2, Form3, OKBottomDlg, Form5, Form6};
+  for (QWidget* window : windows) {
+    window->show();
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(window->isVisible());
+  }
+  EXPECT_TRUE(Form4->isVisible());
+}
+
+TEST_F(MainFormTest, TheCaptionsOfTheOtherWindows) {
+  EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Configuration"));
+  EXPECT_EQ(Form2->windowTitle(), QStringLiteral("Module Graphique"));
+  EXPECT_EQ(Form3->windowTitle(), QStringLiteral("Tachymetre"));
+  EXPECT_EQ(Form5->windowTitle(), QStringLiteral("Totaux"));
+  EXPECT_EQ(Form6->windowTitle(), QStringLiteral("Chronometre"));
+}
+
+TEST_F(MainFormTest, QuitterEndsTheProgramAfterTheSplash) {
+  EndSplash();
+  Form1->show();
+  QTimer::singleShot(0, [] { Form4->Quitter1->trigger(); });
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });  // a hang fails, not blocks
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+TEST_F(MainFormTest, TheEndOfTheSessionRemovesTheIconAndEndsTheProgram) {
+  EndSplash();
+  QTimer::singleShot(0, [] { EndOfSession(); });
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+  EXPECT_EQ(log.calls.back().kind, TrayShellLog::Kind::kDelete);
+}
+
+}  // namespace
+}  // namespace kirv
