@@ -21,7 +21,7 @@ class SettingsStore {
   // Opens the key at path (compared without regard to case), creating it when asked.
   virtual void OpenKey(const std::string& path, bool create) = 0;
   virtual bool ValueExists(const std::string& name) const = 0;
-  // The empty text when the value is absent.
+  // The empty text when the value is absent; throws SettingsError when it is not a string.
   virtual std::string ReadString(const std::string& name) const = 0;
   // Throws SettingsError when the value is absent or not an integer.
   virtual std::int32_t ReadInteger(const std::string& name) const = 0;

@@ -52,7 +52,7 @@ class MemorySettingsStore : public SettingsStore {
     auto it = values.find(Key(name));
     if (!open || it == values.end()) return "";
     if (auto* s = std::get_if<std::string>(&it->second)) return *s;
-    return "";
+    throw SettingsError("Invalid data type for '" + name + "'");
   }
   std::int32_t ReadInteger(const std::string& name) const override {
     auto it = values.find(Key(name));

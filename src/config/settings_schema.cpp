@@ -1,0 +1,292 @@
+#include "config/settings_schema.h"
+
+#include <iostream>
+
+namespace kirv {
+
+namespace {
+
+// One open-use-close of the key. The key is closed also when a read or write throws; that close
+// may not throw over the error already on its way.
+class KeyPass {
+ public:
+  KeyPass(SettingsStore& store, std::string_view path, bool create) : store_(store) {
+    store_.OpenKey(std::string(path), create);
+  }
+  ~KeyPass() {
+    if (closed_) return;
+    try {
+      store_.CloseKey();
+    } catch (const SettingsError&) {
+    }
+  }
+  KeyPass(const KeyPass&) = delete;
+  KeyPass& operator=(const KeyPass&) = delete;
+
+  void Close() {
+    closed_ = true;
+    store_.CloseKey();
+  }
+
+ private:
+  SettingsStore& store_;
+  bool closed_ = false;
+};
+
+// Reads values into controls. A value behind an absent gate is not read; a value that is read
+// but missing or of the wrong type leaves its control at its default and adds a warning.
+class Reader {
+ public:
+  Reader(SettingsStore& store, SettingsReading& reading) : store_(store), reading_(reading) {}
+
+  bool Exists(const std::string& name) const { return store_.ValueExists(name); }
+
+  // Whether the value was read into the control.
+  template <typename T>
+  bool Read(const SettingDefinition& d, T& control) {
+    for (std::string_view gate : d.gates) {
+      if (!gate.empty() && !store_.ValueExists(std::string(gate))) return false;
+    }
+    return Read(std::string(d.name), control);
+  }
+
+  bool Read(const std::string& name, bool& control) {
+    return Guarded(name, [&] { control = store_.ReadBool(name); });
+  }
+  bool Read(const std::string& name, std::int32_t& control) {
+    return Guarded(name, [&] { control = store_.ReadInteger(name); });
+  }
+  bool Read(const std::string& name, std::string& control) {
+    return Guarded(name, [&] {
+      if (!store_.ValueExists(name)) throw SettingsError("No value '" + name + "'");
+      control = store_.ReadString(name);
+    });
+  }
+
+  // Checks the box when the value reads true; never unchecks it.
+  bool CheckWhenTrue(const std::string& name, bool& control) {
+    bool value = false;
+    if (!store_.ValueExists(name) || !Read(name, value) || !value) return false;
+    control = true;
+    return true;
+  }
+
+  void Warn(const std::string& name, const std::string& why) {
+    std::string line = "KIRV: setting \"" + name + "\" kept at its default: " + why;
+    std::cerr << line << '\n';
+    reading_.warnings.push_back(std::move(line));
+  }
+
+ private:
+  template <typename F>
+  bool Guarded(const std::string& name, F read) {
+    try {
+      read();
+      return true;
+    } catch (const SettingsError& e) {
+      Warn(name, e.what());
+      return false;
+    }
+  }
+
+  SettingsStore& store_;
+  SettingsReading& reading_;
+};
+
+// Closes a reading pass; a key that cannot be stored is reported, start-up goes on.
+void CloseReading(KeyPass& pass, Reader& reader, std::string_view path) {
+  try {
+    pass.Close();
+  } catch (const SettingsError& e) {
+    reader.Warn(std::string(path), e.what());
+  }
+}
+
+void Write(SettingsStore& store, const SettingDefinition& d, bool value) {
+  store.WriteBool(std::string(d.name), value);
+}
+void Write(SettingsStore& store, const SettingDefinition& d, std::int32_t value) {
+  store.WriteInteger(std::string(d.name), value);
+}
+void Write(SettingsStore& store, const SettingDefinition& d, const std::string& value) {
+  store.WriteString(std::string(d.name), value);
+}
+
+void WriteInterfaces(SettingsStore& store, const std::vector<InterfaceChecks>& interfaces) {
+  for (const InterfaceChecks& i : interfaces) {
+    store.WriteBool(MonitorValueName(i.name), i.lb);
+    store.WriteBool(Graph1ValueName(i.name), i.lb1);
+    store.WriteBool(Graph2ValueName(i.name), i.lb2);
+  }
+}
+
+void WriteGeometry(SettingsStore& store, const MeterControls& m) {
+  Write(store, GlobalSetting("width"), m.width);
+  Write(store, GlobalSetting("height"), m.height);
+  Write(store, GlobalSetting("top"), m.top);
+  Write(store, GlobalSetting("left"), m.left);
+}
+
+// The 29 global values, in the order of kGlobalSettings.
+void WriteGlobals(SettingsStore& store, const ConfigControls& c, const GraphControls& g,
+                  const MeterControls& m) {
+  Write(store, GlobalSetting("Graphfile"), g.Graphfile);
+  Write(store, GlobalSetting("Autorec"), g.autorec);
+  Write(store, GlobalSetting("Legende"), g.legd);
+  Write(store, GlobalSetting("Tous"), g.tous);
+  Write(store, GlobalSetting("Vmax"), g.cbmx);
+  Write(store, GlobalSetting("aot"), c.aot);
+  Write(store, GlobalSetting("Unite"), g.rb1);
+  Write(store, GlobalSetting("Unite2"), c.rb1);
+  Write(store, GlobalSetting("tracegraph"), c.cbGr);
+  Write(store, GlobalSetting("micro"), c.micro);
+  Write(store, GlobalSetting("Gradu"), g.gradspin);
+  Write(store, GlobalSetting("Echelle"), g.cb);
+  Write(store, GlobalSetting("Vitesse"), g.spdspin);
+  Write(store, GlobalSetting("Gradu2"), c.gradspin);
+  Write(store, GlobalSetting("Gradu3"), c.hspin);
+  Write(store, GlobalSetting("Echelle2"), c.cb);
+  Write(store, GlobalSetting("Vitesse2"), c.spdspin);
+  Write(store, GlobalSetting("Type"), g.cbG);
+  WriteGeometry(store, m);
+  Write(store, GlobalSetting("lrec"), c.Edit1);
+  Write(store, GlobalSetting("lenv"), c.Edit2);
+  Write(store, GlobalSetting("lrep"), c.Edit3);
+  Write(store, GlobalSetting("lenp"), c.Edit4);
+  Write(store, GlobalSetting("lint"), c.Edit5);
+  Write(store, GlobalSetting("firstlaunch"), false);
+  Write(store, GlobalSetting("Type moyenne"), AverageLineValue(m));
+}
+
+// Checks a box from its value; the box's click handler runs when its state changes.
+void RestoreBox(Reader& reader, const SettingDefinition& d, bool& box, ConfigHandler handler,
+                SettingsReading& reading) {
+  bool value = box;
+  if (reader.Read(d, value) && value != box) {
+    box = value;
+    reading.handlers.push_back(handler);
+  }
+}
+
+void RestoreAverageLine(Reader& reader, MeterControls& m) {
+  std::int32_t value = -1;
+  if (!reader.Read(GlobalSetting("Type moyenne"), value) || value < 0 || value > 2) return;
+  m.Aucun1 = value == 0;
+  m.Reception1 = value == 1;
+  m.Envoi1 = value == 2;
+}
+
+void ReadMeterGroup(Reader& reader, ConfigControls& c, MeterControls& m, SettingsReading& reading) {
+  reader.Read(GlobalSetting("Unite2"), c.rb1);
+  reader.Read(GlobalSetting("Gradu2"), c.gradspin);
+  reader.Read(GlobalSetting("Gradu3"), c.hspin);
+  reader.Read(GlobalSetting("Echelle2"), c.cb);
+  reader.Read(GlobalSetting("Vitesse2"), c.spdspin);
+  reader.Read(GlobalSetting("width"), m.width);
+  reader.Read(GlobalSetting("top"), m.top);
+  reader.Read(GlobalSetting("left"), m.left);
+  reader.Read(GlobalSetting("height"), m.height);
+  RestoreBox(reader, GlobalSetting("tracegraph"), c.cbGr, ConfigHandler::kCbGrClick, reading);
+  RestoreBox(reader, GlobalSetting("aot"), c.aot, ConfigHandler::kAotClick, reading);
+  bool micro = false;
+  if (reader.Read(GlobalSetting("micro"), micro) && micro && !c.micro) {
+    c.micro = true;
+    reading.handlers.push_back(ConfigHandler::kMicroClick);
+  }
+  if (c.cb == kManualScale) c.spdspinEnabled = true;
+  reading.showConfiguration = !reader.Exists("firstlaunch");
+  RestoreAverageLine(reader, m);
+}
+
+}  // namespace
+
+std::string MonitorValueName(const std::string& n) { return n; }
+std::string Graph1ValueName(const std::string& n) { return n + "1"; }
+std::string Graph2ValueName(const std::string& n) { return n + "2"; }
+
+std::int32_t AverageLineValue(const MeterControls& meter) {
+  if (meter.Envoi1) return 2;
+  if (meter.Reception1) return 1;
+  return 0;
+}
+
+SettingsReading ReadForm1Settings(SettingsStore& store, const AutoStartEntry& autoStart,
+                                  ConfigControls& c) {
+  SettingsReading reading;
+  if (autoStart.Exists()) c.cbWin = true;
+  KeyPass pass(store, kSettingsKeyCapitals, true);
+  Reader reader(store, reading);
+  for (std::size_t i = 0; i < c.interfaces.size(); ++i) {
+    if (reader.CheckWhenTrue(MonitorValueName(c.interfaces[i].name), c.interfaces[i].lb)) {
+      reading.monitored.push_back(i);
+    }
+  }
+  reader.Read(GlobalSetting("lrec"), c.Edit1);
+  reader.Read(GlobalSetting("lenv"), c.Edit2);
+  reader.Read(GlobalSetting("lrep"), c.Edit3);
+  reader.Read(GlobalSetting("lenp"), c.Edit4);
+  reader.Read(GlobalSetting("lint"), c.Edit5);
+  CloseReading(pass, reader, kSettingsKeyCapitals);
+  return reading;
+}
+
+SettingsReading ReadForm2Settings(SettingsStore& store, GraphControls& g) {
+  SettingsReading reading;
+  g.cb = DefaultNumber("Echelle");
+  g.spdspin = DefaultNumber("Vitesse");
+  g.cbG = DefaultNumber("Type");
+  KeyPass pass(store, kSettingsKey, false);
+  Reader reader(store, reading);
+  reader.Read(GlobalSetting("Graphfile"), g.Graphfile);
+  reader.Read(GlobalSetting("Vmax"), g.cbmx);
+  reader.Read(GlobalSetting("Unite"), g.rb1);
+  reader.Read(GlobalSetting("Legende"), g.legd);
+  reader.Read(GlobalSetting("Autorec"), g.autorec);
+  reader.Read(GlobalSetting("Tous"), g.tous);
+  reader.Read(GlobalSetting("Gradu"), g.gradspin);
+  reader.Read(GlobalSetting("Echelle"), g.cb);
+  reader.Read(GlobalSetting("Vitesse"), g.spdspin);
+  if (g.cb == kManualScale) g.spdspinEnabled = true;
+  CloseReading(pass, reader, kSettingsKey);
+  return reading;
+}
+
+SettingsReading ReadForm3Settings(SettingsStore& store, ConfigControls& c, MeterControls& m) {
+  SettingsReading reading;
+  c.spdspin = DefaultNumber("Vitesse2");
+  KeyPass pass(store, kSettingsKey, true);
+  Reader reader(store, reading);
+  for (std::size_t i = 0; i < c.interfaces.size(); ++i) {
+    InterfaceChecks& entry = c.interfaces[i];
+    if (reader.CheckWhenTrue(MonitorValueName(entry.name), entry.lb)) {
+      reading.monitored.push_back(i);
+    }
+    reader.CheckWhenTrue(Graph1ValueName(entry.name), entry.lb1);
+    reader.CheckWhenTrue(Graph2ValueName(entry.name), entry.lb2);
+  }
+  if (reader.Exists("lrec")) ReadMeterGroup(reader, c, m, reading);
+  CloseReading(pass, reader, kSettingsKey);
+  return reading;
+}
+
+void SaveSettings(SettingsStore& store, AutoStartEntry& autoStart,
+                  const std::string& executablePath, const ConfigControls& config,
+                  const GraphControls& graph, const MeterControls& meter) {
+  if (config.cbWin) {
+    autoStart.Write(executablePath);
+  } else {
+    autoStart.Remove();
+  }
+  KeyPass pass(store, kSettingsKey, true);
+  WriteInterfaces(store, config.interfaces);
+  WriteGlobals(store, config, graph, meter);
+  pass.Close();
+}
+
+void SaveMeterGeometry(SettingsStore& store, const MeterControls& meter) {
+  KeyPass pass(store, kSettingsKey, true);
+  WriteGeometry(store, meter);
+  pass.Close();
+}
+
+}  // namespace kirv

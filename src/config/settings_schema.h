@@ -1,0 +1,196 @@
+#pragma once
+
+// What the settings key holds and how the windows read and write it: the value names, types,
+// defaults, gates and orders, and the reading and writing passes over plain mirrors of the
+// windows' controls.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/auto_start_entry.h"
+#include "common/settings_store.h"
+
+namespace kirv {
+
+// The one key that holds every setting. The configuration dialog's creation spells it in
+// capitals; key paths are compared without regard to case.
+inline constexpr std::string_view kSettingsKey = "\\software\\KIRV";
+inline constexpr std::string_view kSettingsKeyCapitals = "\\SOFTWARE\\KIRV";
+
+enum class SettingType { kString, kInteger, kBool };
+
+// The window whose creation reads a value.
+enum class SettingReader { kNone, kForm1, kForm2, kForm3 };
+
+struct SettingDefinition {
+  std::string_view name;
+  SettingType type;
+  SettingReader readBy;
+  // Values whose presence the reading needs, an empty slot unused. A gate lists itself: it is read
+  // only when present.
+  std::array<std::string_view, 2> gates;
+  std::string_view defaultText;  // for a string
+  std::int32_t defaultNumber;    // for an integer; a bool's 1 or 0
+};
+
+// The global values in the order of the save.
+inline constexpr std::array<SettingDefinition, 29> kGlobalSettings{{
+    {"Graphfile", SettingType::kString, SettingReader::kForm2, {"Graphfile"}, "", 0},
+    {"Autorec", SettingType::kBool, SettingReader::kForm2, {"Graphfile", "Legende"}, "", 0},
+    {"Legende", SettingType::kBool, SettingReader::kForm2, {"Graphfile", "Legende"}, "", 0},
+    {"Tous", SettingType::kBool, SettingReader::kForm2, {"Graphfile", "Legende"}, "", 0},
+    {"Vmax", SettingType::kBool, SettingReader::kForm2, {"Graphfile"}, "", 1},
+    {"aot", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 1},
+    {"Unite", SettingType::kBool, SettingReader::kForm2, {"Graphfile"}, "", 0},
+    {"Unite2", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 0},
+    {"tracegraph", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 1},
+    {"micro", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 0},
+    {"Gradu", SettingType::kInteger, SettingReader::kForm2, {"Graphfile"}, "", 8},
+    {"Echelle", SettingType::kInteger, SettingReader::kForm2, {"Graphfile"}, "", 2},
+    {"Vitesse", SettingType::kInteger, SettingReader::kForm2, {"Graphfile"}, "", 65536},
+    {"Gradu2", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 4},
+    {"Gradu3", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 30},
+    {"Echelle2", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", -1},
+    {"Vitesse2", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 65536},
+    {"Type", SettingType::kInteger, SettingReader::kNone, {}, "", 0},
+    {"width", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 403},
+    {"height", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 189},
+    {"top", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 123},
+    {"left", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 197},
+    {"lrec", SettingType::kString, SettingReader::kForm1, {"lrec"}, "00CC00", 0},
+    {"lenv", SettingType::kString, SettingReader::kForm1, {"lrec"}, "FF0000", 0},
+    {"lrep", SettingType::kString, SettingReader::kForm1, {"lrec"}, "006600", 0},
+    {"lenp", SettingType::kString, SettingReader::kForm1, {"lrec"}, "FF00FF", 0},
+    {"lint", SettingType::kString, SettingReader::kForm1, {"lrec"}, "01E5DD", 0},
+    // Presence only: written false by every save, so the dialog opens at one start only.
+    {"firstlaunch", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 0},
+    {"Type moyenne", SettingType::kInteger, SettingReader::kForm3, {"lrec", "Type moyenne"}, "", 0},
+}};
+
+consteval const SettingDefinition& GlobalSetting(std::string_view name) {
+  for (const SettingDefinition& d : kGlobalSettings) {
+    if (d.name == name) return d;
+  }
+  throw "no such setting";
+}
+consteval std::string_view DefaultText(std::string_view name) {
+  return GlobalSetting(name).defaultText;
+}
+consteval std::int32_t DefaultNumber(std::string_view name) {
+  return GlobalSetting(name).defaultNumber;
+}
+consteval bool DefaultBool(std::string_view name) { return GlobalSetting(name).defaultNumber != 0; }
+
+// The three values of an interface named n: monitored (lb), first graph (lb1), second graph (lb2).
+// Two interfaces of the same name share them, and "eth" + "1" is also the interface "eth1".
+std::string MonitorValueName(const std::string& n);
+std::string Graph1ValueName(const std::string& n);
+std::string Graph2ValueName(const std::string& n);
+
+// "Manuel" in the speed scale lists: the speed field is typed by the user.
+inline constexpr std::int32_t kManualScale = 8;
+
+// One position of the configuration dialog's three interface lists, which hold the same names in
+// the same order.
+struct InterfaceChecks {
+  std::string name;
+  bool lb = false;
+  bool lb1 = false;
+  bool lb2 = false;
+  friend bool operator==(const InterfaceChecks&, const InterfaceChecks&) = default;
+};
+
+// The configuration dialog's controls that hold settings (TForm1).
+struct ConfigControls {
+  bool cbWin = false;  // the auto-start entry exists
+  std::vector<InterfaceChecks> interfaces;
+  std::string Edit1{DefaultText("lrec")};
+  std::string Edit2{DefaultText("lenv")};
+  std::string Edit3{DefaultText("lrep")};
+  std::string Edit4{DefaultText("lenp")};
+  std::string Edit5{DefaultText("lint")};
+  bool aot = DefaultBool("aot");
+  bool rb1 = DefaultBool("Unite2");  // "Octets"; rb2 "Bits" is its opposite
+  bool cbGr = DefaultBool("tracegraph");
+  bool micro = DefaultBool("micro");
+  std::int32_t gradspin = DefaultNumber("Gradu2");
+  std::int32_t hspin = DefaultNumber("Gradu3");
+  std::int32_t cb = DefaultNumber("Echelle2");  // item index, -1 for none
+  std::int32_t spdspin = DefaultNumber("Vitesse2");
+  bool spdspinEnabled = false;
+  friend bool operator==(const ConfigControls&, const ConfigControls&) = default;
+};
+
+// The history graph window's controls that hold settings (TForm2).
+struct GraphControls {
+  std::string Graphfile;  // OpenDialog1's file name
+  bool autorec = DefaultBool("Autorec");
+  bool legd = DefaultBool("Legende");
+  bool tous = DefaultBool("Tous");
+  bool cbmx = DefaultBool("Vmax");
+  bool rb1 = DefaultBool("Unite");  // "Octets"; rb2 "Bits" is its opposite
+  std::int32_t gradspin = DefaultNumber("Gradu");
+  std::int32_t cb = DefaultNumber("Echelle");
+  std::int32_t spdspin = DefaultNumber("Vitesse");
+  std::int32_t cbG = DefaultNumber("Type");
+  bool spdspinEnabled = false;
+  friend bool operator==(const GraphControls&, const GraphControls&) = default;
+};
+
+// The meter window's bounds and its "Vitesse Moyenne" radio items (TForm3).
+struct MeterControls {
+  std::int32_t width = DefaultNumber("width");
+  std::int32_t height = DefaultNumber("height");
+  std::int32_t top = DefaultNumber("top");
+  std::int32_t left = DefaultNumber("left");
+  bool Aucun1 = true;
+  bool Reception1 = false;
+  bool Envoi1 = false;
+  friend bool operator==(const MeterControls&, const MeterControls&) = default;
+};
+
+// A click handler of the configuration dialog that a restored check box runs because its state
+// changed. A window whose handlers are bound to the boxes' toggled signals gets them, in this
+// order, by copying cbGr, aot and micro in that order.
+enum class ConfigHandler { kCbGrClick, kAotClick, kMicroClick };
+
+// What a reading pass leaves for its window besides the controls.
+struct SettingsReading {
+  // Positions of lb that the pass checked: their baselines are taken from the current counters.
+  std::vector<std::size_t> monitored;
+  std::vector<ConfigHandler> handlers;  // in the order they run
+  bool showConfiguration = false;       // "lrec" without "firstlaunch"
+  // One line per value that was missing or of the wrong type and kept its default; each is also
+  // written to stderr.
+  std::vector<std::string> warnings;
+};
+
+// The configuration dialog's creation, after its lists are filled: the auto-start entry, the
+// monitored interfaces and, behind "lrec", the colour texts.
+SettingsReading ReadForm1Settings(SettingsStore& store, const AutoStartEntry& autoStart,
+                                  ConfigControls& controls);
+
+// The history graph window's creation: its group behind "Graphfile" (and "Legende").
+SettingsReading ReadForm2Settings(SettingsStore& store, GraphControls& controls);
+
+// The meter window's creation: the three interface lists, then behind "lrec" the meter group
+// into the configuration dialog's controls and the meter's own bounds and average line.
+SettingsReading ReadForm3Settings(SettingsStore& store, ConfigControls& config,
+                                  MeterControls& meter);
+
+// The configuration dialog's close query: the auto-start entry, then every value in one pass.
+// Throws SettingsError when a value cannot be stored; the caller shows it and stays open.
+void SaveSettings(SettingsStore& store, AutoStartEntry& autoStart,
+                  const std::string& executablePath, const ConfigControls& config,
+                  const GraphControls& graph, const MeterControls& meter);
+
+// The meter window's close query: its bounds. Throws SettingsError like SaveSettings.
+void SaveMeterGeometry(SettingsStore& store, const MeterControls& meter);
+
+// "Type moyenne" of the meter's radio items, the last checked of Aucun, Reception, Envoi winning.
+std::int32_t AverageLineValue(const MeterControls& meter);
+
+}  // namespace kirv

@@ -1,0 +1,112 @@
+#include "platform/xdg_auto_start.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+#include <utility>
+
+#include "common/settings_store.h"
+#include "platform/xdg_config_home.h"
+
+namespace kirv {
+
+namespace {
+
+// Characters that make an Exec argument need double quotes.
+constexpr std::string_view kReserved = " \t\n\"'\\><~|&;$*?#`()";
+
+// Inside double quotes, these four take a backslash.
+std::string QuotedArgument(const std::string& argument) {
+  std::string quoted = "\"";
+  for (char c : argument) {
+    if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+// The escapes of a string value, which the reader undoes before it splits the command line.
+std::string EscapedString(const std::string& text) {
+  std::string escaped;
+  for (char c : text) {
+    switch (c) {
+      case '\\':
+        escaped += "\\\\";
+        break;
+      case '\n':
+        escaped += "\\n";
+        break;
+      case '\t':
+        escaped += "\\t";
+        break;
+      case '\r':
+        escaped += "\\r";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+}  // namespace
+
+XdgAutoStartEntry::XdgAutoStartEntry() : XdgAutoStartEntry(DefaultFilePath()) {}
+
+XdgAutoStartEntry::XdgAutoStartEntry(std::string filePath) : filePath_(std::move(filePath)) {}
+
+std::string XdgAutoStartEntry::DefaultFilePath() {
+  return XdgConfigHome() + "/autostart/KIRV.desktop";
+}
+
+std::string XdgAutoStartEntry::ExecValue(const std::string& path) {
+  std::string argument = path;
+  if (argument.find_first_of(kReserved) != std::string::npos) argument = QuotedArgument(argument);
+  std::string command;
+  for (char c : argument) {
+    command += c;
+    if (c == '%') command += '%';  // a literal percent sign, not a field code
+  }
+  return EscapedString(command);
+}
+
+bool XdgAutoStartEntry::Exists() const {
+  return QFileInfo(QString::fromStdString(filePath_)).isFile();
+}
+
+void XdgAutoStartEntry::Write(const std::string& executablePath) {
+  const QString file = QString::fromStdString(filePath_);
+  const std::string absolute =
+      QFileInfo(QString::fromStdString(executablePath)).absoluteFilePath().toStdString();
+  const std::string entry =
+      "[Desktop Entry]\n"
+      "Type=Application\n"
+      "Name=KIRV\n"
+      "Exec=" +
+      ExecValue(absolute) +
+      "\n"
+      "Terminal=false\n";
+  QSaveFile out(file);
+  const bool written = QDir().mkpath(QFileInfo(file).absolutePath()) &&
+                       out.open(QIODevice::WriteOnly) &&
+                       out.write(entry.data(), static_cast<qint64>(entry.size())) ==
+                           static_cast<qint64>(entry.size()) &&
+                       out.commit();
+  if (!written) {
+    throw SettingsError("Cannot write the autostart entry " + filePath_ + ": " +
+                        out.errorString().toStdString());
+  }
+}
+
+void XdgAutoStartEntry::Remove() {
+  if (std::remove(filePath_.c_str()) != 0 && errno != ENOENT) {
+    throw SettingsError("Cannot remove the autostart entry " + filePath_ + ": " +
+                        std::strerror(errno));
+  }
+}
+
+}  // namespace kirv

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "common/auto_start_entry.h"
+
+namespace kirv {
+
+// The session's autostart entry: a desktop entry file, by default
+// $XDG_CONFIG_HOME/autostart/KIRV.desktop, whose Exec starts the given executable.
+class XdgAutoStartEntry : public AutoStartEntry {
+ public:
+  XdgAutoStartEntry();
+  explicit XdgAutoStartEntry(std::string filePath);
+
+  static std::string DefaultFilePath();
+  const std::string& FilePath() const { return filePath_; }
+
+  bool Exists() const override;
+  // Throws SettingsError when the file cannot be written.
+  void Write(const std::string& executablePath) override;
+  // Throws SettingsError when the file exists and cannot be removed.
+  void Remove() override;
+
+  // The Exec value that runs the program at path, quoted and escaped as desktop entries ask.
+  static std::string ExecValue(const std::string& path);
+
+ private:
+  std::string filePath_;
+};
+
+}  // namespace kirv

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace kirv {
+
+// The user's configuration folder: $XDG_CONFIG_HOME when it is an absolute path, else
+// ~/.config.
+std::string XdgConfigHome();
+
+}  // namespace kirv
