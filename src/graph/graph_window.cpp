@@ -1,6 +1,9 @@
 #include "graph/graph_window.h"
 
 #include <QDate>
+#include <string>
+
+#include "config/settings_schema.h"
 
 namespace kirv {
 
@@ -13,7 +16,7 @@ TForm2::TForm2(Services& services) : QWidget(nullptr), settings_(*services.setti
 }
 
 void TForm2::FormCreate() {
-  settings_.OpenKey("\\software\\KIRV", false);
+  settings_.OpenKey(std::string(kSettingsKey), false);
   if (settings_.ValueExists("Graphfile")) archivePath_ = settings_.ReadString("Graphfile");
   settings_.CloseKey();
 }
