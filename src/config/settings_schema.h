@@ -5,6 +5,7 @@
 // windows' controls.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -85,7 +85,7 @@ bool TCSpinEdit::IsValidChar(QChar key) const {
   const QString separator = QLocale().decimalPoint();
   bool valid = (!separator.isEmpty() && key == separator.front()) || key == u'+' || key == u'-' ||
                (key >= u'0' && key <= u'9') || (code < 50 && code != 13);
-  // Without typing, only control characters other than backspace pass (and "." never).
+  // Without the editor, codes of 50 and above, backspace and 46 are refused as well.
   if (!editorEnabled_ && valid && (code >= 50 || code == 8 || code == 46)) valid = false;
   return valid;
 }
