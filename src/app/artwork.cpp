@@ -32,8 +32,8 @@ void DrawGlyph(QImage& image, const Glyph& glyph, int left, int top, QRgb colour
 
 // A bumpy traffic curve across a width, deterministic for a given phase.
 double Traffic(double x, double phase) {
-  return 0.5 + 0.25 * std::sin(x * 0.07 + phase) + 0.15 * std::sin(x * 0.23 + 2 * phase) +
-         0.08 * std::sin(x * 0.61 + 3 * phase);
+  return 0.45 + 0.22 * std::sin(x * 0.031 + phase) + 0.12 * std::sin(x * 0.083 + 2 * phase) +
+         0.06 * std::sin(x * 0.21 + 3 * phase);
 }
 
 QPainterPath Curve(const QRectF& area, double phase) {

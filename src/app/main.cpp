@@ -12,36 +12,11 @@
 #include "app/startup.h"
 #include "app/termination_signals.h"
 #include "platform/netlink_interface_table.h"
+#include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
+#include "platform/xdg_auto_start.h"
 #include "widgets/desktop_tray_shell.h"
 #include "widgets/qt_dialogs.h"
-
-namespace {
-
-// Placeholder until the QSettings store lands: nothing is stored, nothing is read back.
-class PlaceholderSettingsStore : public kirv::SettingsStore {
- public:
-  void OpenKey(const std::string&, bool) override {}
-  bool ValueExists(const std::string&) const override { return false; }
-  std::string ReadString(const std::string&) const override { return ""; }
-  std::int32_t ReadInteger(const std::string& name) const override {
-    throw kirv::SettingsError("No value '" + name + "'");
-  }
-  void WriteString(const std::string&, const std::string&) override {}
-  void WriteInteger(const std::string&, std::int32_t) override {}
-  void DeleteValue(const std::string&) override {}
-  void CloseKey() override {}
-};
-
-// Placeholder until the XDG autostart entry lands: there is never an entry.
-class PlaceholderAutoStartEntry : public kirv::AutoStartEntry {
- public:
-  bool Exists() const override { return false; }
-  void Write(const std::string&) override {}
-  void Remove() override {}
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   kirv::KirvApplication app(argc, argv);
@@ -49,8 +24,8 @@ int main(int argc, char** argv) {
 
   kirv::QtDialogs dialogs(QString::fromUtf8(kirv::KirvApplication::kTitle));
   kirv::NetlinkInterfaceTable interfaces;
-  PlaceholderSettingsStore settings;
-  PlaceholderAutoStartEntry autoStart;
+  kirv::QSettingsStore settings;
+  kirv::XdgAutoStartEntry autoStart;
   kirv::SystemClock clock;
   kirv::Services services;
   services.interfaces = &interfaces;
@@ -58,7 +33,8 @@ int main(int argc, char** argv) {
   services.autoStart = &autoStart;
   services.clock = &clock;
   services.dialogs = &dialogs;
-  services.numberFormat.decimalSeparator = QLocale().decimalPoint().at(0).toLatin1();
+  const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
+  services.numberFormat.decimalSeparator = point != 0 ? point : '.';
   services.executablePath = kirv::KirvApplication::applicationFilePath().toStdString();
 
   try {

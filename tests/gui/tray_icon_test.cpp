@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <string>
 #include <tuple>
@@ -125,6 +126,8 @@ struct HintCase {
   int length;
   bool shown;
 };
+
+void PrintTo(const HintCase& c, std::ostream* out) { *out << c.length << " characters"; }
 
 class TrayIconHint : public TrayIconTest, public ::testing::WithParamInterface<HintCase> {};
 
@@ -393,12 +396,26 @@ TEST_P(TrayIconTrigger, OpensTheMenuOnExactlyItsMouseActions) {
   menu.hide();
 }
 
+const char* const kTriggerNames[] = {"imClick",        "imDoubleClick",      "imMouseDown",
+                                     "imMouseUp",      "imLeftClickUp",      "imLeftDoubleClick",
+                                     "imRightClickUp", "imRightDoubleClick", "imNone"};
+const char* const kMessageNames[] = {
+    "MouseMove", "LeftDown",         "LeftUp",     "LeftDoubleClick", "RightDown",
+    "RightUp",   "RightDoubleClick", "MiddleDown", "MiddleUp",        "MiddleDoubleClick"};
+
+std::string PairName(const ::testing::TestParamInfo<std::tuple<T, M>>& info) {
+  const auto [trigger, message] = info.param;
+  return std::string(kTriggerNames[static_cast<int>(trigger)]) + "_" +
+         kMessageNames[static_cast<int>(message)];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     AllPairs, TrayIconTrigger,
     ::testing::Combine(::testing::Values(T::imClick, T::imDoubleClick, T::imMouseDown, T::imMouseUp,
                                          T::imLeftClickUp, T::imLeftDoubleClick, T::imRightClickUp,
                                          T::imRightDoubleClick, T::imNone),
-                       ::testing::ValuesIn(kAllMessages)));
+                       ::testing::ValuesIn(kAllMessages)),
+    PairName);
 
 TEST_F(TrayIconTest, MinimizeHidesTheVisibleWindowsAndRestoreShowsThemAgain) {
   QWidget shown;
