@@ -1,21 +1,353 @@
 #include "config/config_dialog.h"
 
-#include <QCloseEvent>
+#include <QFont>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <exception>
+#include <filesystem>
+
+#include "app/forms.h"
+#include "common/colour.h"
+#include "config/qt_check_list.h"
+#include "config/refresh_period.h"
+#include "graph/graph_window.h"
+#include "graph/speed_scale_table.h"
+#include "meter/meter_window.h"
+#include "sampling/interface_name.h"
+#include "widgets/qt_canvas.h"
 
 namespace kirv {
 
-TForm1::TForm1(Services&) : QWidget(nullptr) {
-  setWindowTitle(QStringLiteral("Configuration"));
+namespace {
+
+constexpr int kLoggerPeriod = 300000;  // ms
+constexpr int kMinHeightWithGraph = 50;
+constexpr int kMinHeightWithoutGraph = 19;
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+void SetLabel(QLabel& label, const std::string& text) {
+  label.setText(Text(text));
+  label.adjustSize();
 }
 
-void TForm1::FormCreate() {}
+void SetGraphPartVisible(TForm3& meter, bool visible) {
+  meter.Shape2->setVisible(visible);
+  meter.im1->setVisible(visible);
+  meter.im2->setVisible(visible);
+}
 
-void TForm1::FormCloseQuery(QObject*, bool&) {}
+}  // namespace
+
+TForm1::TForm1(Services& services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      services_(services),
+      logger_(*services.interfaces, *services.clock, *services.dialogs, services.numberFormat) {
+  setWindowTitle(QStringLiteral("Configuration"));
+  setFixedSize(522, 367);
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPixelSize(11);
+  setFont(font);
+
+  PageControl1 = new QTabWidget(this);
+  PageControl1->setGeometry(0, 0, 521, 313);
+  CreateGeneralPage();
+  CreateMeterPage();
+  PageControl1->setCurrentWidget(TabSheet2);  // the page of the first opening
+
+  Button3 = new QPushButton(QStringLiteral("OK"), this);
+  Button3->setGeometry(184, 320, 121, 25);
+  Button3->setDefault(true);
+  Button3->setFocus();
+  Button4 = new QPushButton(QStringLiteral("test timer"), this);
+  Button4->setGeometry(336, 320, 75, 25);
+
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(kLoggerPeriod);
+  Connect();
+
+  if (const QScreen* screen = this->screen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void TForm1::Connect() {
+  auto onClick = [this](QPushButton* button, void (TForm1::*handler)(QObject*)) {
+    connect(button, &QPushButton::clicked, this, [=, this] { (this->*handler)(button); });
+  };
+  onClick(Button1, &TForm1::Button1Click);
+  onClick(Button2, &TForm1::Button2Click);
+  onClick(Button3, &TForm1::Button3Click);
+  onClick(Button4, &TForm1::Button4Click);
+  onClick(Button5, &TForm1::Button5Click);
+  onClick(Button6, &TForm1::Button5Click);
+  for (std::size_t i = 0; i < swatches_.size(); ++i) {
+    ShapeControl* swatch = swatches_[i];
+    swatch->OnMouseDown = [this, swatch](Qt::MouseButton button, int x, int y) {
+      Shape1MouseDown(swatch, button, x, y);
+    };
+    QLineEdit* field = colourFields_[i];
+    connect(field, &QLineEdit::editingFinished, this, [this, field] { Edit1Exit(field); });
+  }
+  connect(cb, &QComboBox::activated, this, [this] { cbChange(cb); });
+  for (TCSpinEdit* spin : {gradspin, hspin, spdspin}) {
+    connect(spin, &TCSpinEdit::OnChange, this, [this, spin] { spdspinChange(spin); });
+  }
+  for (QRadioButton* unit : {rb1, rb2}) {
+    connect(unit, &QRadioButton::toggled, this, [this, unit] { spdspinChange(unit); });
+  }
+  connect(tb, &QSlider::valueChanged, this, [this] { tbChange(tb); });
+  connect(aot, &QCheckBox::toggled, this, [this] { aotClick(aot); });
+  connect(cbGr, &QCheckBox::toggled, this, [this] { cbGrClick(cbGr); });
+  connect(micro, &QCheckBox::toggled, this, [this] { microClick(micro); });
+  connect(lb1, &QListWidget::itemChanged, this, [this] { lb1Click(lb1); });
+  connect(lb2, &QListWidget::itemChanged, this, [this] { lb2Click(lb2); });
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+}
+
+void TForm1::FormCreate() {
+  debugMode_ = std::filesystem::exists("debug.txt");
+  cbWin->setEnabled(debugMode_);
+  Button4->setVisible(debugMode_);
+  Label1->setVisible(debugMode_);
+  if (!services_.interfaces->IsAvailable()) {
+    services_.dialogs->ShowMessage(
+        "La table des interfaces réseau ne peut pas être lue : KIRV ne mesure aucun trafic.");
+  }
+  FillLists();
+
+  ConfigControls controls = Controls();
+  ReadForm1Settings(*services_.settings, *services_.autoStart, controls);
+  cbWin->setChecked(controls.cbWin);
+  for (std::size_t i = 0; i < controls.interfaces.size(); ++i) {
+    SetChecked(*lb, static_cast<int>(i), controls.interfaces[i].lb);
+  }
+  Edit1->setText(Text(controls.Edit1));
+  Edit2->setText(Text(controls.Edit2));
+  Edit3->setText(Text(controls.Edit3));
+  Edit4->setText(Text(controls.Edit4));
+  Edit5->setText(Text(controls.Edit5));
+  logger_.TakeBaselines(MonitorEntries());
+  Edit1Exit(nullptr);
+  Timer1->start();
+}
+
+// One snapshot; list position i is row i of the table.
+void TForm1::FillLists() {
+  const InterfaceSnapshot snapshot = services_.interfaces->TakeSnapshot();
+  for (const InterfaceRow& row : snapshot.rows) {
+    const std::string name = InterfaceName(row.description);
+    names_.push_back(name);
+    for (QListWidget* list : {lb, lb1, lb2}) AddCheckItem(*list, Text(name));
+    cbI->addItem(Text(name));
+  }
+  cbI->setCurrentIndex(-1);
+}
+
+ConfigControls TForm1::Controls() const {
+  ConfigControls c;
+  c.cbWin = cbWin->isChecked();
+  for (std::size_t i = 0; i < names_.size(); ++i) {
+    const int row = static_cast<int>(i);
+    c.interfaces.push_back(
+        {names_[i], IsChecked(*lb, row), IsChecked(*lb1, row), IsChecked(*lb2, row)});
+  }
+  c.Edit1 = Edit1->text().toStdString();
+  c.Edit2 = Edit2->text().toStdString();
+  c.Edit3 = Edit3->text().toStdString();
+  c.Edit4 = Edit4->text().toStdString();
+  c.Edit5 = Edit5->text().toStdString();
+  c.aot = aot->isChecked();
+  c.rb1 = rb1->isChecked();
+  c.cbGr = cbGr->isChecked();
+  c.micro = micro->isChecked();
+  c.gradspin = gradspin->Value();
+  c.hspin = hspin->Value();
+  c.cb = cb->currentIndex();
+  c.spdspin = spdspin->Value();
+  c.spdspinEnabled = spdspin->isEnabled();
+  return c;
+}
+
+void TForm1::RestoreInterfaceChecks(const ConfigControls& controls) {
+  const QSignalBlocker block1(lb1);
+  const QSignalBlocker block2(lb2);
+  for (std::size_t i = 0; i < controls.interfaces.size(); ++i) {
+    const int row = static_cast<int>(i);
+    SetChecked(*lb, row, controls.interfaces[i].lb);
+    SetChecked(*lb1, row, controls.interfaces[i].lb1);
+    SetChecked(*lb2, row, controls.interfaces[i].lb2);
+  }
+}
+
+std::vector<MonitorEntry> TForm1::MonitorEntries() const {
+  std::vector<MonitorEntry> entries;
+  entries.reserve(names_.size());
+  for (std::size_t i = 0; i < names_.size(); ++i) {
+    entries.push_back({names_[i], IsChecked(*lb, static_cast<int>(i))});
+  }
+  return entries;
+}
+
+// The history graph window keeps the settings it read at its creation; they go back as stored,
+// with the archive path it holds now.
+GraphControls TForm1::GraphWindowControls() const {
+  GraphControls graph;
+  ReadForm2Settings(*services_.settings, graph);
+  if (Form2 != nullptr) graph.Graphfile = Form2->ArchivePath();
+  return graph;
+}
+
+void TForm1::FormCloseQuery(QObject* sender, bool& canClose) {
+  canClose = true;
+  try {
+    const MeterControls meter = Form3 != nullptr ? Form3->Controls() : MeterControls{};
+    SaveSettings(*services_.settings, *services_.autoStart, services_.executablePath, Controls(),
+                 GraphWindowControls(), meter);
+  } catch (const std::exception& error) {
+    services_.dialogs->ShowMessage(error.what());
+    canClose = false;
+  }
+  if (sender == nullptr) ApplyDisplays(logger_.WriteFinalRecords(MonitorEntries()));
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
   bool canClose = true;
   FormCloseQuery(this, canClose);
   event->setAccepted(canClose);
+}
+
+void TForm1::Button1Click(QObject*) {
+  const ConfigControls defaults;
+  Edit1->setText(Text(defaults.Edit1));
+  Edit2->setText(Text(defaults.Edit2));
+  Edit3->setText(Text(defaults.Edit3));
+  Edit4->setText(Text(defaults.Edit4));
+  Edit5->setText(Text(defaults.Edit5));
+  Edit1Exit(Button1);
+}
+
+void TForm1::Button2Click(QObject*) {
+  if (Form2 != nullptr) Form2->setVisible(true);
+}
+
+void TForm1::Button3Click(QObject*) { hide(); }
+
+void TForm1::Button4Click(QObject*) {
+  services_.dialogs->ShowMessage(Timer1->isActive() ? "Timer activé" : "Timer désactivé");
+}
+
+// Every check mark goes; the logger's baselines stay attached to the positions.
+void TForm1::Button5Click(QObject*) {
+  for (QListWidget* list : {lb, lb1, lb2}) list->clear();
+  cbI->clear();
+  names_.clear();
+  FillLists();
+}
+
+int TForm1::ColourRow(const QObject* sender) const {
+  for (std::size_t i = 0; i < swatches_.size(); ++i) {
+    if (swatches_[i] == sender) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+void TForm1::Shape1MouseDown(QObject* sender, Qt::MouseButton, int, int) {
+  const int row = ColourRow(sender);
+  if (row < 0) return;
+  QLineEdit& field = *colourFields_[row];
+  const auto picked = services_.dialogs->PickColour(ColourFromText(field.text().toStdString()));
+  if (!picked) return;
+  field.setText(Text(ColourToText(*picked)));
+  swatches_[row]->SetBrushColour(QtCanvas::ToQColor(*picked));
+}
+
+void TForm1::Edit1Exit(QObject*) {
+  for (std::size_t i = 0; i < swatches_.size(); ++i) {
+    const Colour colour = ColourFromText(colourFields_[i]->text().toStdString());
+    swatches_[i]->SetBrushColour(QtCanvas::ToQColor(colour));
+  }
+}
+
+void TForm1::cbChange(QObject*) {
+  const int index = cb->currentIndex();
+  if (index < 0 || index >= static_cast<int>(kSpeedScales.size())) return;
+  const SpeedScale& item = kSpeedScales[index];
+  spdspin->SetValue(item.fullScale);
+  spdspin->setEnabled(item.editable);
+}
+
+void TForm1::spdspinChange(QObject* sender) {
+  if (Form3 != nullptr) Form3->im1Paint(sender);
+}
+
+// The sampler notices the new period itself: its next tick only records counters.
+void TForm1::tbChange(QObject*) {
+  SetLabel(*Label14, RefreshPeriodText(tb->value()));
+  if (Form3 != nullptr) Form3->Timer1->setInterval(RefreshPeriodMs(tb->value()));
+}
+
+void TForm1::aotClick(QObject*) {
+  if (Form3 == nullptr) return;
+  Form3->SetStaysOnTop(aot->isChecked());
+  Form3->popAOT->setChecked(aot->isChecked());
+}
+
+void TForm1::cbGrClick(QObject*) {
+  if (Form3 == nullptr) return;
+  TForm3& meter = *Form3;
+  if (cbGr->isChecked()) {
+    meter.setMinimumHeight(kMinHeightWithGraph);
+    meter.Shape1->resize(meter.Shape1->width(), savedBarHeight_);
+    meter.SetClientSize(meter.width(), savedClientHeight_);
+    SetGraphPartVisible(meter, true);
+  } else {
+    meter.setMinimumHeight(kMinHeightWithoutGraph);
+    savedClientHeight_ = meter.height();
+    meter.SetClientSize(meter.width(), meter.Shape1->height());
+    SetGraphPartVisible(meter, false);
+    savedBarHeight_ = meter.Shape1->height();
+    meter.Shape1->resize(meter.Shape1->width(), meter.height());
+  }
+}
+
+void TForm1::microClick(QObject*) {
+  if (Form3 == nullptr) return;
+  const bool compact = micro->isChecked();
+  if (cbGr->isChecked() == compact) cbGr->setChecked(!compact);
+  cbGr->setEnabled(!compact);
+  Form3->SetBorderless(compact);
+  Form3->Modemicro1->setChecked(compact);
+  Form3->Image1->setVisible(!compact);
+}
+
+// An interface is summed into one graph at most: the list clicked last wins.
+void TForm1::lb1Click(QObject*) {
+  if (Form3 != nullptr) Form3->Sampler().ClearPrimed();
+  for (int row = 0; row < lb1->count(); ++row) {
+    if (IsChecked(*lb1, row)) SetChecked(*lb2, row, false);
+  }
+}
+
+void TForm1::lb2Click(QObject*) {
+  if (Form3 != nullptr) Form3->Sampler().ClearPrimed();
+  for (int row = 0; row < lb2->count(); ++row) {
+    if (IsChecked(*lb2, row)) SetChecked(*lb1, row, false);
+  }
+}
+
+void TForm1::Timer1Timer(QObject*) { ApplyDisplays(logger_.Timer1Timer(MonitorEntries())); }
+
+void TForm1::ApplyDisplays(const LoggerDisplays& displays) {
+  if (displays.Label1) SetLabel(*Label1, *displays.Label1);
+  if (displays.Label4) SetLabel(*Label4, *displays.Label4);
+  if (displays.Label5) SetLabel(*Label5, *displays.Label5);
+  if (displays.Label6) SetLabel(*Label6, *displays.Label6);
+  if (!displays.status.empty() && Form3 != nullptr) {
+    SetLabel(*Form3->Label3, displays.status.back());
+  }
 }
 
 }  // namespace kirv
