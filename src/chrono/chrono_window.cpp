@@ -6,6 +6,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/forms.h"
+#include "config/config_dialog.h"
+
 namespace kirv {
 
 namespace {
@@ -13,6 +16,7 @@ namespace {
 constexpr int kSecondTick = 1000;  // ms
 constexpr int kTenthTick = 100;    // ms
 constexpr int kDigitsPixelSize = 40;
+constexpr int kOneSecondPeriod = 20;  // refresh slider position: one sample a second
 
 QLabel* DigitsLabel(const char* text, QWidget* parent) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -36,6 +40,7 @@ void StackInBox(QGroupBox* box, QLabel* in, QLabel* out) {
   auto* column = new QVBoxLayout(box);
   column->addWidget(in);
   column->addWidget(out);
+  column->addStretch();
 }
 
 void SetTexts(QLabel* in, QLabel* out, const InOutTexts& texts) {
@@ -126,6 +131,9 @@ void TForm6::Begin() {
   m->setText(QStringLiteral("00"));
   s->setText(QStringLiteral("00"));
   cs->setText(QStringLiteral("0"));
+  // Each sample then covers one second, which the figures add up as one second's traffic.
+  Form1->tb->setValue(kOneSecondPeriod);
+  Form1->tb->setEnabled(false);
   rb->setEnabled(true);
   Timer1->start();
   Timer2->start();
@@ -138,6 +146,7 @@ void TForm6::End() {
   Timer1->stop();
   Timer2->stop();
   Timer3->stop();
+  Form1->tb->setEnabled(true);
 }
 
 void TForm6::Timer1Timer(QObject*) {
