@@ -1,29 +1,495 @@
 #include "graph/graph_window.h"
 
+#include <QApplication>
+#include <QBitmap>
+#include <QClipboard>
 #include <QDate>
-#include <string>
+#include <QFont>
+#include <QPalette>
+#include <QPixmap>
+#include <QScreen>
+#include <filesystem>
 
-#include "config/settings_schema.h"
+#include "app/forms.h"
+#include "common/calendar.h"
+#include "common/colour.h"
+#include "config/config_dialog.h"
+#include "graph/graph_axes.h"
+#include "graph/graph_renderer.h"
+#include "graph/period_table.h"
+#include "graph/speed_scale_table.h"
+#include "widgets/qt_canvas.h"
 
 namespace kirv {
 
-TForm2::TForm2(Services& services) : QWidget(nullptr), settings_(*services.settings) {
+namespace {
+
+// Client area at creation and its limits: the window's 725 × 393, minimum 350 × 250 and maximum
+// width 1122 less a frame of 9 × 38, so the graph area is 700 × 235 and the curve layer stays
+// below the column table's 1024 columns.
+constexpr int kFrameWidth = 9;
+constexpr int kFrameHeight = 38;
+constexpr int kClientWidth = 725 - kFrameWidth;
+constexpr int kClientHeight = 393 - kFrameHeight;
+constexpr int kMinClientWidth = 350 - kFrameWidth;
+constexpr int kMinClientHeight = 250 - kFrameHeight;
+constexpr int kMaxClientWidth = 1122 - kFrameWidth;
+
+// The graph area (shape, im1) and the curve layer (im2) inside it.
+constexpr int kAreaLeft = 8;
+constexpr int kAreaTop = 120;
+constexpr int kSnapshotTop = 1;  // the graph area's top while a snapshot is taken
+
+constexpr int kStatisticsLeft = 488;
+constexpr int kStatisticsWidth = 169;
+constexpr int kLegendGap = 4;  // between the graph area and the statistics in a snapshot
+
+constexpr int kAutoRecordPeriod = 300000;  // ms
+constexpr int kInitialScale = 2;           // "512kbps (ADSL, cable)"
+constexpr std::int32_t kInitialFullScale = 65536;
+constexpr int kInitialGraduations = 8;
+
+constexpr const char* kArchiveFilter = "Fichier Archive KIRV|*.mdf";
+constexpr const char* kSnapshotFilter = "Image bitmap|*.bmp";
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+QString Text(const char* text) { return QString::fromUtf8(text); }
+
+QLabel* Caption(const char* text, int x, int y, QWidget* parent) {
+  auto* label = new QLabel(Text(text), parent);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+QPushButton* Button(const char* text, const QRect& bounds, QWidget* parent) {
+  auto* button = new QPushButton(Text(text), parent);
+  button->setGeometry(bounds);
+  return button;
+}
+
+QCheckBox* CheckBox(const char* text, int x, int y, QWidget* parent) {
+  auto* box = new QCheckBox(Text(text), parent);
+  box->move(x, y);
+  box->adjustSize();
+  return box;
+}
+
+TCSpinEdit* SpinEdit(Dialogs* dialogs, std::int32_t min, std::int32_t max, const QRect& bounds,
+                     QWidget* parent) {
+  auto* spin = new TCSpinEdit(dialogs, parent);
+  spin->SetMinValue(min);
+  spin->SetMaxValue(max);
+  spin->setGeometry(bounds);
+  return spin;
+}
+
+// Labels are placed with the text metrics of "tahoma", or of the sans font that stands in for it.
+QFont AxisFont() {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+// A layer as shown: its pixels of the given colour let what lies under it show through.
+QPixmap Transparent(const QImage& layer, Colour transparent) {
+  QPixmap pixmap = QPixmap::fromImage(layer);
+  pixmap.setMask(pixmap.createMaskFromColor(QtCanvas::ToQColor(transparent), Qt::MaskInColor));
+  return pixmap;
+}
+
+void SetTextColour(QLabel* label, Colour colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, QtCanvas::ToQColor(colour));
+  label->setPalette(palette);
+}
+
+DateTime DateOf(const QDate& d) { return DateTime{d.year(), d.month(), d.day()}; }
+
+}  // namespace
+
+TForm2::TForm2(Services& services) : QWidget(nullptr), services_(services) {
   setWindowTitle(QStringLiteral("Module Graphique"));
+  resize(kClientWidth, kClientHeight);
+  setMinimumSize(kMinClientWidth, kMinClientHeight);
+  setMaximumWidth(kMaxClientWidth);
+  if (const QScreen* screen = QApplication::primaryScreen()) {
+    move(screen->availableGeometry().center() - rect().center());
+  }
+  BuildSettingsRow();
+  BuildDateRow();
+  BuildStatistics();
+  BuildButtons();
+  BuildGraphArea();
+
+  tous = new QCheckBox(QStringLiteral("Tous"), this);
+  tous->hide();
+  Image2 = new QLabel(this);
+  Image2->hide();
+  Label7 = new QLabel(this);
+  Label7->hide();
+  Timer1 = new QTimer(this);
+  Timer1->setInterval(kAutoRecordPeriod);
+
+  cb->setCurrentIndex(kInitialScale);
+  spdspin->SetValue(kInitialFullScale);
+  cbG->setCurrentIndex(kDay);
   const DateTime today = services.clock->Now();
-  datep = new QDateEdit(QDate(today.year, today.month, today.day), this);
+  datep->setDate(QDate(today.year, today.month, today.day));
+  FormResize(this);
+
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
+  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(Button3); });
+  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(Button4); });
+  connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(Button6); });
+  connect(Button7, &QPushButton::clicked, this, [this] { Button7Click(Button7); });
+  connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(BitBtn1); });
+  connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+  connect(autorec, &QCheckBox::toggled, this, [this] { autorecClick(autorec); });
+  connect(cb, &QComboBox::activated, this, [this] { cbChange(cb); });
+  connect(cbG, &QComboBox::activated, this, [this] { cbGChange(cbG); });
+}
+
+void TForm2::BuildSettingsRow() {
+  Label12 = Caption("Graphique :", 8, 10, this);
+  cbG = new QComboBox(this);
+  for (const char* name : kPeriodNames) cbG->addItem(Text(name));
+  cbG->setGeometry(88, 6, 100, 22);
+  Label9 = Caption("Echelle :", 200, 10, this);
+  cb = new QComboBox(this);
+  for (const SpeedScale& scale : kSpeedScales) cb->addItem(Text(scale.text));
+  cb->setGeometry(256, 6, 190, 22);
+
+  Label10 = Caption("Vitesse :", 8, 38, this);
+  spdspin = SpinEdit(services_.dialogs, kMinFullScale, kMaxFullScale, QRect(88, 34, 100, 22), this);
+  spdspin->setEnabled(false);
+  Label11 = Caption("octets/s", 194, 38, this);
+  Label8 = Caption("Graduations :", 256, 38, this);
+  gradspin = SpinEdit(services_.dialogs, 1, 999, QRect(346, 34, 50, 22), this);
+  gradspin->SetValue(kInitialGraduations);
+
+  GroupBox2 = new QGroupBox(this);
+  GroupBox2->setGeometry(8, 88, 120, 28);
+  rb2 = new QRadioButton(QStringLiteral("Bits"), GroupBox2);
+  rb2->move(6, 5);
+  rb2->adjustSize();
+  rb1 = new QRadioButton(QStringLiteral("Octets"), GroupBox2);
+  rb1->move(56, 5);
+  rb1->adjustSize();
+  rb2->setChecked(true);
+
+  GroupBox3 = new QGroupBox(Text("Sens de génération :"), this);
+  GroupBox3->setGeometry(136, 72, 250, 44);
+  cbdg = new QRadioButton(Text("Droite à Gauche"), GroupBox3);
+  cbdg->move(6, 20);
+  cbdg->adjustSize();
+  cbgd = new QRadioButton(Text("Gauche à Droite"), GroupBox3);
+  cbgd->move(126, 20);
+  cbgd->adjustSize();
+  cbgd->setChecked(true);
+}
+
+void TForm2::BuildDateRow() {
+  Label13 = Caption("Tracer a partir du :", 8, 66, this);
+  Button6 = Button("-", QRect(132, 62, 22, 22), this);
+  datep = new QDateEdit(this);
   datep->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   datep->setCalendarPopup(true);
+  datep->setGeometry(156, 62, 100, 22);
+  Button7 = Button("+", QRect(258, 62, 22, 22), this);
+  cbmx = CheckBox("Dessiner pics", 294, 64, this);
+  cbmx->setChecked(true);
+  legd = CheckBox("Légende", 400, 64, this);
+  autorec = CheckBox("Enregistrement auto", 394, 94, this);
+}
+
+void TForm2::BuildStatistics() {
+  GroupBox1 = new QGroupBox(QStringLiteral("Statistiques"), this);
+  GroupBox1->setGeometry(kStatisticsLeft, 0, kStatisticsWidth, 116);
+  QLabel** captions[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
+  QLabel** values[] = {&actueld, &actuelu, &maxd, &maxu, &moyd, &moyu};
+  const char* texts[] = {
+      "Actuel In :", "Actuel Out :", "Max In :", "Max Out :", "Moyenne In :", "Moyenne Out :"};
+  for (int i = 0; i < 6; ++i) {
+    const int y = 18 + 16 * i;
+    *captions[i] = Caption(texts[i], 6, y, GroupBox1);
+    *values[i] = new QLabel(GroupBox1);
+    (*values[i])->setGeometry(80, y, kStatisticsWidth - 84, (*captions[i])->height());
+  }
+}
+
+void TForm2::BuildButtons() {
+  Button2 = Button("Tracer", QRect(662, 4, 60, 26), this);
+  Button3 = Button("Effacer", QRect(662, 32, 60, 26), this);
+  Button4 = Button("Ouvrir", QRect(662, 60, 60, 26), this);
+  BitBtn1 = Button("Enregistrer", QRect(662, 88, 60, 26), this);
+  Button1 = Button("Rafraichir", QRect(0, 0, 60, 26), this);
+  Button1->hide();
+  controls_ = {Label8,  gradspin, cbmx,    GroupBox2, Button2, Button3, Button4,  BitBtn1,
+               Label9,  cb,       Label10, spdspin,   Label11, Label12, cbG,      GroupBox3,
+               Label13, datep,    Button6, Button7,   autorec, legd,    GroupBox1};
+}
+
+// Created bottom first: the axis layer over the background, the curve layer over both.
+void TForm2::BuildGraphArea() {
+  shape = new ShapeControl(this);
+  shape->SetBrushColour(QtCanvas::ToQColor(kGraphBackground));
+  im1 = new QLabel(this);
+  im1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  im2 = new QLabel(this);
+  im2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  shape->setGeometry(kAreaLeft, kAreaTop, 700, 235);
+  im1->setGeometry(shape->geometry());
+  im2->setGeometry(kAreaLeft + kCurveLayerLeft, kAreaTop + kCurveLayerTop, 600, 195);
+  axisLayer_ = QImage(im1->size(), QImage::Format_RGB32);
+  axisLayer_.fill(QtCanvas::ToQColor(kWhite));
+  curveLayer_ = QImage(im2->size(), QImage::Format_RGB32);
+  curveLayer_.fill(QtCanvas::ToQColor(kGraphBackground));
+  ShowLayers();
 }
 
 void TForm2::FormCreate() {
-  settings_.OpenKey(std::string(kSettingsKey), false);
-  if (settings_.ValueExists("Graphfile")) archivePath_ = settings_.ReadString("Graphfile");
-  settings_.CloseKey();
+  ReadSettings();
+  ColourCaptions();
+  if (autorec->isChecked()) Timer1->start();
 }
 
-void TForm2::Button2Click(QObject*) {
+// Behind "Graphfile" (and "Legende" for three of them); the lists' positions run no handler.
+void TForm2::ReadSettings() {
+  GraphControls g;
+  ReadForm2Settings(*services_.settings, g);
+  archivePath_ = g.Graphfile;
+  cbmx->setChecked(g.cbmx);
+  (g.rb1 ? rb1 : rb2)->setChecked(true);
+  legd->setChecked(g.legd);
+  autorec->setChecked(g.autorec);
+  tous->setChecked(g.tous);
+  gradspin->SetValue(g.gradspin);
+  cb->setCurrentIndex(g.cb);
+  spdspin->SetValue(g.spdspin);
+  spdspin->setEnabled(g.spdspinEnabled);
+}
+
+// From the colours the configuration dialog holds at start; later changes show at the next start.
+void TForm2::ColourCaptions() {
+  if (Form1 == nullptr) return;
+  SetTextColour(Label1, ColourFromText(Form1->Edit1->text().toStdString()));
+  SetTextColour(Label2, ColourFromText(Form1->Edit2->text().toStdString()));
+  SetTextColour(Label3, ColourFromText(Form1->Edit3->text().toStdString()));
+  SetTextColour(Label4, ColourFromText(Form1->Edit4->text().toStdString()));
+}
+
+GraphControls TForm2::Controls() {
+  GraphControls g;
+  g.Graphfile = archivePath_;
+  g.autorec = autorec->isChecked();
+  g.legd = legd->isChecked();
+  g.tous = tous->isChecked();
+  g.cbmx = cbmx->isChecked();
+  g.rb1 = rb1->isChecked();
+  g.gradspin = gradspin->Value();
+  g.cb = cb->currentIndex();
+  g.spdspin = spdspin->Value();
+  g.cbG = cbG->currentIndex();
+  g.spdspinEnabled = spdspin->isEnabled();
+  return g;
+}
+
+TraceInputs TForm2::CurrentInputs() {
+  TraceInputs in;
+  in.archivePath = archivePath_;
+  in.period = cbG->currentIndex();
+  in.columnSpan = columnSpan_;
+  in.referenceDate = DateOf(datep->date());
+  in.now = services_.clock->Now();
+  in.leftToRight = cbgd->isChecked();
+  in.octets = rb1->isChecked();
+  in.automaticScale = cb->currentIndex() == kAutomaticScaleItem;
+  in.fullScale = spdspin->Value();
+  in.drawPeaks = cbmx->isChecked();
+  in.graduations = gradspin->Value();
+  in.width = im2->width();
+  in.height = im2->height();
+  if (Form1 != nullptr) {
+    in.colours.received = ColourFromText(Form1->Edit1->text().toStdString());
+    in.colours.sent = ColourFromText(Form1->Edit2->text().toStdString());
+    in.colours.receivedPeak = ColourFromText(Form1->Edit3->text().toStdString());
+    in.colours.sentPeak = ColourFromText(Form1->Edit4->text().toStdString());
+  }
+  in.format = services_.numberFormat;
+  return in;
+}
+
+void TForm2::ShowLayers() {
+  im1->setPixmap(Transparent(axisLayer_, kWhite));
+  im2->setPixmap(Transparent(curveLayer_, kGraphBackground));
+}
+
+void TForm2::ShowStatistics(const GraphStatistics& s) {
+  actueld->setText(Text(s.actueld));
+  actuelu->setText(Text(s.actuelu));
+  maxd->setText(Text(s.maxd));
+  maxu->setText(Text(s.maxu));
+  moyd->setText(Text(s.moyd));
+  moyu->setText(Text(s.moyu));
+}
+
+// The layers stay blank when the trace fails part way.
+void TForm2::Button2Click(QObject* sender) {
   if (archivePath_.empty()) return;
   traced_ = true;
+  Button3Click(sender);
+  const TraceInputs in = CurrentInputs();
+  QImage curve(im2->size(), QImage::Format_RGB32);
+  QImage axis(im1->size(), QImage::Format_RGB32);
+  QtCanvas curveCanvas(curve);
+  QtCanvas axisCanvas(axis, AxisFont());
+  const std::optional<TraceResult> result = graph_.Trace(in, curveCanvas, axisCanvas);
+  if (!result) return;
+  curveLayer_ = curve;
+  axisLayer_ = axis;
+  ShowLayers();
+  ShowStatistics(result->statistics);
+  if (in.automaticScale) spdspin->SetValue(static_cast<std::int32_t>(result->fullScale));
+  cleared_ = false;
+}
+
+void TForm2::Button1Click(QObject*) {
+  const TraceInputs in = Bounded(CurrentInputs());
+  const float s = VerticalScale(in.height, in.fullScale);
+  QtCanvas curveCanvas(curveLayer_);
+  DrawFrame(curveCanvas, curveLayer_.width(), curveLayer_.height());
+  QImage axis(im1->size(), QImage::Format_RGB32);
+  QtCanvas axisCanvas(axis, AxisFont());
+  DrawAxes(axisCanvas, in, s, graph_.Unit());
+  axisLayer_ = axis;
+  ShowLayers();
+}
+
+void TForm2::Button3Click(QObject*) {
+  QtCanvas axis(axisLayer_);
+  axis.SetBrushColour(kWhite);
+  axis.FillRect(1, 1, axisLayer_.width() - 1, axisLayer_.height() - 1);
+  curveLayer_.fill(QtCanvas::ToQColor(kGraphBackground));
+  ShowLayers();
+  cleared_ = true;
+}
+
+void TForm2::Button4Click(QObject*) {
+  const std::optional<std::string> chosen =
+      services_.dialogs->OpenFile(kArchiveFilter, archivePath_);
+  if (chosen) archivePath_ = *chosen;
+}
+
+void TForm2::StepDate(int days) {
+  datep->setDate(datep->date().addDays(days));
+  if (traced_) Button2Click(datep);
+}
+
+void TForm2::Button6Click(QObject*) { StepDate(-1); }
+void TForm2::Button7Click(QObject*) { StepDate(1); }
+
+void TForm2::autorecClick(QObject*) {
+  if (autorec->isChecked()) {
+    Timer1->start();
+  } else {
+    Timer1->stop();
+  }
+}
+
+void TForm2::Timer1Timer(QObject* sender) {
+  while (archivePath_.empty()) Button4Click(sender);
+  Button2Click(sender);
+  BitBtn1Click(Timer1);
+}
+
+void TForm2::cbChange(QObject*) {
+  const int item = cb->currentIndex();
+  if (item < 0 || item >= static_cast<int>(kSpeedScales.size())) return;
+  spdspin->setEnabled(kSpeedScales[item].editable);
+  spdspin->SetValue(kSpeedScales[item].fullScale);
+}
+
+void TForm2::cbGChange(QObject*) { columnSpan_ = ColumnSpanOf(cbG->currentIndex()); }
+
+void TForm2::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FormResize(this);
+}
+
+void TForm2::FormResize(QObject* sender) {
+  if (resizeLock_) return;
+  if (!cleared_) Button3Click(sender);
+  shape->setGeometry(kAreaLeft, kAreaTop, width() - 2 * kAreaLeft, height() - kAreaTop);
+  im1->setGeometry(shape->geometry());
+  im2->setGeometry(im2->x(), kAreaTop + kCurveLayerTop, shape->width() - kAxisLayerExtraWidth,
+                   shape->height() - kAxisLayerExtraHeight);
+  Label7->setText(QStringLiteral("%1x%2").arg(im1->width()).arg(im1->height()));
+}
+
+// From the button, the reference day and the period in the save dialog, or none when cancelled;
+// from the timer, one file per period beside the archive.
+std::string TForm2::SnapshotTarget(bool fromTimer) {
+  const std::string period = cbG->currentText().toStdString();
+  if (fromTimer) return archivePath_ + " " + period + ".bmp";
+  const std::string name =
+      FormatDateTime(DateOf(datep->date()), "yyyy-mm-dd") + " " + period + ".bmp";
+  const std::filesystem::path folder =
+      std::filesystem::path(services_.executablePath).parent_path();
+  const std::optional<std::string> chosen =
+      services_.dialogs->SaveFile(kSnapshotFilter, (folder / name).string());
+  return chosen.value_or("");
+}
+
+// The window is laid out for the picture: only the graph area, and with "Légende" the statistics
+// at its right. The limits are lifted meanwhile so that the picture keeps its size, and the
+// resize lock keeps the layout changes from clearing the graph.
+bool TForm2::SaveSnapshot(const std::string& target) {
+  const QSize client = size();
+  const QSize minimum = minimumSize();
+  const int maximum = maximumWidth();
+  const int shapeHeight = shape->height();
+  const int im1Height = im1->height();
+  const int im2Height = im2->height();
+  resizeLock_ = true;
+  setMinimumSize(0, 0);
+  setMaximumWidth(QWIDGETSIZE_MAX);
+  for (QWidget* control : controls_) control->hide();
+  shape->move(kAreaLeft, kSnapshotTop);
+  im1->move(kAreaLeft, kSnapshotTop);
+  im2->move(im2->x(), kSnapshotTop + kCurveLayerTop);
+  int pictureWidth = client.width();
+  if (legd->isChecked()) {
+    GroupBox1->move(shape->x() + shape->width() + kLegendGap, kSnapshotTop);
+    GroupBox1->show();
+    pictureWidth += GroupBox1->width();
+  }
+  resize(pictureWidth, shape->y() + shape->height());
+
+  const QImage shot = grab().toImage();
+  QApplication::clipboard()->setImage(shot);
+  Image2->setPixmap(QPixmap::fromImage(shot));
+  const bool saved = target.empty() || shot.save(Text(target), "BMP");
+
+  GroupBox1->move(kStatisticsLeft, 0);
+  resize(client);
+  shape->setGeometry(kAreaLeft, kAreaTop, shape->width(), shapeHeight);
+  im1->setGeometry(kAreaLeft, kAreaTop, im1->width(), im1Height);
+  im2->setGeometry(im2->x(), kAreaTop + kCurveLayerTop, im2->width(), im2Height);
+  for (QWidget* control : controls_) control->show();
+  setMinimumSize(minimum);
+  setMaximumWidth(maximum);
+  resizeLock_ = false;
+  return saved;
+}
+
+void TForm2::BitBtn1Click(QObject* sender) {
+  const std::string target = SnapshotTarget(sender == Timer1);
+  if (!SaveSnapshot(target)) {
+    services_.dialogs->ShowMessage("Impossible d'enregistrer l'image " + target);
+  }
 }
 
 }  // namespace kirv
