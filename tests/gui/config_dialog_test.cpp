@@ -1,0 +1,526 @@
+#include "config/config_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalBlocker>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "common/colour.h"
+#include "gui/started_program.h"
+#include "widgets/qt_canvas.h"
+
+namespace kirv {
+namespace {
+
+using testing::StartedProgramTest;
+
+class ConfigDialogTest : public StartedProgramTest {
+ protected:
+  static QStringList Texts(const QListWidget& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
+    return texts;
+  }
+  static QStringList Texts(const QComboBox& list) {
+    QStringList texts;
+    for (int row = 0; row < list.count(); ++row) texts << list.itemText(row);
+    return texts;
+  }
+  static QColor Swatch(int row) {
+    ShapeControl* swatches[] = {Form1->Shape1, Form1->Shape2, Form1->Shape3, Form1->Shape4,
+                                Form1->Shape5};
+    return swatches[row]->BrushColour();
+  }
+  static QStringList Fields() {
+    return {Form1->Edit1->text(), Form1->Edit2->text(), Form1->Edit3->text(), Form1->Edit4->text(),
+            Form1->Edit5->text()};
+  }
+  static std::string ReadFile(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  // Like a close of the dialog with its close box.
+  bool CloseBox() {
+    Form1->show();
+    return Form1->close();
+  }
+};
+
+TEST_F(ConfigDialogTest, FirstStartKeepsEveryDefaultAndDoesNotOpenTheDialog) {
+  fakes.interfaces.Add("eth0");
+  Start();
+  EXPECT_FALSE(Form1->isVisible());
+  EXPECT_TRUE(fakes.settings.exists);
+  EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Configuration"));
+  EXPECT_EQ(Form1->size(), QSize(522, 367));
+  EXPECT_EQ(Form1->PageControl1->currentWidget(), Form1->TabSheet2);
+  EXPECT_EQ(Form1->PageControl1->tabText(0), QStringLiteral("Options Générales"));
+  EXPECT_EQ(Form1->PageControl1->tabText(1), QStringLiteral("Tachymetre"));
+  EXPECT_EQ(Fields(), QStringList({"00CC00", "FF0000", "006600", "FF00FF", "01E5DD"}));
+  EXPECT_FALSE(IsChecked(*Form1->lb, 0));
+  EXPECT_FALSE(Form1->cbWin->isChecked());
+  EXPECT_TRUE(Form1->cbGr->isChecked());
+  EXPECT_TRUE(Form1->rb2->isChecked());
+  EXPECT_EQ(Form1->gradspin->Value(), 4);
+  EXPECT_EQ(Form1->hspin->Value(), 30);
+  EXPECT_EQ(Form1->cb->currentIndex(), -1);
+  EXPECT_EQ(Form1->spdspin->Value(), 65536);
+  EXPECT_FALSE(Form1->spdspin->isEnabled());
+  EXPECT_TRUE(Form1->aot->isChecked());
+  EXPECT_FALSE(Form1->aot->isEnabled());
+  EXPECT_FALSE(Form1->micro->isChecked());
+  EXPECT_EQ(Form1->tb->value(), 20);
+  EXPECT_EQ(Form1->Label14->text(), QStringLiteral("1000ms"));
+  EXPECT_TRUE(Form1->cbI->isHidden());
+  EXPECT_TRUE(Form1->Label4->isHidden());
+  EXPECT_TRUE(Form1->Label5->isHidden());
+  EXPECT_TRUE(Form1->Label6->isHidden());
+  EXPECT_EQ(Form1->Timer1->interval(), 300000);
+  EXPECT_TRUE(Form1->Timer1->isActive());
+}
+
+TEST_F(ConfigDialogTest, ControlsCarryTheirCaptionsAndBounds) {
+  Start();
+  EXPECT_EQ(Form1->Button3->text(), QStringLiteral("OK"));
+  EXPECT_EQ(Form1->Button3->geometry(), QRect(184, 320, 121, 25));
+  EXPECT_EQ(Form1->Button4->text(), QStringLiteral("test timer"));
+  EXPECT_EQ(Form1->Button4->geometry(), QRect(336, 320, 75, 25));
+  EXPECT_EQ(Form1->lb->geometry(), QRect(0, 16, 297, 97));
+  EXPECT_EQ(Form1->Button5->text(), QStringLiteral("Rafraichir la liste"));
+  EXPECT_EQ(Form1->Button6->text(), QStringLiteral("Rafraichir la liste"));
+  EXPECT_EQ(Form1->Button1->text(), QStringLiteral("Défaut"));
+  EXPECT_EQ(Form1->Button2->text(), QStringLiteral("Graphique"));
+  EXPECT_EQ(Form1->Button2->geometry(), QRect(0, 160, 297, 49));
+  EXPECT_EQ(Form1->cbWin->text(), QStringLiteral("Démarrer avec Windows"));
+  EXPECT_EQ(Form1->lrec->text(), QStringLiteral("Récéption 1 :"));
+  EXPECT_EQ(Form1->lbrep->text(), QStringLiteral("Récéption 2 Pic:"));
+  EXPECT_EQ(Form1->Label16->text(), QStringLiteral("Intersection 1-2:"));
+  EXPECT_EQ(Form1->Edit1->size(), QSize(73, 21));
+  EXPECT_EQ(Form1->Shape1->size(), QSize(33, 17));
+  EXPECT_EQ(Form1->cbGr->text(), QStringLiteral("Afficher le graphique"));
+  EXPECT_EQ(Form1->rb1->text(), QStringLiteral("Octets"));
+  EXPECT_EQ(Form1->rb2->text(), QStringLiteral("Bits"));
+  EXPECT_EQ(Form1->aot->text(), QStringLiteral("Toujours au dessus"));
+  EXPECT_EQ(Form1->micro->text(), QStringLiteral("Mode Compact"));
+  EXPECT_EQ(Form1->Label13->text(), QStringLiteral("Période de rafraichissement :"));
+  EXPECT_EQ(Form1->GroupBox3->title(), QStringLiteral("Légende"));
+  EXPECT_EQ(Form1->GroupBox5->title(), QStringLiteral("Interfaces à monitorer"));
+  EXPECT_EQ(Form1->lb1->geometry(), QRect(8, 32, 241, 81));
+  EXPECT_EQ(Form1->lb2->geometry(), QRect(248, 32, 241, 81));
+  EXPECT_EQ(Form1->tb->minimum(), 1);
+  EXPECT_EQ(Form1->tb->maximum(), 40);
+  EXPECT_EQ(Form1->tb->tickInterval(), 2);
+  EXPECT_EQ(Form1->gradspin->MinValue(), 0);
+  EXPECT_EQ(Form1->gradspin->MaxValue(), 999);
+  EXPECT_EQ(Form1->hspin->MinValue(), 1);
+  EXPECT_EQ(Form1->hspin->MaxValue(), 3600);
+  EXPECT_EQ(Form1->spdspin->MinValue(), 1025);
+  EXPECT_EQ(Form1->spdspin->MaxValue(), 2147483647);
+  EXPECT_EQ(Texts(*Form1->cb),
+            QStringList({"64kbps (RTC, RNIS)", "128kbps (RNIS double)", "512kbps (ADSL, cable)",
+                         "1024kbps (ADSL, cable)", "10mbps (Ethernet)", "100mbps (Fast Ethernet)",
+                         "1gbps (Gigabit Ethernet)", "Automatique", "Manuel"}));
+}
+
+TEST_F(ConfigDialogTest, ListsHoldTheNamesOfEveryRowInTableOrder) {
+  fakes.interfaces.Add("lo");
+  fakes.interfaces.Add("eth0");
+  fakes.interfaces.Add("carte/reseau:1");
+  Start();
+  const QStringList names = {"lo", "eth0", "cartereseau1"};
+  EXPECT_EQ(Texts(*Form1->lb), names);
+  EXPECT_EQ(Texts(*Form1->lb1), names);
+  EXPECT_EQ(Texts(*Form1->lb2), names);
+  EXPECT_EQ(Texts(*Form1->cbI), names);
+  EXPECT_EQ(Form1->cbI->currentIndex(), -1);
+}
+
+TEST_F(ConfigDialogTest, LrecWithoutFirstlaunchOpensTheDialogUntilTheNextSave) {
+  StoreOnce();
+  Start();
+  EXPECT_TRUE(Form1->isVisible());
+  bool canClose = false;
+  Form1->FormCloseQuery(Form1, canClose);
+  EXPECT_TRUE(canClose);
+  EXPECT_EQ(StoredNumber("firstlaunch"), 0);
+}
+
+TEST_F(ConfigDialogTest, AStoreWithFirstlaunchDoesNotOpenTheDialog) {
+  StoreOnce();
+  Store("firstlaunch", 0);
+  Start();
+  EXPECT_FALSE(Form1->isVisible());
+}
+
+TEST_F(ConfigDialogTest, StoredChecksAndColoursAreRestored) {
+  fakes.interfaces.Add("lo", 100, 200);
+  fakes.interfaces.Add("eth0");
+  StoreOnce();
+  Store("firstlaunch", 0);
+  Store("eth0", 1);
+  Store("lo1", 1);
+  Store("eth02", 1);
+  Store("lint", std::string("123ABC"));
+  fakes.autoStart.path = "/usr/bin/kirv";
+  Start();
+  EXPECT_EQ(CheckStates(*Form1->lb), std::vector<bool>({false, true}));
+  EXPECT_EQ(CheckStates(*Form1->lb1), std::vector<bool>({true, false}));
+  EXPECT_EQ(CheckStates(*Form1->lb2), std::vector<bool>({false, true}));
+  EXPECT_TRUE(Form1->cbWin->isChecked());
+  EXPECT_EQ(Form1->Edit5->text(), QStringLiteral("123ABC"));
+  EXPECT_EQ(Swatch(4), QtCanvas::ToQColor(0x123ABC));
+}
+
+TEST_F(ConfigDialogTest, DefautRestoresTheFiveColoursInFieldsAndSwatches) {
+  Start();
+  for (QLineEdit* field : {Form1->Edit1, Form1->Edit2, Form1->Edit3, Form1->Edit4, Form1->Edit5}) {
+    field->setText(QStringLiteral("ABCDEF"));
+  }
+  Form1->Edit1Exit(Form1->Edit1);
+  ASSERT_EQ(Swatch(0), QtCanvas::ToQColor(0xABCDEF));
+  Form1->Button1->click();
+  EXPECT_EQ(Fields(), QStringList({"00CC00", "FF0000", "006600", "FF00FF", "01E5DD"}));
+  const Colour colours[] = {0x00CC00, 0xFF0000, 0x006600, 0xFF00FF, 0x01E5DD};
+  for (int row = 0; row < 5; ++row) {
+    EXPECT_EQ(Swatch(row), QtCanvas::ToQColor(colours[row])) << row;
+  }
+}
+
+TEST_F(ConfigDialogTest, PickingTheFifthColourChangesEdit5) {
+  Start();
+  fakes.dialogs.colourAnswers.push_back(Colour{0x0A0B0C});
+  Form1->Shape5->OnMouseDown(Qt::LeftButton, 3, 3);
+  ASSERT_EQ(fakes.dialogs.colourRequests.size(), 1u);
+  EXPECT_EQ(fakes.dialogs.colourRequests[0], Colour{0x01E5DD});
+  EXPECT_EQ(Form1->Edit5->text(), QStringLiteral("0A0B0C"));
+  EXPECT_EQ(Swatch(4), QtCanvas::ToQColor(0x0A0B0C));
+  EXPECT_EQ(Form1->Edit4->text(), QStringLiteral("FF00FF"));
+  EXPECT_EQ(Swatch(3), QtCanvas::ToQColor(0xFF00FF));
+}
+
+TEST_F(ConfigDialogTest, CancellingTheColourDialogLeavesFieldAndSwatch) {
+  Start();
+  Form1->Shape2->OnMouseDown(Qt::LeftButton, 3, 3);
+  EXPECT_EQ(fakes.dialogs.colourRequests.size(), 1u);
+  EXPECT_EQ(Form1->Edit2->text(), QStringLiteral("FF0000"));
+  EXPECT_EQ(Swatch(1), QtCanvas::ToQColor(0xFF0000));
+}
+
+TEST_F(ConfigDialogTest, AFieldThatIsNotHexMakesItsSwatchBlack) {
+  Start();
+  Form1->Edit3->setText(QStringLiteral("vert"));
+  Form1->Edit1Exit(Form1->Edit3);
+  EXPECT_EQ(Swatch(2), QColor(Qt::black));
+  EXPECT_EQ(Swatch(0), QtCanvas::ToQColor(0x00CC00));
+}
+
+struct ScaleCase {
+  int index;
+  std::int32_t fullScale;
+  bool enabled;
+};
+
+class SpeedScaleChoiceTest : public ConfigDialogTest,
+                             public ::testing::WithParamInterface<ScaleCase> {};
+
+TEST_P(SpeedScaleChoiceTest, SetsTheFullScaleAndWhetherItCanBeTyped) {
+  Start();
+  Form1->cb->setCurrentIndex(GetParam().index);
+  Form1->cbChange(Form1->cb);
+  EXPECT_EQ(Form1->spdspin->Value(), GetParam().fullScale);
+  EXPECT_EQ(Form1->spdspin->isEnabled(), GetParam().enabled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Items, SpeedScaleChoiceTest,
+                         ::testing::Values(ScaleCase{0, 8192, false}, ScaleCase{1, 16384, false},
+                                           ScaleCase{2, 65536, false}, ScaleCase{3, 131072, false},
+                                           ScaleCase{4, 1310720, false},
+                                           ScaleCase{5, 13107200, false},
+                                           ScaleCase{6, 134217728, false},
+                                           ScaleCase{7, 1025, false}, ScaleCase{8, 1025, true}),
+                         [](const auto& info) {
+                           return "Item" + std::to_string(info.param.index);
+                         });
+
+TEST_F(ConfigDialogTest, AutomaticShows1025UntilTheMetersNextSampleSetsIt) {
+  fakes.interfaces.Add("lo", 0, 0);
+  Start();
+  SetChecked(*Form1->lb1, 0, true);
+  Form1->cb->setCurrentIndex(7);
+  Form1->cbChange(Form1->cb);
+  EXPECT_EQ(Form1->spdspin->Value(), 1025);
+  EXPECT_FALSE(Form1->spdspin->isEnabled());
+  MeterTick();
+  fakes.interfaces.rows[0].inOctets += 150000;
+  MeterTick();
+  EXPECT_EQ(Form1->spdspin->Value(), 150000);
+  EXPECT_FLOAT_EQ(Form3->Sampler().PixelsPerOctet(),
+                  static_cast<float>(Form3->im2->height()) / 150000.0f);
+}
+
+TEST_F(ConfigDialogTest, ManualEnablesTheSpeedFieldAt1025) {
+  Start();
+  Form1->cb->setCurrentIndex(8);
+  Form1->cbChange(Form1->cb);
+  EXPECT_EQ(Form1->spdspin->Value(), 1025);
+  EXPECT_TRUE(Form1->spdspin->isEnabled());
+}
+
+TEST_F(ConfigDialogTest, TheTrackbarSetsThePeriodTextAndTheMetersTimer) {
+  Start();
+  Form1->tb->setValue(1);
+  EXPECT_EQ(Form1->Label14->text(), QStringLiteral("50ms"));
+  EXPECT_EQ(Form3->Timer1->interval(), 50);
+  Form1->tb->setValue(40);
+  EXPECT_EQ(Form1->Label14->text(), QStringLiteral("2000ms"));
+  EXPECT_EQ(Form3->Timer1->interval(), 2000);
+}
+
+TEST_F(ConfigDialogTest, AClickInGraph1UnchecksGraph2AndClearsPrimed) {
+  fakes.interfaces.Add("lo");
+  fakes.interfaces.Add("eth0");
+  Start();
+  SetChecked(*Form1->lb2, 0, true);
+  SetChecked(*Form1->lb2, 1, true);
+  MeterTick();
+  ASSERT_TRUE(Form3->Sampler().Primed());
+  SetChecked(*Form1->lb1, 0, true);
+  EXPECT_EQ(CheckStates(*Form1->lb1), std::vector<bool>({true, false}));
+  EXPECT_EQ(CheckStates(*Form1->lb2), std::vector<bool>({false, true}));
+  EXPECT_FALSE(Form3->Sampler().Primed());
+}
+
+TEST_F(ConfigDialogTest, AClickInGraph2UnchecksGraph1AndClearsPrimed) {
+  fakes.interfaces.Add("lo");
+  fakes.interfaces.Add("eth0");
+  Start();
+  SetChecked(*Form1->lb1, 0, true);
+  SetChecked(*Form1->lb1, 1, true);
+  MeterTick();
+  ASSERT_TRUE(Form3->Sampler().Primed());
+  SetChecked(*Form1->lb2, 1, true);
+  EXPECT_EQ(CheckStates(*Form1->lb1), std::vector<bool>({true, false}));
+  EXPECT_EQ(CheckStates(*Form1->lb2), std::vector<bool>({false, true}));
+  EXPECT_FALSE(Form3->Sampler().Primed());
+}
+
+TEST_F(ConfigDialogTest, CompactModeOnUnchecksAndDisablesTheGraphAndOffBringsItBack) {
+  Start();
+  Form1->micro->setChecked(true);
+  EXPECT_FALSE(Form1->cbGr->isChecked());
+  EXPECT_FALSE(Form1->cbGr->isEnabled());
+  EXPECT_TRUE(Form3->Borderless());
+  EXPECT_TRUE(Form3->Modemicro1->isChecked());
+  EXPECT_TRUE(Form3->Image1->isHidden());
+  Form1->micro->setChecked(false);
+  EXPECT_TRUE(Form1->cbGr->isChecked());
+  EXPECT_TRUE(Form1->cbGr->isEnabled());
+  EXPECT_FALSE(Form3->Borderless());
+  EXPECT_FALSE(Form3->Modemicro1->isChecked());
+  EXPECT_FALSE(Form3->Image1->isHidden());
+}
+
+TEST_F(ConfigDialogTest, HidingTheGraphKeepsTheBarAndShowingItRestoresTheHeight) {
+  Start();
+  Form3->show();
+  const int clientHeight = Form3->height();
+  Form1->cbGr->setChecked(false);
+  EXPECT_EQ(Form3->minimumHeight(), 19);
+  EXPECT_EQ(Form3->height(), 19);
+  EXPECT_EQ(Form3->Shape1->height(), 19);
+  EXPECT_TRUE(Form3->Shape2->isHidden());
+  Form1->cbGr->setChecked(true);
+  EXPECT_EQ(Form3->minimumHeight(), 50);
+  EXPECT_EQ(Form3->height(), clientHeight);
+  EXPECT_EQ(Form3->Shape1->height(), 19);
+  EXPECT_FALSE(Form3->im2->isHidden());
+}
+
+TEST_F(ConfigDialogTest, ShowingTheGraphBeforeItWasEverHiddenTakesHeights69And50) {
+  Start();
+  Form3->show();
+  {
+    const QSignalBlocker quiet(Form1->cbGr);
+    Form1->cbGr->setChecked(false);
+  }
+  Form1->cbGr->setChecked(true);
+  EXPECT_EQ(Form3->height(), 69);
+  EXPECT_EQ(Form3->Shape1->height(), 50);
+}
+
+TEST_F(ConfigDialogTest, RefreshingTheListTwiceLeavesEachNameOnceAndUnchecked) {
+  fakes.interfaces.Add("lo");
+  fakes.interfaces.Add("eth0");
+  Start();
+  SetChecked(*Form1->lb, 0, true);
+  SetChecked(*Form1->lb1, 1, true);
+  SetChecked(*Form1->lb2, 0, true);
+  Form1->Button5->click();
+  Form1->Button6->click();
+  const QStringList names = {"lo", "eth0"};
+  for (const QListWidget* list : {Form1->lb, Form1->lb1, Form1->lb2}) {
+    EXPECT_EQ(Texts(*list), names);
+    EXPECT_EQ(CheckStates(*list), std::vector<bool>({false, false}));
+  }
+  EXPECT_EQ(Texts(*Form1->cbI), names);
+}
+
+TEST_F(ConfigDialogTest, RefreshingTheListWithAFailedTableEmptiesTheLists) {
+  fakes.interfaces.Add("lo");
+  Start();
+  fakes.interfaces.result = 105;
+  Form1->Button5Click(Form1->Button5);
+  EXPECT_EQ(Form1->lb->count(), 0);
+  EXPECT_EQ(Form1->lb1->count(), 0);
+  EXPECT_EQ(Form1->lb2->count(), 0);
+}
+
+TEST_F(ConfigDialogTest, WithoutDebugFileTheTestControlsAreAbsentAndAutoStartLocked) {
+  Start();
+  EXPECT_TRUE(Form1->Button4->isHidden());
+  EXPECT_TRUE(Form1->Label1->isHidden());
+  EXPECT_FALSE(Form1->cbWin->isEnabled());
+}
+
+TEST_F(ConfigDialogTest, WithDebugFileTheTestControlsShowAndAutoStartCanChange) {
+  Touch("debug.txt");
+  Start();
+  EXPECT_FALSE(Form1->Button4->isHidden());
+  EXPECT_FALSE(Form1->Label1->isHidden());
+  EXPECT_TRUE(Form1->cbWin->isEnabled());
+  EXPECT_EQ(Form1->Label1->text(), QStringLiteral("0ko/s"));
+}
+
+TEST_F(ConfigDialogTest, TestTimerTellsWhetherTheLoggerRuns) {
+  Start();
+  Form1->Button4->click();
+  Form1->Timer1->stop();
+  Form1->Button4->click();
+  EXPECT_EQ(fakes.dialogs.messages, std::vector<std::string>({"Timer activé", "Timer désactivé"}));
+}
+
+TEST_F(ConfigDialogTest, GraphiqueShowsTheHistoryGraph) {
+  Start();
+  Form1->Button2->click();
+  EXPECT_TRUE(Form2->isVisible());
+}
+
+TEST_F(ConfigDialogTest, OkHidesWithoutStoring) {
+  Start();
+  Form1->show();
+  Form1->Button3->click();
+  EXPECT_FALSE(Form1->isVisible());
+  EXPECT_TRUE(fakes.settings.writeOrder.empty());
+}
+
+TEST_F(ConfigDialogTest, TheCloseBoxStoresEveryValueInOrder) {
+  fakes.interfaces.Add("lo");
+  fakes.interfaces.Add("eth0");
+  Start();
+  SetChecked(*Form1->lb, 1, true);
+  SetChecked(*Form1->lb1, 0, true);
+  Form3->Envoi1->trigger();
+  EXPECT_TRUE(CloseBox());
+  EXPECT_FALSE(Form1->isVisible());
+  std::vector<std::string> expected = {"lo", "lo1", "lo2", "eth0", "eth01", "eth02"};
+  for (const SettingDefinition& d : kGlobalSettings) expected.emplace_back(d.name);
+  EXPECT_EQ(fakes.settings.writeOrder, expected);
+  EXPECT_EQ(StoredNumber("lo"), 0);
+  EXPECT_EQ(StoredNumber("lo1"), 1);
+  EXPECT_EQ(StoredNumber("eth0"), 1);
+  EXPECT_EQ(StoredNumber("Type moyenne"), 2);
+  EXPECT_EQ(StoredNumber("firstlaunch"), 0);
+  EXPECT_EQ(StoredNumber("Unite2"), 0);
+  EXPECT_EQ(StoredNumber("Vitesse2"), 65536);
+  EXPECT_EQ(StoredNumber("Echelle2"), -1);
+  EXPECT_EQ(StoredNumber("width"), Form3->width());
+  EXPECT_EQ(StoredText("lrec"), "00CC00");
+  EXPECT_FALSE(fakes.autoStart.path.has_value());
+}
+
+TEST_F(ConfigDialogTest, ACheckedAutoStartBoxWritesTheEntryWithTheProgramsPath) {
+  Touch("debug.txt");
+  Start();
+  Form1->cbWin->setChecked(true);
+  EXPECT_TRUE(CloseBox());
+  EXPECT_EQ(fakes.autoStart.path, "/opt/kirv/bin/kirv");
+}
+
+TEST_F(ConfigDialogTest, ASaveThatCannotWriteIsReportedAndTheDialogStaysOpen) {
+  Start();
+  fakes.settings.failWrites = true;
+  EXPECT_FALSE(CloseBox());
+  EXPECT_TRUE(Form1->isVisible());
+  ASSERT_EQ(fakes.dialogs.messages.size(), 1u);
+  EXPECT_NE(fakes.dialogs.messages[0].find("Graphfile"), std::string::npos);
+}
+
+TEST_F(ConfigDialogTest, TheGraphWindowsStoredSettingsGoBackAsTheyWere) {
+  StoreOnce();
+  Store("firstlaunch", 0);
+  Store("Graphfile", std::string("eth0.mdf"));
+  Store("Vmax", 0);
+  Store("Gradu", 5);
+  Start();
+  EXPECT_TRUE(CloseBox());
+  EXPECT_EQ(StoredText("Graphfile"), "eth0.mdf");
+  EXPECT_EQ(StoredNumber("Vmax"), 0);
+  EXPECT_EQ(StoredNumber("Gradu"), 5);
+}
+
+TEST_F(ConfigDialogTest, TheLoggerTickWritesTheRecordAndItsDisplays) {
+  fakes.interfaces.Add("eth0", 1000, 1000);
+  StoreOnce();
+  Store("firstlaunch", 0);
+  Store("eth0", 1);
+  Touch("debug.txt");
+  Start();
+  fakes.interfaces.rows[0].inOctets += 1843200;
+  fakes.interfaces.rows[0].outOctets += 4000;
+  fakes.clock.now = {2026, 4, 20, 10, 5, 0, 0};
+  Form1->Timer1Timer(Form1->Timer1);
+  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 10:05:00D1843200U4000\r\n");
+  EXPECT_EQ(Form1->Label1->text(), QStringLiteral("6ko/s"));
+  EXPECT_EQ(Form1->Label6->text(), QStringLiteral("F20/04/2026 10:05:00D1843200U4000"));
+  EXPECT_EQ(Form3->Label3->text(), QStringLiteral("LOG OK 10:05:00 0 1"));
+}
+
+TEST_F(ConfigDialogTest, QuittingWritesTheLastRecordsSoNoTrafficIsLost) {
+  fakes.interfaces.Add("eth0", 1000, 1000);
+  StoreOnce();
+  Store("firstlaunch", 0);
+  Store("eth0", 1);
+  Start();
+  fakes.interfaces.rows[0].inOctets += 500;
+  fakes.interfaces.rows[0].outOctets += 70;
+  bool canClose = false;
+  Form1->FormCloseQuery(nullptr, canClose);
+  EXPECT_TRUE(canClose);
+  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 10:00:00D500U70\r\n");
+}
+
+TEST_F(ConfigDialogTest, TheCloseBoxWritesNoRecord) {
+  fakes.interfaces.Add("eth0", 1000, 1000);
+  StoreOnce();
+  Store("firstlaunch", 0);
+  Store("eth0", 1);
+  Start();
+  fakes.interfaces.rows[0].inOctets += 500;
+  fakes.interfaces.rows[0].outOctets += 70;
+  EXPECT_TRUE(CloseBox());
+  EXPECT_FALSE(std::filesystem::exists("eth0.mdf"));
+}
+
+TEST_F(ConfigDialogTest, AnUnreadableInterfaceTableIsSaidOnce) {
+  fakes.interfaces.available = false;
+  Start();
+  ASSERT_EQ(fakes.dialogs.messages.size(), 1u);
+  EXPECT_NE(fakes.dialogs.messages[0].find("interfaces"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kirv
