@@ -1,0 +1,494 @@
+#include "graph/graph_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/forms.h"
+#include "app/startup.h"
+#include "archive/record.h"
+#include "archive/temp_directory.h"
+#include "fakes/fake_services.h"
+#include "fakes/fake_tray_shell.h"
+#include "graph/graph_renderer.h"
+#include "widgets/qt_canvas.h"
+
+namespace kirv {
+namespace {
+
+using testing::FakeTrayShell;
+using testing::MemorySettingsStore;
+using testing::TrayShellLog;
+
+struct Rec {
+  DateTime time;
+  std::uint64_t received;
+  std::uint64_t sent;
+};
+
+// Oldest first. The clock stands at 20 April 2026 10:00, so 09:55 is column age 1 and 09:50 age 2;
+// the record of 10:30 is later than the time of day and is skipped.
+const std::vector<Rec> kArchive = {
+    {{2026, 4, 19, 12, 0, 0}, 3000000, 300000},
+    {{2026, 4, 20, 9, 50, 0}, 61440000, 1536000},
+    {{2026, 4, 20, 9, 55, 0}, 30720000, 3072000},
+    {{2026, 4, 20, 10, 30, 0}, 900000000, 900000000},
+};
+
+std::vector<std::string> Statistics() {
+  std::vector<std::string> texts;
+  for (const QLabel* label :
+       {Form2->actueld, Form2->actuelu, Form2->maxd, Form2->maxu, Form2->moyd, Form2->moyu}) {
+    texts.push_back(label->text().toStdString());
+  }
+  return texts;
+}
+
+bool AllPixels(const QImage& image, Colour colour) {
+  const QRgb rgb = QtCanvas::ToQColor(colour).rgb();
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != rgb) return false;
+    }
+  }
+  return true;
+}
+
+class GraphWindowTest : public testing::TempDirectoryTest {
+ protected:
+  void SetUp() override {
+    TempDirectoryTest::SetUp();
+    archivePath_ = (dir_ / "Carte reseau.mdf").string();
+    std::string bytes;
+    for (const Rec& r : kArchive) bytes += FormatRecord(r.time, r.received, r.sent);
+    WriteFile(archivePath_, bytes);
+  }
+  void TearDown() override {
+    ShutDown();
+    TempDirectoryTest::TearDown();
+  }
+
+  void Set(const std::string& name, MemorySettingsStore::Value value) {
+    fakes_.settings.exists = true;
+    fakes_.settings.values[MemorySettingsStore::Key(name)] = std::move(value);
+  }
+  // A key as a save writes it, with the archive, "Octets" and "1024kbps (ADSL, cable)".
+  void SetSaved(std::int32_t echelle = 3, std::int32_t vitesse = 131072) {
+    Set("Graphfile", archivePath_);
+    Set("Vmax", 1);
+    Set("Unite", 1);
+    Set("Legende", 0);
+    Set("Autorec", 0);
+    Set("Tous", 0);
+    Set("Gradu", 8);
+    Set("Echelle", echelle);
+    Set("Vitesse", vitesse);
+  }
+  void Start() { StartUp(services_, std::make_unique<FakeTrayShell>(log_)); }
+
+  testing::FakeServices fakes_;
+  Services services_ = fakes_.Get();
+  TrayShellLog log_;
+  std::string archivePath_;
+};
+
+TEST_F(GraphWindowTest, FirstRunStartsOnTheDesignDefaultsWithoutAnArchive) {
+  Start();
+  EXPECT_EQ(Form2->windowTitle(), QStringLiteral("Module Graphique"));
+  EXPECT_EQ(Form2->cb->currentText(), QStringLiteral("512kbps (ADSL, cable)"));
+  EXPECT_EQ(Form2->spdspin->Value(), 65536);
+  EXPECT_FALSE(Form2->spdspin->isEnabled());
+  EXPECT_EQ(Form2->gradspin->Value(), 8);
+  EXPECT_EQ(Form2->gradspin->MinValue(), 1);
+  EXPECT_EQ(Form2->gradspin->MaxValue(), 999);
+  EXPECT_EQ(Form2->spdspin->MaxValue(), 2147483647);
+  EXPECT_TRUE(Form2->cbmx->isChecked());
+  EXPECT_TRUE(Form2->rb2->isChecked());
+  EXPECT_TRUE(Form2->cbgd->isChecked());
+  EXPECT_EQ(Form2->cbG->currentText(), QStringLiteral("Journée"));
+  EXPECT_EQ(Form2->datep->date(), QDate(2026, 4, 20));
+  EXPECT_TRUE(Form2->ArchivePath().empty());
+  EXPECT_FALSE(Form2->legd->isChecked());
+  EXPECT_FALSE(Form2->autorec->isChecked());
+  EXPECT_FALSE(Form2->tous->isChecked());
+  EXPECT_FALSE(Form2->Timer1->isActive());
+  EXPECT_EQ(Form2->Timer1->interval(), 300000);
+  EXPECT_TRUE(Form2->Cleared());
+  EXPECT_FALSE(Form2->Traced());
+}
+
+TEST_F(GraphWindowTest, ControlsCarryTheirCaptionsAndItems) {
+  Start();
+  const std::vector<std::pair<QString, QString>> captions = {
+      {Form2->Label8->text(), "Graduations :"},
+      {Form2->cbmx->text(), "Dessiner pics"},
+      {Form2->rb2->text(), "Bits"},
+      {Form2->rb1->text(), "Octets"},
+      {Form2->Button2->text(), "Tracer"},
+      {Form2->Button3->text(), "Effacer"},
+      {Form2->Button4->text(), "Ouvrir"},
+      {Form2->BitBtn1->text(), "Enregistrer"},
+      {Form2->Label9->text(), "Echelle :"},
+      {Form2->Label10->text(), "Vitesse :"},
+      {Form2->Label11->text(), "octets/s"},
+      {Form2->Label12->text(), "Graphique :"},
+      {Form2->GroupBox3->title(), "Sens de génération :"},
+      {Form2->cbdg->text(), "Droite à Gauche"},
+      {Form2->cbgd->text(), "Gauche à Droite"},
+      {Form2->Label13->text(), "Tracer a partir du :"},
+      {Form2->Button6->text(), "-"},
+      {Form2->Button7->text(), "+"},
+      {Form2->autorec->text(), "Enregistrement auto"},
+      {Form2->legd->text(), "Légende"},
+      {Form2->GroupBox1->title(), "Statistiques"},
+      {Form2->Label1->text(), "Actuel In :"},
+      {Form2->Label2->text(), "Actuel Out :"},
+      {Form2->Label3->text(), "Max In :"},
+      {Form2->Label4->text(), "Max Out :"},
+      {Form2->Label5->text(), "Moyenne In :"},
+      {Form2->Label6->text(), "Moyenne Out :"},
+      {Form2->tous->text(), "Tous"}};
+  for (const auto& [shown, expected] : captions) EXPECT_EQ(shown, expected);
+
+  const QStringList scales = {
+      "64kbps (RTC, RNIS)",       "128kbps (RNIS double)", "512kbps (ADSL, cable)",
+      "1024kbps (ADSL, cable)",   "10mbps (Ethernet)",     "100mbps (Fast Ethernet)",
+      "1gbps (Gigabit Ethernet)", "Automatique",           "Manuel"};
+  ASSERT_EQ(Form2->cb->count(), scales.size());
+  for (int i = 0; i < scales.size(); ++i) EXPECT_EQ(Form2->cb->itemText(i), scales[i]);
+  const QStringList periods = {"Journée", "Semaine", "Mois", "Année"};
+  ASSERT_EQ(Form2->cbG->count(), periods.size());
+  for (int i = 0; i < periods.size(); ++i) EXPECT_EQ(Form2->cbG->itemText(i), periods[i]);
+  EXPECT_EQ(Form2->datep->displayFormat(), QStringLiteral("dd/MM/yyyy"));
+  EXPECT_TRUE(Form2->datep->calendarPopup());
+}
+
+TEST_F(GraphWindowTest, HiddenControlsStayHidden) {
+  Start();
+  Form2->show();
+  for (QWidget* hidden :
+       {static_cast<QWidget*>(Form2->tous), static_cast<QWidget*>(Form2->Image2),
+        static_cast<QWidget*>(Form2->Label7), static_cast<QWidget*>(Form2->Button1)}) {
+    EXPECT_FALSE(hidden->isVisible());
+  }
+  EXPECT_TRUE(Form2->GroupBox1->isVisible());
+}
+
+TEST_F(GraphWindowTest, GraphAreaHasTheDesignGeometryAndLimits) {
+  Start();
+  EXPECT_EQ(Form2->size(), QSize(716, 355));  // 725 × 393 with the frame
+  EXPECT_EQ(Form2->minimumSize(), QSize(341, 212));
+  EXPECT_EQ(Form2->maximumWidth(), 1113);
+  EXPECT_EQ(Form2->shape->geometry(), QRect(8, 120, 700, 235));
+  EXPECT_EQ(Form2->im1->geometry(), QRect(8, 120, 700, 235));
+  EXPECT_EQ(Form2->im2->geometry(), QRect(98, 132, 600, 195));
+  EXPECT_EQ(Form2->Label7->text(), QStringLiteral("700x235"));
+  EXPECT_EQ(Form2->GroupBox1->geometry().topLeft(), QPoint(488, 0));
+  EXPECT_EQ(Form2->GroupBox1->width(), 169);
+}
+
+TEST_F(GraphWindowTest, WidestWindowKeepsTheCurveLayerWithinTheColumnTable) {
+  Start();
+  Form2->show();
+  Form2->resize(3000, 500);
+  EXPECT_EQ(Form2->width(), 1113);
+  EXPECT_LT(Form2->im2->width(), 1024);
+  EXPECT_EQ(Form2->Label7->text(), QStringLiteral("1097x380"));
+}
+
+struct GateCase {
+  const char* name;
+  std::vector<std::pair<std::string, MemorySettingsStore::Value>> values;
+  bool cbmx;
+  bool rb1;
+  bool legd;
+  bool autorec;
+  bool tous;
+  std::int32_t gradspin;
+  int cb;
+  std::int32_t spdspin;
+};
+
+TEST_F(GraphWindowTest, SettingsAreReadBehindTheirGates) {
+  const std::vector<std::pair<std::string, MemorySettingsStore::Value>> group = {
+      {"Vmax", 0}, {"Unite", 1}, {"Gradu", 12}, {"Echelle", 4}, {"Vitesse", 1310720}};
+  const std::vector<std::pair<std::string, MemorySettingsStore::Value>> legend = {
+      {"Legende", 1}, {"Autorec", 1}, {"Tous", 1}};
+  auto with = [](auto a, const auto& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+  };
+  const std::vector<GateCase> cases = {
+      {"no Graphfile: nothing is read", with(group, legend), true, false, false, false, false, 8, 2,
+       65536},
+      {"Graphfile without Legende: the legend group keeps its defaults",
+       with(with(group,
+                 std::vector<std::pair<std::string, MemorySettingsStore::Value>>{
+                     {"Graphfile", std::string("a.mdf")}}),
+            std::vector<std::pair<std::string, MemorySettingsStore::Value>>{{"Autorec", 1},
+                                                                            {"Tous", 1}}),
+       false, true, false, false, false, 12, 4, 1310720},
+      {"Graphfile and Legende: everything is read",
+       with(with(group, legend),
+            std::vector<std::pair<std::string, MemorySettingsStore::Value>>{
+                {"Graphfile", std::string("a.mdf")}}),
+       false, true, true, true, true, 12, 4, 1310720},
+  };
+  for (const GateCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    fakes_.settings.values.clear();
+    for (const auto& [name, value] : c.values) Set(name, value);
+    Start();
+    EXPECT_EQ(Form2->cbmx->isChecked(), c.cbmx);
+    EXPECT_EQ(Form2->rb1->isChecked(), c.rb1);
+    EXPECT_EQ(Form2->rb2->isChecked(), !c.rb1);
+    EXPECT_EQ(Form2->legd->isChecked(), c.legd);
+    EXPECT_EQ(Form2->autorec->isChecked(), c.autorec);
+    EXPECT_EQ(Form2->Timer1->isActive(), c.autorec);
+    EXPECT_EQ(Form2->tous->isChecked(), c.tous);
+    EXPECT_EQ(Form2->gradspin->Value(), c.gradspin);
+    EXPECT_EQ(Form2->cb->currentIndex(), c.cb);
+    EXPECT_EQ(Form2->spdspin->Value(), c.spdspin);
+    EXPECT_FALSE(Form2->spdspin->isEnabled());
+    EXPECT_EQ(Form2->cbG->currentIndex(), 0);
+    ShutDown();
+  }
+}
+
+TEST_F(GraphWindowTest, ManualScaleInTheSettingsEnablesTheSpeedField) {
+  SetSaved(8, 300000);
+  Start();
+  EXPECT_EQ(Form2->cb->currentText(), QStringLiteral("Manuel"));
+  EXPECT_TRUE(Form2->spdspin->isEnabled());
+  EXPECT_EQ(Form2->spdspin->Value(), 300000);
+  EXPECT_EQ(Form2->ArchivePath(), archivePath_);
+}
+
+TEST_F(GraphWindowTest, ControlsGoBackToTheConfigurationDialogAsTheyStand) {
+  SetSaved();
+  Start();
+  Form2->legd->setChecked(true);
+  Form2->cbG->setCurrentIndex(2);
+  const GraphControls c = Form2->Controls();
+  EXPECT_EQ(c.Graphfile, archivePath_);
+  EXPECT_TRUE(c.legd);
+  EXPECT_TRUE(c.rb1);
+  EXPECT_EQ(c.cb, 3);
+  EXPECT_EQ(c.spdspin, 131072);
+  EXPECT_EQ(c.cbG, 2);
+}
+
+TEST_F(GraphWindowTest, EachSpeedScaleSetsTheSpeedField) {
+  Start();
+  const std::vector<std::pair<std::int32_t, bool>> expected = {
+      {8192, false},     {16384, false},     {65536, false}, {131072, false}, {1310720, false},
+      {13107200, false}, {134217728, false}, {1, false},     {1, true}};
+  for (int item = 0; item < static_cast<int>(expected.size()); ++item) {
+    SCOPED_TRACE(item);
+    Form2->cb->setCurrentIndex(item);
+    Form2->cbChange(Form2->cb);
+    EXPECT_EQ(Form2->spdspin->Value(), expected[item].first);
+    EXPECT_EQ(Form2->spdspin->isEnabled(), expected[item].second);
+  }
+}
+
+TEST_F(GraphWindowTest, TraceOfAKnownArchiveFillsTheStatistics) {
+  SetSaved();
+  Start();
+  Form2->Button2Click(Form2->Button2);
+  EXPECT_TRUE(Form2->Traced());
+  EXPECT_FALSE(Form2->Cleared());
+  // 131072 octets/s in "Octets": kilo units; the comma is the fake locale's separator. The
+  // averages take the three records before 10:00 over 600 columns: 95160000 / 600 / 1024 / 300.
+  EXPECT_EQ(Statistics(),
+            (std::vector<std::string>{"100 K/s (78%)", "10 K/s (7%)", "200 K/s (156%)",
+                                      "10 K/s (7%)", "0,51 K/s (0%)", "0,02 K/s (0%)"}));
+  EXPECT_FALSE(AllPixels(Form2->CurveLayer(), kGraphBackground));
+  EXPECT_FALSE(AllPixels(Form2->AxisLayer(), kWhite));
+  EXPECT_EQ(Form2->CurveLayer().size(), QSize(600, 195));
+  EXPECT_EQ(Form2->AxisLayer().size(), QSize(700, 235));
+}
+
+TEST_F(GraphWindowTest, AutomaticScalePutsTheLargestRecordRateIntoTheSpeedField) {
+  SetSaved(7, 0);
+  Start();
+  Form2->Button2Click(Form2->Button2);
+  EXPECT_EQ(Form2->spdspin->Value(), 61440000 / 300);
+}
+
+TEST_F(GraphWindowTest, TracingWithoutAnArchiveDoesNothing) {
+  Start();
+  Form2->Button2Click(Form2->Button2);
+  EXPECT_FALSE(Form2->Traced());
+  EXPECT_TRUE(Form2->Cleared());
+  EXPECT_EQ(Form2->actueld->text(), QString());
+}
+
+TEST_F(GraphWindowTest, PlusBeforeATraceOnlyMovesTheDate) {
+  SetSaved();
+  Start();
+  Form2->Button7Click(Form2->Button7);
+  EXPECT_EQ(Form2->datep->date(), QDate(2026, 4, 21));
+  EXPECT_FALSE(Form2->Traced());
+  EXPECT_TRUE(Form2->Cleared());
+  EXPECT_EQ(Form2->actueld->text(), QString());
+  Form2->Button6Click(Form2->Button6);
+  EXPECT_EQ(Form2->datep->date(), QDate(2026, 4, 20));
+  EXPECT_FALSE(Form2->Traced());
+}
+
+TEST_F(GraphWindowTest, AfterATraceEveryDateStepTracesAgain) {
+  SetSaved();
+  Start();
+  Form2->Button2Click(Form2->Button2);
+  // One day back: the reference instant is 19 April 10:00, and the record of 19 April 12:00 is
+  // later than it.
+  Form2->Button6Click(Form2->Button6);
+  EXPECT_EQ(Form2->datep->date(), QDate(2026, 4, 19));
+  EXPECT_FALSE(Form2->Cleared());
+  EXPECT_EQ(Statistics(), std::vector<std::string>(6, "0 K/s (0%)"));
+  // Two days forward: 21 April 10:00 sees every record; 20 April 09:55 is now 289 slots old.
+  Form2->Button7Click(Form2->Button7);
+  Form2->Button7Click(Form2->Button7);
+  EXPECT_EQ(Form2->datep->date(), QDate(2026, 4, 21));
+  EXPECT_EQ(Form2->actueld->text(), QStringLiteral("0 K/s (0%)"));
+  EXPECT_EQ(Form2->maxd->text(), QStringLiteral("2929,68 K/s (2288%)"));
+}
+
+TEST_F(GraphWindowTest, ResizingATracedGraphClearsItOnce) {
+  SetSaved();
+  Start();
+  Form2->show();
+  Form2->Button2Click(Form2->Button2);
+  ASSERT_FALSE(Form2->Cleared());
+  Form2->resize(800, 400);
+  EXPECT_TRUE(Form2->Cleared());
+  EXPECT_TRUE(AllPixels(Form2->CurveLayer(), kGraphBackground));
+  EXPECT_TRUE(AllPixels(Form2->AxisLayer().copy(1, 1, 698, 233), kWhite));
+  EXPECT_EQ(Form2->Label7->text(), QStringLiteral("784x280"));
+  EXPECT_EQ(Form2->im2->geometry(), QRect(98, 132, 684, 240));
+
+  const qint64 blank = Form2->AxisLayer().cacheKey();
+  Form2->resize(760, 380);
+  EXPECT_EQ(Form2->AxisLayer().cacheKey(), blank);
+  EXPECT_EQ(Form2->Label7->text(), QStringLiteral("744x260"));
+
+  Form2->Button2Click(Form2->Button2);
+  EXPECT_EQ(Form2->CurveLayer().size(), QSize(644, 220));
+}
+
+TEST_F(GraphWindowTest, EffacerBlanksBothLayersAndKeepsTheStatistics) {
+  SetSaved();
+  Start();
+  Form2->Button2Click(Form2->Button2);
+  Form2->Button3Click(Form2->Button3);
+  EXPECT_TRUE(Form2->Cleared());
+  EXPECT_TRUE(AllPixels(Form2->CurveLayer(), kGraphBackground));
+  EXPECT_TRUE(AllPixels(Form2->AxisLayer().copy(1, 1, 698, 233), kWhite));
+  EXPECT_EQ(Form2->actueld->text(), QStringLiteral("100 K/s (78%)"));
+}
+
+TEST_F(GraphWindowTest, OuvrirChoosesTheArchiveWithoutTracing) {
+  Start();
+  fakes_.dialogs.openAnswers = {archivePath_};
+  Form2->Button4Click(Form2->Button4);
+  ASSERT_EQ(fakes_.dialogs.openRequests.size(), 1u);
+  EXPECT_EQ(fakes_.dialogs.openRequests[0].filter, "Fichier Archive KIRV|*.mdf");
+  EXPECT_EQ(Form2->ArchivePath(), archivePath_);
+  EXPECT_FALSE(Form2->Traced());
+  Form2->Button4Click(Form2->Button4);  // cancelled: the archive stays
+  EXPECT_EQ(Form2->ArchivePath(), archivePath_);
+}
+
+TEST_F(GraphWindowTest, EnregistrementAutoRunsTheTimerExactlyWhileChecked) {
+  Start();
+  Form2->autorec->setChecked(true);
+  EXPECT_TRUE(Form2->Timer1->isActive());
+  Form2->autorec->setChecked(false);
+  EXPECT_FALSE(Form2->Timer1->isActive());
+}
+
+TEST_F(GraphWindowTest, AutomaticRecordAsksForAnArchiveUntilOneIsChosen) {
+  Start();
+  fakes_.dialogs.openAnswers = {std::nullopt, std::nullopt, archivePath_};
+  Form2->Timer1Timer(Form2->Timer1);
+  EXPECT_EQ(fakes_.dialogs.openRequests.size(), 3u);
+  EXPECT_EQ(Form2->ArchivePath(), archivePath_);
+  EXPECT_TRUE(Form2->Traced());
+  EXPECT_TRUE(fakes_.dialogs.saveRequests.empty());
+  EXPECT_TRUE(std::filesystem::exists(archivePath_ + " Journée.bmp"));
+  EXPECT_FALSE(QApplication::clipboard()->image().isNull());
+
+  Form2->Timer1Timer(Form2->Timer1);  // the archive is known: no dialog, the file is replaced
+  EXPECT_EQ(fakes_.dialogs.openRequests.size(), 3u);
+}
+
+TEST_F(GraphWindowTest, SnapshotProposesTheDayAndPeriodAndCancellingWritesNoFile) {
+  SetSaved();
+  Start();
+  Form2->cbG->setCurrentIndex(1);
+  QApplication::clipboard()->clear();
+  Form2->BitBtn1Click(Form2->BitBtn1);
+  ASSERT_EQ(fakes_.dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(fakes_.dialogs.saveRequests[0].initialPath, "/opt/kirv/bin/2026-04-20 Semaine.bmp");
+  EXPECT_TRUE(fakes_.dialogs.messages.empty());
+  // Without "Légende" the picture holds the graph area alone.
+  EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(716, 236));
+  EXPECT_EQ(Form2->Image2->pixmap().size(), QSize(716, 236));
+}
+
+TEST_F(GraphWindowTest, SnapshotWithLegendIsWiderByTheStatistics) {
+  SetSaved();
+  Start();
+  Form2->legd->setChecked(true);
+  const std::string target = (dir_ / "shot.bmp").string();
+  fakes_.dialogs.saveAnswers = {target};
+  Form2->BitBtn1Click(Form2->BitBtn1);
+  const QImage saved(QString::fromStdString(target));
+  EXPECT_EQ(saved.size(), QSize(716 + 169, 236));
+  // The graph area's outline runs along the picture's second row, its background below.
+  EXPECT_EQ(saved.pixel(400, 1), QtCanvas::ToQColor(kBlack).rgb());
+  EXPECT_EQ(saved.pixel(400, 2), QtCanvas::ToQColor(kGraphBackground).rgb());
+  EXPECT_EQ(Form2->GroupBox1->geometry().topLeft(), QPoint(488, 0));
+}
+
+TEST_F(GraphWindowTest, FailedSnapshotIsReportedAndTheLayoutRestored) {
+  SetSaved();
+  Start();
+  Form2->show();
+  Form2->legd->setChecked(true);
+  Form2->Button2Click(Form2->Button2);
+  const std::string target = (dir_ / "no such folder" / "shot.bmp").string();
+  fakes_.dialogs.saveAnswers = {target};
+  Form2->BitBtn1Click(Form2->BitBtn1);
+  EXPECT_EQ(fakes_.dialogs.messages,
+            std::vector<std::string>{"Impossible d'enregistrer l'image " + target});
+  EXPECT_EQ(Form2->size(), QSize(716, 355));
+  EXPECT_EQ(Form2->minimumSize(), QSize(341, 212));
+  EXPECT_EQ(Form2->maximumWidth(), 1113);
+  EXPECT_EQ(Form2->shape->geometry(), QRect(8, 120, 700, 235));
+  EXPECT_EQ(Form2->im1->geometry(), QRect(8, 120, 700, 235));
+  EXPECT_EQ(Form2->im2->geometry(), QRect(98, 132, 600, 195));
+  EXPECT_EQ(Form2->GroupBox1->geometry().topLeft(), QPoint(488, 0));
+  for (QWidget* control :
+       {static_cast<QWidget*>(Form2->Button2), static_cast<QWidget*>(Form2->datep),
+        static_cast<QWidget*>(Form2->cb), static_cast<QWidget*>(Form2->GroupBox3),
+        static_cast<QWidget*>(Form2->Label8)}) {
+    EXPECT_TRUE(control->isVisible());
+  }
+  EXPECT_FALSE(Form2->tous->isVisible());
+  // The snapshot left the graph drawn, and the resize lock is off again.
+  EXPECT_FALSE(Form2->Cleared());
+  Form2->resize(720, 360);
+  EXPECT_TRUE(Form2->Cleared());
+}
+
+}  // namespace
+}  // namespace kirv
