@@ -4,42 +4,20 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "archive/record.h"
 #include "archive/record_scanner.h"
 #include "common/calendar.h"
+#include "ten_year_archive.h"
 
 namespace kirv {
 namespace {
 
-constexpr const char* kArchivePath = "/tmp/kirv-bench-ten-years.mdf";
-constexpr int kRecordsPerDay = 288;
-constexpr int kDays = 3653;  // 2016-01-01 to 2025-12-31
-
+// 2016-01-01 to 2025-12-31.
 const std::string& TenYearArchive() {
-  static const std::string path = [] {
-    if (std::filesystem::exists(kArchivePath)) return std::string(kArchivePath);
-    const std::string partial = std::string(kArchivePath) + ".partial";
-    std::ofstream out(partial, std::ios::binary);
-    std::uint64_t seed = 12345;
-    const std::int64_t first = DayNumber(2016, 1, 1);
-    for (int day = 0; day < kDays; ++day) {
-      DateTime t = FromDayNumber(first + day);
-      for (int slot = 0; slot < kRecordsPerDay; ++slot) {
-        t.hour = slot / 12;
-        t.minute = slot % 12 * 5;
-        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
-        out << FormatRecord(t, 1 + (seed >> 33) % 2000000000, 1 + (seed >> 45) % 300000000);
-      }
-    }
-    out.close();
-    std::filesystem::rename(partial, kArchivePath);
-    return std::string(kArchivePath);
-  }();
+  static const std::string path = bench::GeneratedArchive(
+      "scanner-ten-years", {{2016, 1, 1}, {2026, 1, 1}, 2000000000, 300000000});
   return path;
 }
 
