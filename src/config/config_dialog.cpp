@@ -1,6 +1,7 @@
 #include "config/config_dialog.h"
 
 #include <QFont>
+#include <QFontInfo>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <exception>
@@ -47,8 +48,11 @@ TForm1::TForm1(Services& services)
       logger_(*services.interfaces, *services.clock, *services.dialogs, services.numberFormat) {
   setWindowTitle(QStringLiteral("Configuration"));
   setFixedSize(522, 367);
+  // The controls' bounds suit a narrow 11-pixel font; where the family is missing, a condensed
+  // stretch of the stand-in keeps the captions within them.
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPixelSize(11);
+  if (QFontInfo(font).family() != font.family()) font.setStretch(QFont::Condensed);
   setFont(font);
 
   PageControl1 = new QTabWidget(this);
