@@ -84,8 +84,9 @@ TCSpinEdit* SpinEdit(Dialogs* dialogs, std::int32_t min, std::int32_t max, const
   return spin;
 }
 
-// Labels are placed with the text metrics of "tahoma", or of the sans font that stands in for it.
-QFont AxisFont() {
+// "tahoma" at 11 pixels, or the sans font that stands in for it: the controls' positions are made
+// for it, and the axis labels are placed with its text metrics.
+QFont WindowFont() {
   QFont font(QStringLiteral("Tahoma"));
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(11);
@@ -114,6 +115,7 @@ TForm2::TForm2(Services& services) : QWidget(nullptr), services_(services) {
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kMinClientWidth, kMinClientHeight);
   setMaximumWidth(kMaxClientWidth);
+  setFont(WindowFont());
   if (const QScreen* screen = QApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
@@ -153,61 +155,64 @@ TForm2::TForm2(Services& services) : QWidget(nullptr), services_(services) {
 }
 
 void TForm2::BuildSettingsRow() {
-  Label12 = Caption("Graphique :", 8, 10, this);
+  Label12 = Caption("Graphique :", 8, 8, this);
   cbG = new QComboBox(this);
   for (const char* name : kPeriodNames) cbG->addItem(Text(name));
-  cbG->setGeometry(88, 6, 100, 22);
-  Label9 = Caption("Echelle :", 200, 10, this);
+  cbG->setGeometry(76, 4, 92, 22);
+  Label9 = Caption("Echelle :", 176, 8, this);
   cb = new QComboBox(this);
   for (const SpeedScale& scale : kSpeedScales) cb->addItem(Text(scale.text));
-  cb->setGeometry(256, 6, 190, 22);
+  cb->setGeometry(226, 4, 176, 22);
 
-  Label10 = Caption("Vitesse :", 8, 38, this);
-  spdspin = SpinEdit(services_.dialogs, kMinFullScale, kMaxFullScale, QRect(88, 34, 100, 22), this);
+  Label10 = Caption("Vitesse :", 8, 34, this);
+  spdspin = SpinEdit(services_.dialogs, kMinFullScale, kMaxFullScale, QRect(76, 30, 92, 22), this);
   spdspin->setEnabled(false);
-  Label11 = Caption("octets/s", 194, 38, this);
-  Label8 = Caption("Graduations :", 256, 38, this);
-  gradspin = SpinEdit(services_.dialogs, 1, 999, QRect(346, 34, 50, 22), this);
+  Label11 = Caption("octets/s", 172, 34, this);
+  Label8 = Caption("Graduations :", 226, 34, this);
+  gradspin = SpinEdit(services_.dialogs, 1, 999, QRect(304, 30, 50, 22), this);
   gradspin->SetValue(kInitialGraduations);
 
   GroupBox2 = new QGroupBox(this);
-  GroupBox2->setGeometry(8, 88, 120, 28);
+  GroupBox2->setGeometry(8, 84, 112, 32);
   rb2 = new QRadioButton(QStringLiteral("Bits"), GroupBox2);
-  rb2->move(6, 5);
+  rb2->move(6, 8);
   rb2->adjustSize();
   rb1 = new QRadioButton(QStringLiteral("Octets"), GroupBox2);
-  rb1->move(56, 5);
+  rb1->move(46, 8);
   rb1->adjustSize();
   rb2->setChecked(true);
 
   GroupBox3 = new QGroupBox(Text("Sens de génération :"), this);
-  GroupBox3->setGeometry(136, 72, 250, 44);
+  GroupBox3->setGeometry(124, 82, 224, 36);
   cbdg = new QRadioButton(Text("Droite à Gauche"), GroupBox3);
-  cbdg->move(6, 20);
+  cbdg->move(6, 16);
   cbdg->adjustSize();
   cbgd = new QRadioButton(Text("Gauche à Droite"), GroupBox3);
-  cbgd->move(126, 20);
+  cbgd->move(114, 16);
   cbgd->adjustSize();
   cbgd->setChecked(true);
 }
 
 void TForm2::BuildDateRow() {
-  Label13 = Caption("Tracer a partir du :", 8, 66, this);
-  Button6 = Button("-", QRect(132, 62, 22, 22), this);
+  Label13 = Caption("Tracer a partir du :", 8, 60, this);
+  Button6 = Button("-", QRect(114, 56, 20, 22), this);
   datep = new QDateEdit(this);
   datep->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   datep->setCalendarPopup(true);
-  datep->setGeometry(156, 62, 100, 22);
-  Button7 = Button("+", QRect(258, 62, 22, 22), this);
-  cbmx = CheckBox("Dessiner pics", 294, 64, this);
+  datep->setGeometry(136, 56, 92, 22);
+  Button7 = Button("+", QRect(230, 56, 20, 22), this);
+  cbmx = CheckBox("Dessiner pics", 362, 32, this);
   cbmx->setChecked(true);
-  legd = CheckBox("Légende", 400, 64, this);
-  autorec = CheckBox("Enregistrement auto", 394, 94, this);
+  legd = CheckBox("Légende", 410, 6, this);
+  autorec = CheckBox("Enregistrement auto", 352, 94, this);
 }
 
 void TForm2::BuildStatistics() {
   GroupBox1 = new QGroupBox(QStringLiteral("Statistiques"), this);
   GroupBox1->setGeometry(kStatisticsLeft, 0, kStatisticsWidth, 116);
+  QFont figures = font();
+  figures.setPixelSize(10);  // the longest figure, "9999,99 K/s (100%)", fits the group's width
+  GroupBox1->setFont(figures);
   QLabel** captions[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
   QLabel** values[] = {&actueld, &actuelu, &maxd, &maxu, &moyd, &moyu};
   const char* texts[] = {
@@ -216,15 +221,15 @@ void TForm2::BuildStatistics() {
     const int y = 18 + 16 * i;
     *captions[i] = Caption(texts[i], 6, y, GroupBox1);
     *values[i] = new QLabel(GroupBox1);
-    (*values[i])->setGeometry(80, y, kStatisticsWidth - 84, (*captions[i])->height());
+    (*values[i])->setGeometry(74, y, kStatisticsWidth - 76, (*captions[i])->height());
   }
 }
 
 void TForm2::BuildButtons() {
-  Button2 = Button("Tracer", QRect(662, 4, 60, 26), this);
-  Button3 = Button("Effacer", QRect(662, 32, 60, 26), this);
-  Button4 = Button("Ouvrir", QRect(662, 60, 60, 26), this);
-  BitBtn1 = Button("Enregistrer", QRect(662, 88, 60, 26), this);
+  Button2 = Button("Tracer", QRect(258, 55, 50, 24), this);
+  Button3 = Button("Effacer", QRect(310, 55, 52, 24), this);
+  Button4 = Button("Ouvrir", QRect(364, 55, 50, 24), this);
+  BitBtn1 = Button("Enregistrer", QRect(416, 55, 68, 24), this);
   Button1 = Button("Rafraichir", QRect(0, 0, 60, 26), this);
   Button1->hide();
   controls_ = {Label8,  gradspin, cbmx,    GroupBox2, Button2, Button3, Button4,  BitBtn1,
@@ -345,7 +350,7 @@ void TForm2::Button2Click(QObject* sender) {
   QImage curve(im2->size(), QImage::Format_RGB32);
   QImage axis(im1->size(), QImage::Format_RGB32);
   QtCanvas curveCanvas(curve);
-  QtCanvas axisCanvas(axis, AxisFont());
+  QtCanvas axisCanvas(axis, WindowFont());
   const std::optional<TraceResult> result = graph_.Trace(in, curveCanvas, axisCanvas);
   if (!result) return;
   curveLayer_ = curve;
@@ -362,7 +367,7 @@ void TForm2::Button1Click(QObject*) {
   QtCanvas curveCanvas(curveLayer_);
   DrawFrame(curveCanvas, curveLayer_.width(), curveLayer_.height());
   QImage axis(im1->size(), QImage::Format_RGB32);
-  QtCanvas axisCanvas(axis, AxisFont());
+  QtCanvas axisCanvas(axis, WindowFont());
   DrawAxes(axisCanvas, in, s, graph_.Unit());
   axisLayer_ = axis;
   ShowLayers();
