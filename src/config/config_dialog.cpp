@@ -195,21 +195,13 @@ std::vector<MonitorEntry> TForm1::MonitorEntries() const {
   return entries;
 }
 
-// The history graph window keeps the settings it read at its creation; they go back as stored,
-// with the archive path it holds now.
-GraphControls TForm1::GraphWindowControls() const {
-  GraphControls graph;
-  ReadForm2Settings(*services_.settings, graph);
-  if (Form2 != nullptr) graph.Graphfile = Form2->ArchivePath();
-  return graph;
-}
-
 void TForm1::FormCloseQuery(QObject* sender, bool& canClose) {
   canClose = true;
   try {
+    const GraphControls graph = Form2 != nullptr ? Form2->Controls() : GraphControls{};
     const MeterControls meter = Form3 != nullptr ? Form3->Controls() : MeterControls{};
     SaveSettings(*services_.settings, *services_.autoStart, services_.executablePath, Controls(),
-                 GraphWindowControls(), meter);
+                 graph, meter);
   } catch (const std::exception& error) {
     services_.dialogs->ShowMessage(error.what());
     canClose = false;

@@ -146,7 +146,6 @@ class TForm1 : public QWidget {
   void ApplyDisplays(const LoggerDisplays& displays);
   // The row (0 to 4) of a colour swatch, -1 for any other sender.
   int ColourRow(const QObject* sender) const;
-  GraphControls GraphWindowControls() const;
 
   Services& services_;
   StatisticsLogger logger_;
