@@ -404,8 +404,11 @@ void TForm2::autorecClick(QObject*) {
   }
 }
 
+// Without an archive the open dialog comes up once per tick: a user who cancels is asked again
+// at the next tick instead of being held in the dialog for good.
 void TForm2::Timer1Timer(QObject* sender) {
-  while (archivePath_.empty()) Button4Click(sender);
+  if (archivePath_.empty()) Button4Click(sender);
+  if (archivePath_.empty()) return;
   Button2Click(sender);
   BitBtn1Click(Timer1);
 }

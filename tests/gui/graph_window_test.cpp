@@ -415,9 +415,15 @@ TEST_F(GraphWindowTest, EnregistrementAutoRunsTheTimerExactlyWhileChecked) {
   EXPECT_FALSE(Form2->Timer1->isActive());
 }
 
-TEST_F(GraphWindowTest, AutomaticRecordAsksForAnArchiveUntilOneIsChosen) {
+TEST_F(GraphWindowTest, AutomaticRecordAsksForAnArchiveAtEveryTickUntilOneIsChosen) {
   Start();
   fakes_.dialogs.openAnswers = {std::nullopt, std::nullopt, archivePath_};
+  for (int tick = 1; tick <= 2; ++tick) {
+    Form2->Timer1Timer(Form2->Timer1);  // cancelled: nothing traced, nothing saved
+    EXPECT_EQ(fakes_.dialogs.openRequests.size(), static_cast<std::size_t>(tick));
+    EXPECT_FALSE(Form2->Traced());
+  }
+  EXPECT_FALSE(std::filesystem::exists(archivePath_ + " Journée.bmp"));
   Form2->Timer1Timer(Form2->Timer1);
   EXPECT_EQ(fakes_.dialogs.openRequests.size(), 3u);
   EXPECT_EQ(Form2->ArchivePath(), archivePath_);
