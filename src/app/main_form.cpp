@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontInfo>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
@@ -42,8 +43,11 @@ TForm4::TForm4(Services&, std::unique_ptr<TrayShell> trayShell)
   Image1->OnClick = [this] { Image1Click(Image1); };
 
   Label1 = new QLabel(QStringLiteral("Beta 0.5.2.202"), this);
-  QFont font(QStringLiteral("WST_Czec"));  // a display font; the system's stands in when missing
+  // A display font whose 16-pixel glyphs fit the label's 12-pixel box; a stand-in of ordinary
+  // proportions is sized to that box instead, or the splash's lower edge would cut it off.
+  QFont font(QStringLiteral("WST_Czec"));
   font.setPixelSize(16);
+  if (QFontInfo(font).family() != font.family()) font.setPixelSize(9);
   Label1->setFont(font);
   QPalette palette = Label1->palette();
   palette.setColor(QPalette::WindowText, Qt::red);
