@@ -112,10 +112,10 @@ void TForm1::Connect() {
 }
 
 void TForm1::FormCreate() {
-  debugMode_ = std::filesystem::exists("debug.txt");
-  cbWin->setEnabled(debugMode_);
-  Button4->setVisible(debugMode_);
-  Label1->setVisible(debugMode_);
+  const bool debugMode = std::filesystem::exists("debug.txt");
+  cbWin->setEnabled(debugMode);
+  Button4->setVisible(debugMode);
+  Label1->setVisible(debugMode);
   if (!services_.interfaces->IsAvailable()) {
     services_.dialogs->ShowMessage(
         "La table des interfaces réseau ne peut pas être lue : KIRV ne mesure aucun trafic.");

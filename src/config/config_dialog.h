@@ -64,8 +64,6 @@ class TForm1 : public QWidget {
   ConfigControls Controls() const;
   // The check marks of the three lists, without running the lists' click handlers.
   void RestoreInterfaceChecks(const ConfigControls& controls);
-  std::vector<MonitorEntry> MonitorEntries() const;
-  bool DebugMode() const { return debugMode_; }
 
   QTabWidget* PageControl1;
   QWidget* TabSheet1;  // "Options Générales"
@@ -143,6 +141,7 @@ class TForm1 : public QWidget {
   void CreateGraphListsGroup();
   void Connect();
   void FillLists();
+  std::vector<MonitorEntry> MonitorEntries() const;
   void ApplyDisplays(const LoggerDisplays& displays);
   // The row (0 to 4) of a colour swatch, -1 for any other sender.
   int ColourRow(const QObject* sender) const;
@@ -152,7 +151,6 @@ class TForm1 : public QWidget {
   std::vector<std::string> names_;  // the interface names of the three lists, by position
   std::array<QLineEdit*, 5> colourFields_{};
   std::array<ShapeControl*, 5> swatches_{};
-  bool debugMode_ = false;
   // The meter's layout while its graph is hidden: client height and bar height, pixels.
   int savedClientHeight_ = 69;
   int savedBarHeight_ = 50;

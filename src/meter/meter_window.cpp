@@ -12,6 +12,7 @@
 #include <QResizeEvent>
 #include <exception>
 #include <filesystem>
+#include <utility>
 
 #include "app/forms.h"
 #include "app/main_form.h"
@@ -169,8 +170,7 @@ void TForm3::CreateMenu() {
 }
 
 void TForm3::FormCreate() {
-  debugMode_ = std::filesystem::exists("debug.txt");
-  if (!debugMode_) {
+  if (!std::filesystem::exists("debug.txt")) {
     Button1->hide();
     Label2->hide();
     Label3->hide();
@@ -367,7 +367,7 @@ void TForm3::PaintGraph() {
   QImage image(im2->size(), QImage::Format_RGB32);
   QtCanvas canvas(image);
   DrawGraph(canvas, GraphInput());
-  im2->setPixmap(QPixmap::fromImage(image));
+  im2->setPixmap(QPixmap::fromImage(std::move(image)));
 }
 
 void TForm3::im1Paint(QObject*) {
@@ -386,26 +386,25 @@ void TForm3::im1Paint(QObject*) {
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event) {
-  const auto* mouse = dynamic_cast<QMouseEvent*>(event);
-  if (mouse == nullptr) return QWidget::eventFilter(watched, event);
-  const QPoint at = mouse->position().toPoint();
-  switch (event->type()) {
-    case QEvent::MouseButtonPress:
-      Shape1MouseDown(watched, mouse->button(), at.x(), at.y());
-      return true;
-    case QEvent::MouseMove:
-      Shape1MouseMove(watched, at.x(), at.y());
-      return true;
-    case QEvent::MouseButtonRelease:
-      Shape1MouseUp(watched, mouse->button(), at.x(), at.y());
-      return true;
-    case QEvent::MouseButtonDblClick:
-      if (watched == Label1) Label1DblClick(watched);
-      if (watched == im1) im1DblClick(watched);
-      return true;
-    default:
-      return QWidget::eventFilter(watched, event);
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+      type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick) {
+    return QWidget::eventFilter(watched, event);
   }
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const QPoint at = mouse->position().toPoint();
+  if (type == QEvent::MouseButtonPress) {
+    Shape1MouseDown(watched, mouse->button(), at.x(), at.y());
+  } else if (type == QEvent::MouseMove) {
+    Shape1MouseMove(watched, at.x(), at.y());
+  } else if (type == QEvent::MouseButtonRelease) {
+    Shape1MouseUp(watched, mouse->button(), at.x(), at.y());
+  } else if (watched == Label1) {
+    Label1DblClick(watched);
+  } else if (watched == im1) {
+    im1DblClick(watched);
+  }
+  return true;
 }
 
 void TForm3::Shape1MouseDown(QObject*, Qt::MouseButton, int x, int y) { drag_.MouseDown(x, y); }
@@ -483,13 +482,14 @@ void TForm3::Button1Click(QObject*) {
 // The file name comes from its own pattern, so a failed save leaves no format behind; the
 // camera comes back whatever the outcome.
 void TForm3::Image1Click(QObject*) {
+  const bool cameraShown = !Image1->isHidden();
   Image1->hide();
   const QImage shot = grab().toImage();
   QApplication::clipboard()->setImage(shot);
-  Image2->setPixmap(QPixmap::fromImage(QApplication::clipboard()->image()));
+  Image2->setPixmap(QPixmap::fromImage(shot));
   const std::string name = SnapshotFileName(services_.clock->Now());
   const bool saved = Image2->pixmap().save(Text(name), "BMP");
-  Image1->show();
+  Image1->setVisible(cameraShown);
   if (!saved) services_.dialogs->ShowMessage("Impossible d'enregistrer l'image " + name);
 }
 

@@ -70,7 +70,6 @@ class TForm3 : public QWidget {
   MeterControls Controls() const;
   RateSampler& Sampler() { return sampler_; }
   AverageSeries Average() const;
-  bool DebugMode() const { return debugMode_; }
 
   ShapeControl* Shape1;  // the bar; drag handle
   QLabel* Label1;        // the speed text; drag handle
@@ -118,7 +117,6 @@ class TForm3 : public QWidget {
   Services& services_;
   RateSampler sampler_;
   MeterDrag drag_;
-  bool debugMode_ = false;
   bool sampling_ = true;  // the interface table can be read
 };
 
