@@ -10,6 +10,8 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <utility>
@@ -54,11 +56,6 @@ void FillBackground(QWidget& widget, const QColor& colour) {
 TextSize Measure(const QFont& font, const QString& text) {
   const QFontMetrics metrics(font);
   return {metrics.horizontalAdvance(text), metrics.height()};
-}
-
-// Milliseconds of the day of a clock reading.
-long long DayMilliseconds(const DateTime& t) {
-  return ((t.hour * 60LL + t.minute) * 60 + t.second) * 1000 + t.millisecond;
 }
 
 }  // namespace
@@ -280,8 +277,10 @@ void TForm3::Timer1Timer(QObject* sender) {
   LayOutLabel(sampling);
   if (!isVisible() || !Form1->cbGr->isChecked()) return;
   PaintGraph();
-  const long long elapsed = DayMilliseconds(services_.clock->Now()) - DayMilliseconds(start);
-  Label2->setText(QString::number((elapsed + 86400000) % 1000) + QStringLiteral("ms"));
+  // A local clock set back during the tick (summer time ending) counts as no time.
+  const std::int64_t elapsed = MillisecondsOf(services_.clock->Now()) - MillisecondsOf(start);
+  Label2->setText(QString::number(std::max<std::int64_t>(elapsed, 0) % 1000) +
+                  QStringLiteral("ms"));
   Label2->adjustSize();
 }
 
