@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
   try {
     kirv::StartUp(services, kirv::MakeDesktopTrayShell());
     app.SetDialogs(&dialogs);
-    kirv::TerminationSignals terminationSignals([] { kirv::Form4->Quitter1Click(nullptr); });
+    kirv::TerminationSignals terminationSignals([] { kirv::Form4->EndProgram(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, [] { kirv::EndOfSession(); });
     kirv::KirvApplication::exec();
   } catch (const std::exception& error) {

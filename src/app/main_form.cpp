@@ -130,11 +130,17 @@ void TForm4::Apropos1Click(QObject*) { OKBottomDlg->setVisible(true); }
 
 void TForm4::Quitter1Click(QObject*) { close(); }
 
-// Stores every setting; the main form may always close.
+void TForm4::EndProgram() {
+  forcedEnd_ = true;
+  close();
+}
+
+// Stores every setting. A quit whose save failed (the error has been shown) leaves the program
+// running, so that the user's settings are not lost; a forced end always ends it.
 void TForm4::FormCloseQuery(QObject*, bool& mayClose) {
   bool configMayClose = true;
   Form1->FormCloseQuery(nullptr, configMayClose);
-  mayClose = true;
+  mayClose = configMayClose || forcedEnd_;
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {

@@ -36,6 +36,8 @@ class TForm4 : public QWidget {
   void MenuItem1Click(QObject* sender);
   void Apropos1Click(QObject* sender);
   void Quitter1Click(QObject* sender);
+  // Ends the program whatever the save gives: the session is ending or a signal asked for it.
+  void EndProgram();
   void FormCloseQuery(QObject* sender, bool& mayClose);
 
   ImageControl* Image1;
@@ -59,6 +61,8 @@ class TForm4 : public QWidget {
 
  private:
   QAction* AddItem(const char* caption, void (TForm4::*handler)(QObject*));
+
+  bool forcedEnd_ = false;
 };
 
 }  // namespace kirv

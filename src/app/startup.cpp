@@ -55,7 +55,7 @@ void ShutDown() {
 
 void EndOfSession() {
   Form4->TrayIcon1->DoMessage(TrayMessage::kEndSession);
-  Form4->Quitter1Click(nullptr);
+  Form4->EndProgram();
 }
 
 }  // namespace kirv

@@ -239,6 +239,23 @@ TEST_F(MainFormTest, QuitterEndsTheProgramAfterTheSplash) {
   EXPECT_EQ(QCoreApplication::exec(), 0);
 }
 
+TEST_F(MainFormTest, AQuitWhoseSaveFailsLeavesTheProgramRunning) {
+  EndSplash();
+  fakes.settings.failWrites = true;
+  QTimer::singleShot(0, [] { Form4->Quitter1->trigger(); });
+  QTimer::singleShot(300, [] { QCoreApplication::exit(7); });  // still running: exit it here
+  EXPECT_EQ(QCoreApplication::exec(), 7);
+  ASSERT_FALSE(fakes.dialogs.messages.empty());
+}
+
+TEST_F(MainFormTest, AForcedEndEndsTheProgramEvenWhenTheSaveFails) {
+  EndSplash();
+  fakes.settings.failWrites = true;
+  QTimer::singleShot(0, [] { Form4->EndProgram(); });
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
 TEST_F(MainFormTest, TheEndOfTheSessionRemovesTheIconAndEndsTheProgram) {
   EndSplash();
   QTimer::singleShot(0, [] { EndOfSession(); });
