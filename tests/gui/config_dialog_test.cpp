@@ -280,33 +280,30 @@ TEST_F(ConfigDialogTest, TheTrackbarSetsThePeriodTextAndTheMetersTimer) {
   EXPECT_EQ(Form3->Timer1->interval(), 2000);
 }
 
-TEST_F(ConfigDialogTest, AClickInGraph1UnchecksGraph2AndClearsPrimed) {
+// The list clicked last wins: checking position `clicked` of one graph list unchecks it in the
+// other, whose other marks stay.
+class GraphListExclusionTest : public ConfigDialogTest,
+                               public ::testing::WithParamInterface<bool> {};
+
+TEST_P(GraphListExclusionTest, AClickInOneGraphListUnchecksTheOtherAndClearsPrimed) {
   fakes.interfaces.Add("lo");
   fakes.interfaces.Add("eth0");
   Start();
-  SetChecked(*Form1->lb2, 0, true);
-  SetChecked(*Form1->lb2, 1, true);
+  const bool clickGraph1 = GetParam();
+  QListWidget& clicked = clickGraph1 ? *Form1->lb1 : *Form1->lb2;
+  QListWidget& other = clickGraph1 ? *Form1->lb2 : *Form1->lb1;
+  SetChecked(other, 0, true);
+  SetChecked(other, 1, true);
   MeterTick();
   ASSERT_TRUE(Form3->Sampler().Primed());
-  SetChecked(*Form1->lb1, 0, true);
-  EXPECT_EQ(CheckStates(*Form1->lb1), std::vector<bool>({true, false}));
-  EXPECT_EQ(CheckStates(*Form1->lb2), std::vector<bool>({false, true}));
+  SetChecked(clicked, 0, true);
+  EXPECT_EQ(CheckStates(clicked), std::vector<bool>({true, false}));
+  EXPECT_EQ(CheckStates(other), std::vector<bool>({false, true}));
   EXPECT_FALSE(Form3->Sampler().Primed());
 }
 
-TEST_F(ConfigDialogTest, AClickInGraph2UnchecksGraph1AndClearsPrimed) {
-  fakes.interfaces.Add("lo");
-  fakes.interfaces.Add("eth0");
-  Start();
-  SetChecked(*Form1->lb1, 0, true);
-  SetChecked(*Form1->lb1, 1, true);
-  MeterTick();
-  ASSERT_TRUE(Form3->Sampler().Primed());
-  SetChecked(*Form1->lb2, 1, true);
-  EXPECT_EQ(CheckStates(*Form1->lb1), std::vector<bool>({true, false}));
-  EXPECT_EQ(CheckStates(*Form1->lb2), std::vector<bool>({false, true}));
-  EXPECT_FALSE(Form3->Sampler().Primed());
-}
+INSTANTIATE_TEST_SUITE_P(ConfigDialog, GraphListExclusionTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Graph1" : "Graph2"; });
 
 TEST_F(ConfigDialogTest, CompactModeOnUnchecksAndDisablesTheGraphAndOffBringsItBack) {
   Start();
