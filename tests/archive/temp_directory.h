@@ -6,13 +6,25 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
+
+#include "archive/record.h"
+#include "common/calendar.h"
 
 namespace kirv::testing {
+
+// One archive record as a test writes it.
+struct ArchiveLine {
+  DateTime time;
+  std::uint64_t received;
+  std::uint64_t sent;
+};
 
 class TempDirectoryTest : public ::testing::Test {
  protected:
@@ -31,6 +43,12 @@ class TempDirectoryTest : public ::testing::Test {
 
   static void WriteFile(const std::string& name, const std::string& bytes) {
     std::ofstream(name, std::ios::binary) << bytes;
+  }
+  // The records, oldest first, as the logger appends them.
+  static void WriteArchive(const std::string& name, const std::vector<ArchiveLine>& oldestFirst) {
+    std::string bytes;
+    for (const ArchiveLine& r : oldestFirst) bytes += FormatRecord(r.time, r.received, r.sent);
+    WriteFile(name, bytes);
   }
   static std::string ReadFile(const std::string& name) {
     std::ifstream in(name, std::ios::binary);

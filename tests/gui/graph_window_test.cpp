@@ -13,7 +13,6 @@
 
 #include "app/forms.h"
 #include "app/startup.h"
-#include "archive/record.h"
 #include "archive/temp_directory.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
@@ -27,15 +26,9 @@ using testing::FakeTrayShell;
 using testing::MemorySettingsStore;
 using testing::TrayShellLog;
 
-struct Rec {
-  DateTime time;
-  std::uint64_t received;
-  std::uint64_t sent;
-};
-
 // Oldest first. The clock stands at 20 April 2026 10:00, so 09:55 is column age 1 and 09:50 age 2;
 // the record of 10:30 is later than the time of day and is skipped.
-const std::vector<Rec> kArchive = {
+const std::vector<testing::ArchiveLine> kArchive = {
     {{2026, 4, 19, 12, 0, 0}, 3000000, 300000},
     {{2026, 4, 20, 9, 50, 0}, 61440000, 1536000},
     {{2026, 4, 20, 9, 55, 0}, 30720000, 3072000},
@@ -66,9 +59,7 @@ class GraphWindowTest : public testing::TempDirectoryTest {
   void SetUp() override {
     TempDirectoryTest::SetUp();
     archivePath_ = (dir_ / "Carte reseau.mdf").string();
-    std::string bytes;
-    for (const Rec& r : kArchive) bytes += FormatRecord(r.time, r.received, r.sent);
-    WriteFile(archivePath_, bytes);
+    WriteArchive(archivePath_, kArchive);
   }
   void TearDown() override {
     ShutDown();

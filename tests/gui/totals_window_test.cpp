@@ -13,7 +13,6 @@
 
 #include "app/forms.h"
 #include "app/startup.h"
-#include "archive/record.h"
 #include "archive/temp_directory.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
@@ -27,14 +26,8 @@ using testing::FakeTrayShell;
 using testing::RunEventsUntil;
 using testing::TrayShellLog;
 
-struct Rec {
-  DateTime time;
-  std::uint64_t received;
-  std::uint64_t sent;
-};
-
 // Oldest first, as the logger appends them.
-const std::vector<Rec> kArchive = {
+const std::vector<testing::ArchiveLine> kArchive = {
     {{2004, 2, 27, 12, 0, 0}, 2048, 1024},
     {{2004, 3, 7, 8, 0, 0}, 4000000, 700000},
     {{2004, 3, 7, 9, 0, 0}, 1500000, 100000},
@@ -88,10 +81,8 @@ class TotalsWindowTest : public testing::TempDirectoryTest {
     TempDirectoryTest::TearDown();
   }
 
-  void WriteArchive(const std::vector<Rec>& oldestFirst) {
-    std::string bytes;
-    for (const Rec& r : oldestFirst) bytes += FormatRecord(r.time, r.received, r.sent);
-    WriteFile(archivePath_, bytes);
+  void WriteArchive(const std::vector<testing::ArchiveLine>& oldestFirst) {
+    TempDirectoryTest::WriteArchive(archivePath_, oldestFirst);
   }
 
   // The history graph reads its archive path from the settings at its creation.
