@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QDate>
 #include <QFont>
+#include <QFontInfo>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
@@ -189,6 +190,16 @@ void TForm2::BuildSettingsRow() {
   cbdg->adjustSize();
   cbgd = new QRadioButton(Text("Gauche à Droite"), GroupBox3);
   cbgd->move(114, 16);
+  // The radio pairs sit side by side in narrow bounds: a stand-in of ordinary width is condensed
+  // there, or each caption runs under its neighbour.
+  if (QFontInfo(font()).family() != font().family()) {
+    QFont narrow = font();
+    narrow.setStretch(QFont::Condensed);
+    for (QRadioButton* button : {rb2, rb1, cbdg, cbgd}) {
+      button->setFont(narrow);
+      button->adjustSize();
+    }
+  }
   cbgd->adjustSize();
   cbgd->setChecked(true);
 }
