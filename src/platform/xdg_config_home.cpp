@@ -7,16 +7,12 @@
 
 namespace kirv {
 
-namespace {
-
 std::string HomeDirectory() {
   const char* home = std::getenv("HOME");
   if (home != nullptr && *home != '\0') return home;
   const passwd* user = getpwuid(getuid());
   return user != nullptr && user->pw_dir != nullptr ? user->pw_dir : "";
 }
-
-}  // namespace
 
 std::string XdgConfigHome() {
   // A relative or empty value is ignored, as the base directory rules ask.

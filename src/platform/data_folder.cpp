@@ -1,0 +1,66 @@
+#include "platform/data_folder.h"
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "platform/xdg_config_home.h"
+
+namespace kirv {
+
+namespace {
+
+QString Failure(const QString& path, const QString& what, int error) {
+  return QStringLiteral("Le dossier de données « %1 » %2 : %3")
+      .arg(QDir::toNativeSeparators(path), what, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+}  // namespace
+
+QString DefaultDataFolder() {
+  // A relative or empty value is ignored, as the base directory rules ask.
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  const QString base = dataHome != nullptr && dataHome[0] == '/'
+                           ? QFile::decodeName(dataHome)
+                           : QFile::decodeName(HomeDirectory().c_str()) + "/.local/share";
+  return QDir::cleanPath(base + "/KIRV");
+}
+
+DataFolderStatus PrepareDataFolder(const QString& path) {
+  DataFolderStatus status;
+  status.path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+  const std::filesystem::path folder(QFile::encodeName(status.path).toStdString());
+
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) {
+    status.error = Failure(status.path, QStringLiteral("ne peut pas être créé"), error.value());
+    return status;
+  }
+  if (!std::filesystem::is_directory(folder, error)) {
+    status.error = Failure(status.path, QStringLiteral("ne peut pas être créé"),
+                           error ? error.value() : ENOTDIR);
+    return status;
+  }
+
+  // The only sure test of writing is to write: access() says yes to root on any mode.
+  std::string probe = (folder / ".kirv-write-test-XXXXXX").string();
+  const int fd = mkstemp(probe.data());
+  if (fd < 0) {
+    status.error = Failure(status.path, QStringLiteral("n'est pas accessible en écriture"), errno);
+    return status;
+  }
+  close(fd);
+  unlink(probe.c_str());
+  status.usable = true;
+  return status;
+}
+
+}  // namespace kirv
