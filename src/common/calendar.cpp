@@ -12,8 +12,6 @@ constexpr std::int64_t kMsPerDay = 86400000;
 // Days from 1970-01-01 back to 1899-12-30.
 constexpr std::int64_t kEpochOffset = 25569;
 
-bool IsGregorianLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
 // Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
 std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
   y -= m <= 2;
@@ -44,17 +42,15 @@ void AppendField(std::string& out, int value, int width) {
 
 }  // namespace
 
-bool HasLeapFebruary(int year) { return year >= 2000 && year <= 2024 && year % 4 == 0; }
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(int year, int month) {
   if (month < 1 || month > 12) return 0;
-  return month == 2 && HasLeapFebruary(year) ? 29 : kMonthDays[month - 1];
+  return month == 2 && IsLeapYear(year) ? 29 : kMonthDays[month - 1];
 }
 
 bool IsValidDate(int year, int month, int day) {
-  if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
-  const int length = month == 2 && IsGregorianLeap(year) ? 29 : kMonthDays[month - 1];
-  return day <= length;
+  return year >= 1 && year <= 9999 && day >= 1 && day <= DaysInMonth(year, month);
 }
 
 bool IsValidTime(int hour, int minute, int second) {

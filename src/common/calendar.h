@@ -18,9 +18,9 @@ struct DateTime {
   friend bool operator==(const DateTime&, const DateTime&) = default;
 };
 
-// The archive's and the windows' own month lengths: February has 29 days in 2000, 2004, ...,
-// 2024 and 28 in every other year.
-bool HasLeapFebruary(int year);
+// Gregorian leap years: every fourth year, except the centuries that 400 does not divide (2000
+// and 2400 are leap years, 2100 is not). Month lengths follow it; a month outside 1-12 has 0 days.
+bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
 
 // Gregorian validity of a date and a time of day.

@@ -13,17 +13,52 @@ struct MonthCase {
 
 class DaysInMonthTest : public ::testing::TestWithParam<MonthCase> {};
 
-TEST_P(DaysInMonthTest, FollowsTheFixedLeapYearList) {
-  EXPECT_EQ(DaysInMonth(GetParam().year, GetParam().month), GetParam().days);
+TEST_P(DaysInMonthTest, FollowsTheGregorianLeapYearRule) {
+  const MonthCase& c = GetParam();
+  EXPECT_EQ(DaysInMonth(c.year, c.month), c.days);
+  EXPECT_EQ(IsValidDate(c.year, c.month, c.days), c.days > 0);
+  EXPECT_FALSE(IsValidDate(c.year, c.month, c.days + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Months, DaysInMonthTest,
-    ::testing::Values(MonthCase{2000, 2, 29}, MonthCase{2004, 2, 29}, MonthCase{2024, 2, 29},
-                      MonthCase{2028, 2, 28},  // a leap year of the calendar, not of the list
-                      MonthCase{1996, 2, 28}, MonthCase{2023, 2, 28}, MonthCase{2026, 1, 31},
-                      MonthCase{2026, 4, 30}, MonthCase{2026, 12, 31}, MonthCase{2026, 13, 0},
-                      MonthCase{2026, 0, 0}));
+    ::testing::Values(MonthCase{2000, 2, 29},  // a century that 400 divides
+                      MonthCase{2004, 2, 29}, MonthCase{2024, 2, 29}, MonthCase{2028, 2, 29},
+                      MonthCase{1996, 2, 29}, MonthCase{2032, 2, 29},
+                      MonthCase{2100, 2, 28},  // a century that 400 does not divide
+                      MonthCase{1900, 2, 28}, MonthCase{2400, 2, 29}, MonthCase{2023, 2, 28},
+                      MonthCase{2026, 2, 28}, MonthCase{2026, 1, 31}, MonthCase{2026, 4, 30},
+                      MonthCase{2026, 12, 31}, MonthCase{2026, 13, 0}, MonthCase{2026, 0, 0}));
+
+struct DaysCase {
+  DateTime from;
+  DateTime to;
+  std::int64_t days;
+};
+
+class DaysBetweenDates : public ::testing::TestWithParam<DaysCase> {};
+
+TEST_P(DaysBetweenDates, CountEveryGregorianLeapDay) {
+  const DaysCase& c = GetParam();
+  EXPECT_EQ(
+      DayNumber(c.to.year, c.to.month, c.to.day) - DayNumber(c.from.year, c.from.month, c.from.day),
+      c.days);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, DaysBetweenDates,
+                         ::testing::Values(DaysCase{{2026, 2, 1}, {2026, 4, 20}, 78},
+                                           DaysCase{{2025, 12, 31}, {2026, 1, 1}, 1},
+                                           DaysCase{{2024, 2, 28}, {2024, 3, 1}, 2},
+                                           DaysCase{{2028, 2, 28}, {2028, 3, 1}, 2},
+                                           DaysCase{{2100, 2, 28}, {2100, 3, 1}, 1},
+                                           DaysCase{{2400, 2, 28}, {2400, 3, 1}, 2},
+                                           DaysCase{{1996, 2, 28}, {1996, 3, 1}, 2},
+                                           DaysCase{{2026, 1, 1}, {2027, 1, 1}, 365},
+                                           DaysCase{{2028, 1, 1}, {2029, 1, 1}, 366},
+                                           // 2000 to 2030: the leap days of 2000, 2004, ..., 2028
+                                           DaysCase{{2000, 1, 1}, {2030, 1, 1}, 30 * 365 + 8},
+                                           // 400 Gregorian years: 97 leap days
+                                           DaysCase{{2000, 1, 1}, {2400, 1, 1}, 400 * 365 + 97}));
 
 struct DowCase {
   DateTime date;
@@ -56,6 +91,8 @@ TEST(Calendar, AddDaysCrossesMonthsAndYearsBothWays) {
   EXPECT_EQ(AddDays({2024, 2, 28, 0, 0, 0, 0}, 1), (DateTime{2024, 2, 29}));
   EXPECT_EQ(AddDays({2026, 12, 31}, 1), (DateTime{2027, 1, 1}));
   EXPECT_EQ(AddDays({2026, 3, 1}, -1), (DateTime{2026, 2, 28}));
+  EXPECT_EQ(AddDays({2028, 2, 28}, 1), (DateTime{2028, 2, 29}));
+  EXPECT_EQ(AddDays({2100, 2, 28}, 1), (DateTime{2100, 3, 1}));
 }
 
 TEST(Calendar, MinutesBetweenIsWholeAndUnsigned) {

@@ -229,14 +229,38 @@ TEST(GraphAxes, AnneeLeftToRightLeavesOutAprilsLabelLeftOfTheCurveLayer) {
             (std::vector<Placed>{{kAx + 51 - 15 - 9, "Mar"}, {kAx + 79 - 14 - 9, "Feb"}}));
 }
 
-TEST(GraphAxes, AnneeGivesFebruary2024TwentyNineColumns) {
-  const TraceInputs in = AxesInputs(kYear, {2024, 4, 20}, 10, 0, true);
-  const std::vector<int> marks = Marks(Axes(in), in);
+struct FebruaryCase {
+  const char* name;
+  int year;
+  int februaryColumns;
+};
+
+class AnneeFebruary : public ::testing::TestWithParam<FebruaryCase> {};
+
+TEST_P(AnneeFebruary, GivesFebruaryItsGregorianLength) {
+  const FebruaryCase& c = GetParam();
+  const TraceInputs in = AxesInputs(kYear, {c.year, 4, 20}, 10, 0, true);
+  const RasterCanvas canvas = Axes(in);
+  const std::vector<int> marks = Marks(canvas, in);
   ASSERT_GE(marks.size(), 4u);
-  EXPECT_EQ(marks[1] - marks[0], 31);  // March
-  EXPECT_EQ(marks[2] - marks[1], 29);  // February
-  EXPECT_EQ(marks[3] - marks[2], 31);  // January
+  EXPECT_EQ(marks[1] - marks[0], 31);                 // March
+  EXPECT_EQ(marks[2] - marks[1], c.februaryColumns);  // February
+  EXPECT_EQ(marks[3] - marks[2], 31);                 // January
+  // February's label stands half its length before its mark: 14 columns either way.
+  const std::vector<Placed> labels = First(TimeLabels(canvas, in), 2);
+  ASSERT_EQ(labels.size(), 2u);
+  EXPECT_EQ(labels[1], (Placed{marks[2] - 14 - 9, "Feb"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(Years, AnneeFebruary,
+                         ::testing::Values(FebruaryCase{"Leap2024", 2024, 29},
+                                           FebruaryCase{"Leap2028", 2028, 29},
+                                           FebruaryCase{"Common2027", 2027, 28},
+                                           FebruaryCase{"Century2100IsCommon", 2100, 28},
+                                           FebruaryCase{"Century2400IsLeap", 2400, 29}),
+                         [](const ::testing::TestParamInfo<FebruaryCase>& info) {
+                           return info.param.name;
+                         });
 
 TEST(GraphAxes, MoisMarksEachWeekAndReddensWhereTheHourCounterReachesZero) {
   // Monday 20 April at 02:00: the first mark 12 + 1 + 2 columns from the edge, then every week.

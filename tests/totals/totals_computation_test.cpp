@@ -205,7 +205,7 @@ struct MonthLengthCase {
 class TotalsForecastMonthTest : public TotalsComputationTest,
                                 public ::testing::WithParamInterface<MonthLengthCase> {};
 
-TEST_P(TotalsForecastMonthTest, CountsTheDesignsDaysInTheMonth) {
+TEST_P(TotalsForecastMonthTest, CountsTheGregorianDaysInTheMonth) {
   const MonthLengthCase& c = GetParam();
   const TotalsReport r = Run({{c.today.year, c.today.month, 1, 1000000, 0}}, c.today);
   EXPECT_EQ(r.forecast.received, c.received);
@@ -213,8 +213,10 @@ TEST_P(TotalsForecastMonthTest, CountsTheDesignsDaysInTheMonth) {
 
 INSTANTIATE_TEST_SUITE_P(Months, TotalsForecastMonthTest,
                          ::testing::Values(MonthLengthCase{{2024, 2, 10}, "2,76Mo"},     // 29 days
-                                           MonthLengthCase{{2028, 2, 10}, "2,67Mo"},     // 28 days
+                                           MonthLengthCase{{2028, 2, 10}, "2,76Mo"},     // 29 days
                                            MonthLengthCase{{2000, 2, 10}, "2,76Mo"},     // 29 days
+                                           MonthLengthCase{{2100, 2, 10}, "2,67Mo"},     // 28 days
+                                           MonthLengthCase{{2400, 2, 10}, "2,76Mo"},     // 29 days
                                            MonthLengthCase{{2023, 2, 10}, "2,67Mo"},     // 28 days
                                            MonthLengthCase{{2026, 4, 10}, "2,86Mo"},     // 30 days
                                            MonthLengthCase{{2026, 12, 10}, "2,95Mo"}));  // 31 days
