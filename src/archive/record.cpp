@@ -1,25 +1,24 @@
 #include "archive/record.h"
 
-#include <limits>
-
 namespace kirv {
 
 namespace {
 
 constexpr std::size_t kReceivedStart = 20;  // 0-based offset of position 21
 
-// A run of decimal digits as a number; 0 when it is empty, holds anything else or overflows.
+// A run of decimal digits as a number; 0 when it is empty, holds anything else or reaches 2^63
+// (no count of a real period comes near it; larger texts are damage).
 std::uint64_t ToNumber(std::string_view digits) {
-  constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
   if (digits.empty()) return 0;
-  std::uint64_t value = 0;
+  std::int64_t value = 0;
   for (char c : digits) {
-    if (c < '0' || c > '9') return 0;
-    const auto digit = static_cast<std::uint64_t>(c - '0');
-    if (value > (kMax - digit) / 10) return 0;
-    value = value * 10 + digit;
+    const auto digit = static_cast<unsigned char>(c - '0');
+    if (digit > 9) return 0;
+    if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, digit, &value)) {
+      return 0;
+    }
   }
-  return value;
+  return static_cast<std::uint64_t>(value);
 }
 
 // Field of `length` characters from 1-based `position`, clipped to the text.

@@ -11,9 +11,9 @@ namespace kirv {
 // One archive line: "F", the timestamp "dd/mm/yyyy hh:nn:ss", "D", the octets received, "U", the
 // octets sent, CR LF. The counts are the growth of the interface's counters over the period.
 struct ArchiveRecord {
-  DateTime time;  // the end of the period, to the second (millisecond stays 0)
-  std::uint64_t received = 0;
-  std::uint64_t sent = 0;
+  DateTime time;               // the end of the period, to the second (millisecond stays 0)
+  std::uint64_t received = 0;  // below 2^63
+  std::uint64_t sent = 0;      // below 2^63
 };
 
 // The whole line, CR LF included. The counts are written in full, however many digits they take.
@@ -22,8 +22,8 @@ std::string FormatRecord(const DateTime& time, std::uint64_t received, std::uint
 // A record from the text between its "F" and its CR LF. Positions counted from 1: day 1-2, month
 // 4-5, year 7-10, hour 12-13, minute 15-16, second 18-19; the received count runs from 21 up to
 // the first "U" at or after 21 (to the end when there is none), the sent count is everything after
-// that "U". A field that is not a plain decimal number fitting 64 bits reads as 0; a short text
-// gives the part of each field it holds.
+// that "U". A field that is not a plain decimal number below 2^63 reads as 0, so every count is
+// at most 2^63 - 1; a short text gives the part of each field it holds.
 ArchiveRecord ParseRecord(std::string_view text);
 
 }  // namespace kirv

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 namespace kirv {
@@ -62,6 +63,21 @@ struct ParseCase {
   std::uint64_t sent;
 };
 
+// "a count of 10 bytes" becomes "ACountOf10Bytes".
+std::string TestName(const std::string& what) {
+  std::string name;
+  bool upper = true;
+  for (char c : what) {
+    if (std::isalnum(static_cast<unsigned char>(c))) {
+      name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
+      upper = false;
+    } else {
+      upper = true;
+    }
+  }
+  return name;
+}
+
 class RecordParseTest : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(RecordParseTest, ReadsTheFieldsAtTheirPositions) {
@@ -93,15 +109,35 @@ INSTANTIATE_TEST_SUITE_P(
                   2147483648,
                   10000000000},
         ParseCase{"nineteen-digit counts",
-                  "30/06/2026 23:59:59D9999999999999999999U1234567890123456789",
+                  "30/06/2026 23:59:59D1234567890123456789U999999999999999999",
                   {2026, 6, 30, 23, 59, 59},
-                  9999999999999999999ULL,
-                  1234567890123456789ULL},
-        ParseCase{"a count past 64 bits",
-                  "30/06/2026 23:59:59D18446744073709551616U18446744073709551615",
+                  1234567890123456789ULL,
+                  999999999999999999ULL},
+        ParseCase{"the largest count 9223372036854775807",
+                  "30/06/2026 23:59:59D9223372036854775807U9223372036854775807",
+                  {2026, 6, 30, 23, 59, 59},
+                  9223372036854775807ULL,
+                  9223372036854775807ULL},
+        ParseCase{"a count of 9223372036854775808 is not a number",
+                  "30/06/2026 23:59:59D9223372036854775808U9223372036854775806",
                   {2026, 6, 30, 23, 59, 59},
                   0,
-                  18446744073709551615ULL},
+                  9223372036854775806ULL},
+        ParseCase{"counts below 2 to the 64 are not numbers either",
+                  "30/06/2026 23:59:59D9999999999999999999U18446744073709551615",
+                  {2026, 6, 30, 23, 59, 59},
+                  0,
+                  0},
+        ParseCase{"counts past 64 bits are not numbers",
+                  "30/06/2026 23:59:59D18446744073709551616U92233720368547758070",
+                  {2026, 6, 30, 23, 59, 59},
+                  0,
+                  0},
+        ParseCase{"leading zeros before the largest count",
+                  "30/06/2026 23:59:59D0009223372036854775807U00",
+                  {2026, 6, 30, 23, 59, 59},
+                  9223372036854775807ULL,
+                  0},
         ParseCase{"one-digit received",
                   "01/02/2026 10:00:00D7U123456",
                   {2026, 2, 1, 10, 0, 0},
@@ -138,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"a line cut in the year", "01/02/20", {20, 2, 1, 0, 0, 0}, 0, 0},
         ParseCase{"a line cut after the D", "01/02/2026 10:00:00D", {2026, 2, 1, 10, 0, 0}, 0, 0},
         ParseCase{"an empty text", "", {0, 0, 0, 0, 0, 0}, 0, 0},
-        ParseCase{"binary junk", std::string("\0\xff\x80U\r", 5), {0, 0, 0, 0, 0, 0}, 0, 0}));
+        ParseCase{"binary junk", std::string("\0\xff\x80U\r", 5), {0, 0, 0, 0, 0, 0}, 0, 0}),
+    [](const ::testing::TestParamInfo<ParseCase>& info) { return TestName(info.param.what); });
 
 TEST(ArchiveRecord, SentCountRunsToTheEndOfTheLine) {
   EXPECT_EQ(ParseRecord("01/02/2026 10:00:00D1U123456789012").sent, 123456789012u);
