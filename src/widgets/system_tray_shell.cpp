@@ -1,5 +1,7 @@
 #include "widgets/system_tray_shell.h"
 
+#include "widgets/tray_window_shell.h"
+
 namespace kirv {
 
 SystemTrayShell::SystemTrayShell() {
@@ -18,7 +20,10 @@ bool SystemTrayShell::Add(const QIcon& icon, const QString& tip) {
 
 bool SystemTrayShell::Modify(const QIcon& icon, const QString& tip) {
   if (icon.cacheKey() != icon_.icon().cacheKey()) icon_.setIcon(icon);
-  if (tip != icon_.toolTip()) icon_.setToolTip(tip);
+  if (tip != icon_.toolTip()) {
+    FollowShownTip(icon_.toolTip(), tip, nullptr);
+    icon_.setToolTip(tip);
+  }
   return true;
 }
 
@@ -26,6 +31,8 @@ bool SystemTrayShell::Delete() {
   icon_.hide();
   return true;
 }
+
+void SystemTrayShell::SetMenu(QMenu* menu) { icon_.setContextMenu(menu); }
 
 // The desktop reports a press as a whole click; a double click follows the click of its first
 // press.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMenu>
 #include <QSystemTrayIcon>
 #include <vector>
 
@@ -7,8 +8,8 @@
 
 namespace kirv {
 
-// The icon in the desktop's own notification area. It carries no context menu of its own: the
-// tray icon component decides when its menu opens.
+// The icon in the desktop's own notification area. The tray icon component decides when its menu
+// opens; the menu handed over by SetMenu is also exported to hosts that show menus themselves.
 class SystemTrayShell : public TrayShell {
  public:
   SystemTrayShell();
@@ -16,6 +17,7 @@ class SystemTrayShell : public TrayShell {
   bool Add(const QIcon& icon, const QString& tip) override;
   bool Modify(const QIcon& icon, const QString& tip) override;
   bool Delete() override;
+  void SetMenu(QMenu* menu) override;
 
   // The button messages that one activation stands for.
   static std::vector<TrayMouseMessage> MessagesFor(QSystemTrayIcon::ActivationReason reason);

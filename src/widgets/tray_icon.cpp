@@ -68,6 +68,20 @@ void TTrayIcon::SetHint(const QString& text) {
   Update();
 }
 
+void TTrayIcon::SetPopupMenu(QMenu* menu) {
+  popupMenu_ = menu;
+  HandMenuToShell();
+}
+
+void TTrayIcon::SetPopupMenuOn(TTrayIconMessage on) {
+  popupMenuOn_ = on;
+  HandMenuToShell();
+}
+
+void TTrayIcon::HandMenuToShell() {
+  shell_->SetMenu(popupMenuOn_ == TTrayIconMessage::imNone ? nullptr : popupMenu_.data());
+}
+
 void TTrayIcon::SetIconIndex(int index) {
   iconIndex_ = index;
   if (icons_) icon_ = icons_->GetIcon(index);

@@ -69,13 +69,14 @@ class TTrayIcon : public QObject {
   // Texts of 64 characters or more are ignored.
   void SetHint(const QString& text);
   QMenu* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+  void SetPopupMenu(QMenu* menu);
   bool Hide() const { return hide_; }
   void SetHide(bool hide) { hide_ = hide; }
   TTrayIconMessage RestoreOn() const { return restoreOn_; }
   void SetRestoreOn(TTrayIconMessage on) { restoreOn_ = on; }
   TTrayIconMessage PopupMenuOn() const { return popupMenuOn_; }
-  void SetPopupMenuOn(TTrayIconMessage on) { popupMenuOn_ = on; }
+  // While some action opens the menu, the notification area may also show or export it.
+  void SetPopupMenuOn(TTrayIconMessage on);
   TImageList* Icons() const { return icons_; }
   void SetIcons(TImageList* icons) { icons_ = icons; }
   int IconIndex() const { return iconIndex_; }
@@ -124,6 +125,7 @@ class TTrayIcon : public QObject {
   void ActOn(TTrayIconMessage action);
   void RunAnimation(bool run);
   QString ShownTip() const;
+  void HandMenuToShell();
   QWidget* HookedWindow() const;
 
   std::unique_ptr<TrayShell> shell_;

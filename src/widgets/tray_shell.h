@@ -5,6 +5,7 @@
 #include <functional>
 #include <utility>
 
+class QMenu;
 class QWidget;
 
 namespace kirv {
@@ -38,6 +39,9 @@ class TrayShell {
   // The window that shows the icon when it is one of ours, so that minimising the application
   // leaves it alone.
   virtual const QWidget* HostWindow() const { return nullptr; }
+  // The menu that the notification area may show or export by itself (a D-Bus menu); none while
+  // the menu must not open.
+  virtual void SetMenu(QMenu*) {}
 
   void SetMouseHandler(MouseHandler handler) { mouseHandler_ = std::move(handler); }
 

@@ -1,8 +1,10 @@
 #include "widgets/tray_window_shell.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QToolTip>
 
 namespace kirv {
 
@@ -39,6 +41,15 @@ bool MessageOf(Qt::MouseButton button, QEvent::Type type, TrayMouseMessage& mess
 }
 
 }  // namespace
+
+void FollowShownTip(const QString& before, const QString& after, QWidget* owner) {
+  if (before.isEmpty() || !QToolTip::isVisible() || QToolTip::text() != before) return;
+  if (after.isEmpty()) {
+    QToolTip::hideText();
+  } else {
+    QToolTip::showText(QCursor::pos(), after, owner);
+  }
+}
 
 TrayWindowShell::Window::Window(const TrayWindowShell& shell)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -84,7 +95,10 @@ bool TrayWindowShell::Add(const QIcon& icon, const QString& tip) {
 
 bool TrayWindowShell::Modify(const QIcon& icon, const QString& tip) {
   window_.SetIcon(icon);
-  window_.setToolTip(tip);
+  if (tip != window_.toolTip()) {
+    FollowShownTip(window_.toolTip(), tip, &window_);
+    window_.setToolTip(tip);
+  }
   return true;
 }
 

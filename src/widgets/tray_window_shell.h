@@ -7,6 +7,10 @@
 
 namespace kirv {
 
+// A tooltip on screen that still shows the text before takes the text after at once (the speed
+// text changes every second while the user reads it); any other tooltip is left alone.
+void FollowShownTip(const QString& before, const QString& after, QWidget* owner);
+
 // Stands in for the notification area on desktops without one: a small frameless window that
 // stays on top in the bottom right corner of the screen, shows the icon, carries the tooltip
 // and reports the real button presses, releases and double clicks.
