@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary prefix and checks that exactly the expected files land in
+# their GNU places, that the user unit starts the installed program and that the man page renders
+# without warnings and names the version.
+#   install_layout_test.sh BUILD_DIR INSTALLED_PROGRAM VERSION
+set -euo pipefail
+build=$1 program=$2 version=$3
+prefix=$(mktemp -d /tmp/kirv-install-XXXXXX)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+expected=(
+  bin/kirv
+  lib/systemd/user/kirv-log.service
+  share/applications/org.kirv.kirv.desktop
+  share/icons/hicolor/scalable/apps/org.kirv.kirv.svg
+  share/man/man1/kirv.1.gz
+  share/metainfo/org.kirv.kirv.metainfo.xml
+)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("share/icons/hicolor/${size}x$size/apps/org.kirv.kirv.png")
+done
+
+errors=0
+fail() {
+  echo "FAIL: $*" >&2
+  errors=$((errors + 1))
+}
+
+installed=$(cd "$prefix" && find . -type f | sed 's|^\./||' | sort)
+wanted=$(printf '%s\n' "${expected[@]}" | sort)
+if [ "$installed" != "$wanted" ]; then
+  fail "installed files differ from the expected layout:"
+  diff <(echo "$wanted") <(echo "$installed") | grep '^[<>]' | sed 's/^</  missing:/; s/^>/  unexpected:/' >&2
+fi
+for file in "${expected[@]}"; do
+  [ -s "$prefix/$file" ] || fail "$file is empty or missing"
+done
+[ -x "$prefix/bin/kirv" ] || fail "bin/kirv is not executable"
+
+unit=$prefix/lib/systemd/user/kirv-log.service
+grep -qx "ExecStart=$program log" "$unit" || fail "the unit does not run '$program log': $(grep ExecStart "$unit")"
+grep -qx "Restart=on-failure" "$unit" || fail "the unit does not restart on failure"
+grep -qx "WantedBy=default.target" "$unit" || fail "the unit cannot be enabled for the user session"
+
+page=$prefix/share/man/man1/kirv.1.gz
+warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "the man page renders with warnings: $warnings"
+MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q "KIRV $version" || fail "the man page does not name KIRV $version"
+for command in "kirv report" "kirv graph" "kirv log" "--data-dir" "--version" "--help"; do
+  MANWIDTH=80 man -l "$page" 2>/dev/null | grep -qF -- "$command" || fail "the man page does not describe $command"
+done
+
+[ "$errors" -eq 0 ] || exit 1
+echo "install layout: ${#expected[@]} files in place"
