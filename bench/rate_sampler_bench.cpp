@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/raster_canvas.h"
 #include "fakes/fake_services.h"
@@ -19,11 +20,12 @@ constexpr int kW = 970;  // the widest graph area
 constexpr int kH = 135;
 constexpr int kInterfaces = 8;
 
-// The meter at its fastest: 50 ms, automatic scale, stopwatch running, positions 0 and 2 in
-// "Graphique 1", position 1 in "Graphique 2".
-TickInput MeterInput(int entries) {
+// The meter at its fastest: 50 ms, automatic scale, stopwatch running, the entries at positions
+// 0 and 2 in "Graphique 1", the one at position 1 in "Graphique 2". The names must outlive it.
+TickInput MeterInput(const std::vector<std::string>& names) {
+  const int entries = static_cast<int>(names.size());
   TickInput in;
-  in.entryCount = entries;
+  in.names = names;
   in.lb1Checked.assign(static_cast<std::size_t>(entries), false);
   in.lb2Checked.assign(static_cast<std::size_t>(entries), false);
   in.lb1Checked[0] = true;
@@ -61,10 +63,18 @@ MiniGraphInput GraphInput(const RateSampler& sampler, std::int32_t fullScale) {
   return in;
 }
 
+// The entries of the lists as they were filled from the table.
+std::vector<std::string> Names(InterfaceTable& table) {
+  std::vector<std::string> names;
+  for (const InterfaceRow& row : table.TakeSnapshot().rows) names.push_back(row.name);
+  return names;
+}
+
 void BM_SamplingTick(benchmark::State& state) {
   testing::FakeInterfaceTable table = ScriptedTable();
   RateSampler sampler(table);
-  const TickInput in = MeterInput(kInterfaces);
+  const std::vector<std::string> names = Names(table);
+  const TickInput in = MeterInput(names);
   std::uint64_t tick = 0;
   for (auto _ : state) {
     Grow(table, ++tick);
@@ -81,10 +91,11 @@ void BM_NetlinkSnapshot(benchmark::State& state) {
 BENCHMARK(BM_NetlinkSnapshot)->Unit(benchmark::kMicrosecond);
 
 // Sampling, then the graph area drawn from the new history, as Timer1Timer does every tick.
-void WholeTicks(benchmark::State& state, InterfaceTable& table, int entries,
+void WholeTicks(benchmark::State& state, InterfaceTable& table,
                 testing::FakeInterfaceTable* scripted) {
   RateSampler sampler(table);
-  const TickInput in = MeterInput(entries);
+  const std::vector<std::string> names = Names(table);
+  const TickInput in = MeterInput(names);
   RasterCanvas canvas(kW, kH);
   std::uint64_t tick = 0;
   for (auto _ : state) {
@@ -97,15 +108,14 @@ void WholeTicks(benchmark::State& state, InterfaceTable& table, int entries,
 
 void BM_WholeTickOverScriptedTable(benchmark::State& state) {
   testing::FakeInterfaceTable table = ScriptedTable();
-  WholeTicks(state, table, kInterfaces, &table);
+  WholeTicks(state, table, &table);
 }
 BENCHMARK(BM_WholeTickOverScriptedTable)->Unit(benchmark::kMicrosecond);
 
 void BM_WholeTickOverNetlink(benchmark::State& state) {
   NetlinkInterfaceTable table;
   if (!table.IsAvailable()) state.SkipWithError("netlink unavailable");
-  const int entries = static_cast<int>(table.TakeSnapshot().rows.size());
-  WholeTicks(state, table, entries, nullptr);
+  WholeTicks(state, table, nullptr);
 }
 BENCHMARK(BM_WholeTickOverNetlink)->Unit(benchmark::kMicrosecond);
 

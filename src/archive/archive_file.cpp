@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 namespace kirv {
 
 namespace {
@@ -30,8 +32,11 @@ bool CreateArchive(const std::string& path) {
 ArchiveFile::ArchiveFile(const std::string& path) {
   fd_ = open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
   if (fd_ >= 0 && flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+    openError_ = errno;
     close(fd_);
     fd_ = -1;
+  } else if (fd_ < 0) {
+    openError_ = errno;
   }
 }
 
@@ -46,9 +51,19 @@ ArchiveFile::AppendResult ArchiveFile::Append(std::string_view line, int maxCall
   while (done < line.size() && result.writeCalls < maxCalls) {
     ++result.writeCalls;
     const ssize_t n = write(fd_, line.data() + done, line.size() - done);
-    if (n > 0) done += static_cast<std::size_t>(n);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+    } else {
+      result.error = n < 0 ? errno : EIO;  // a call that writes nothing cannot go on either
+    }
   }
-  result.written = done == line.size();
+  // A character device such as /dev/null takes the line but cannot keep it: EINVAL here.
+  if (done == line.size() && fdatasync(fd_) != 0) {
+    result.error = errno;
+  } else if (done == line.size()) {
+    result.written = true;
+    result.error = 0;
+  }
   if (!result.written && done > 0) CutBack(fd_, end);
   return result;
 }

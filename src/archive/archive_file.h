@@ -9,7 +9,7 @@ namespace kirv {
 bool ArchiveExists(const std::string& path);
 
 // Creates the file, empty, when it does not exist; an existing file is left as it is, never
-// emptied. False when the name cannot be created (too long, no permission, ...).
+// emptied. False when the name cannot be created (too long, no permission, ...); errno says why.
 bool CreateArchive(const std::string& path);
 
 // An archive file open for appending, held with an exclusive lock for as long as the object
@@ -22,19 +22,24 @@ class ArchiveFile {
   ArchiveFile& operator=(const ArchiveFile&) = delete;
 
   bool IsOpen() const { return fd_ >= 0; }
+  // The system's error number of a failed opening (EWOULDBLOCK when another writer holds it).
+  int OpenError() const { return openError_; }
 
   struct AppendResult {
-    bool written = false;
-    int writeCalls = 0;  // 1 to maxCalls
+    bool written = false;  // the whole line is in the file and on the disk
+    int writeCalls = 0;    // 1 to maxCalls
+    int error = 0;         // the system's error number of the last failed call, when not written
   };
 
-  // Writes the line at the end of the file. A failed call is repeated and a partial one goes on
-  // with the rest, up to maxCalls calls in all. When the line could not be written whole, what
-  // was written of it is cut off again, so no torn line stays in the file.
+  // Writes the line at the end of the file and waits until its data is on the disk. A failed
+  // call is repeated and a partial one goes on with the rest, up to maxCalls calls in all. When
+  // the line could not be written whole or synchronised, what was written of it is cut off again,
+  // so no torn or unsaved line stays in the file to be counted twice.
   AppendResult Append(std::string_view line, int maxCalls);
 
  private:
   int fd_ = -1;
+  int openError_ = 0;
 };
 
 }  // namespace kirv

@@ -1,7 +1,10 @@
 #include "archive/statistics_logger.h"
 
+#include <cerrno>
 #include <cmath>
-#include <optional>
+#include <cstring>
+#include <iostream>
+#include <utility>
 
 #include "archive/archive_file.h"
 #include "archive/record.h"
@@ -16,46 +19,59 @@ std::string Candidate(const std::string& name, std::size_t cut) {
 }
 
 // Makes sure an archive exists under the full name or the longest shortened name that can be
-// created; an existing one is used as it is.
-void EnsureArchive(const std::string& name) {
-  if (ArchiveExists(Candidate(name, 0))) return;
+// created; an existing one is used as it is. The system's error number of a failed creation
+// under the full name, else 0.
+int EnsureArchive(const std::string& name) {
+  if (ArchiveExists(Candidate(name, 0))) return 0;
+  int fullNameError = 0;
   for (std::size_t cut = 0; cut <= name.size(); ++cut) {
     const std::string path = Candidate(name, cut);
-    if (ArchiveExists(path) || CreateArchive(path)) return;
+    if (ArchiveExists(path) || CreateArchive(path)) return fullNameError;
+    if (cut == 0) fullNameError = errno;
   }
+  return fullNameError;
 }
 
-// Growth of a counter since its baseline. A counter below its baseline was restarted (the
-// adapter came up again): its whole value is the growth.
+// Growth of a counter since its baseline, both read from the same link. A counter below its
+// baseline was restarted (the adapter was reset): its whole value is the growth.
 std::uint64_t Growth(std::uint64_t now, std::uint64_t baseline) {
   return now >= baseline ? now - baseline : now;
 }
 
-std::optional<InterfaceRow> RowAt(InterfaceTable& table, std::size_t position) {
-  InterfaceSnapshot snapshot = table.TakeSnapshot();
-  if (position >= snapshot.rows.size()) return std::nullopt;
-  return std::move(snapshot.rows[position]);
+std::optional<InterfaceRow> RowNamed(InterfaceTable& table, const std::string& name) {
+  const InterfaceSnapshot snapshot = table.TakeSnapshot();
+  const InterfaceRow* row = FindRow(snapshot, name);
+  if (row == nullptr) return std::nullopt;
+  return *row;
 }
 
 }  // namespace
 
+DiagnosticSink StandardErrorSink() {
+  return [](std::string_view line) { std::cerr << line << '\n' << std::flush; };
+}
+
 StatisticsLogger::StatisticsLogger(InterfaceTable& table, Clock& clock, Dialogs& dialogs,
-                                   NumberFormat format)
-    : table_(table), clock_(clock), dialogs_(dialogs), format_(format) {}
+                                   NumberFormat format, DiagnosticSink diagnostics)
+    : table_(table),
+      clock_(clock),
+      dialogs_(dialogs),
+      format_(format),
+      diagnostics_(std::move(diagnostics)) {}
 
 void StatisticsLogger::TakeBaselines(const std::vector<MonitorEntry>& entries) {
-  if (baselines_.size() < entries.size()) baselines_.resize(entries.size());
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (!entries[i].checked) continue;
-    if (const auto row = RowAt(table_, i)) baselines_[i] = {row->inOctets, row->outOctets};
+  for (const MonitorEntry& entry : entries) {
+    if (!entry.checked) continue;
+    if (const auto row = RowNamed(table_, entry.name)) {
+      baselines_[entry.name] = {row->index, row->inOctets, row->outOctets};
+    }
   }
 }
 
 LoggerDisplays StatisticsLogger::Timer1Timer(const std::vector<MonitorEntry>& entries) {
-  if (baselines_.size() < entries.size()) baselines_.resize(entries.size());
   LoggerDisplays displays;
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (entries[i].checked) LogPosition(i, entries[i].name, displays);
+  for (const MonitorEntry& entry : entries) {
+    if (entry.checked) LogInterface(entry.name, displays);
   }
   return displays;
 }
@@ -64,14 +80,21 @@ LoggerDisplays StatisticsLogger::WriteFinalRecords(const std::vector<MonitorEntr
   return Timer1Timer(entries);
 }
 
-void StatisticsLogger::LogPosition(std::size_t position, const std::string& name,
-                                   LoggerDisplays& displays) {
-  // An interface gone from the table since the list was filled is not read.
-  const std::optional<InterfaceRow> row = RowAt(table_, position);
+void StatisticsLogger::LogInterface(const std::string& name, LoggerDisplays& displays) {
+  // An interface gone from the table is not read; its baselines wait for its return.
+  const std::optional<InterfaceRow> row = RowNamed(table_, name);
   if (!row) return;
-  Baseline& baseline = baselines_[position];
+  Baseline& baseline = baselines_[name];
+  // Another link under this name since the baselines were taken: its counters began at zero.
+  if (baseline.index != row->index) baseline = {row->index, 0, 0};
   const std::uint64_t rx = Growth(row->inOctets, baseline.in);
   const std::uint64_t tx = Growth(row->outOctets, baseline.out);
+  if (rx > kImpossibleGrowth || tx > kImpossibleGrowth) {
+    diagnostics_("KIRV: " + name + ": counters read as a growth of " + std::to_string(rx) +
+                 " octets received and " + std::to_string(tx) +
+                 " sent since the last record, more than 2^62: not written");
+    return;
+  }
 
   const DateTime now = clock_.Now();
   displays.Label1 = Speed(rx);
@@ -81,30 +104,42 @@ void StatisticsLogger::LogPosition(std::size_t position, const std::string& name
   // A period without traffic in both directions is carried into the next record.
   if (rx == 0 || tx == 0) return;
 
-  WriteRecord(name, line, displays);
-  baseline = {row->inOctets, row->outOctets};  // also when the record was lost
+  if (WriteRecord(name, line, displays)) baseline = {row->index, row->inOctets, row->outOctets};
   displays.Label6 = line.substr(0, line.size() - 2);
 }
 
-void StatisticsLogger::WriteRecord(const std::string& name, const std::string& line,
+// True when the record is on the disk. A record that is not keeps the baselines where they were,
+// so its traffic goes into the next record that is written.
+bool StatisticsLogger::WriteRecord(const std::string& name, const std::string& line,
                                    LoggerDisplays& displays) {
-  EnsureArchive(name);
+  const int creationError = EnsureArchive(name);
+  int openError = 0;
   for (std::size_t cut = 0; cut <= name.size(); ++cut) {
-    ArchiveFile file(Candidate(name, cut));
-    if (!file.IsOpen()) continue;
+    const std::string path = Candidate(name, cut);
+    ArchiveFile file(path);
+    if (!file.IsOpen()) {
+      if (cut == 0) openError = file.OpenError();
+      continue;
+    }
     std::string status = "LOG OK " + TimeNow() + " 0";
     displays.status.push_back(status);
     const ArchiveFile::AppendResult result = file.Append(line, kMaxWriteCalls);
     if (!result.written) {
       status = "ERREUR ECRITURE " + TimeNow();
       displays.status.push_back(status);
+      diagnostics_("KIRV: cannot write the archive " + path + ": " + std::strerror(result.error) +
+                   "; its traffic goes into the next record");
     }
     displays.status.push_back(status + " " + std::to_string(result.writeCalls));
-    return;
+    return result.written;
   }
+  diagnostics_("KIRV: cannot open the archive " + Candidate(name, 0) + ": " +
+               std::strerror(creationError != 0 ? creationError : openError) +
+               "; its traffic goes into the next record");
   dialogs_.ShowMessage("Erreur dans le logging des statistiques");
   displays.status.push_back("ERREUR LOG");
   displays.status.push_back("ERREUR ECRITURE " + TimeNow());
+  return false;
 }
 
 // Kilo-octets of 1024, rounded down to a tenth, spread over the 300 s period.

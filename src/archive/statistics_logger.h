@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/clock.h"
@@ -13,7 +16,7 @@
 namespace kirv {
 
 // One position of the list of interfaces to monitor: its text (the interface name) and its check
-// mark. Position i is row i of the interface table as it was when the list was filled.
+// mark. The logger reads the row of that name, wherever the table holds it now.
 struct MonitorEntry {
   std::string name;
   bool checked = false;
@@ -29,34 +32,51 @@ struct LoggerDisplays {
   std::vector<std::string> status;
 };
 
+// Where the core says what went wrong, one line at a time, without its line end.
+using DiagnosticSink = std::function<void(std::string_view line)>;
+
+// Writes each line to standard error, followed by a line end.
+DiagnosticSink StandardErrorSink();
+
 // The five-minute statistics logger: appends to each monitored interface's archive file, named
 // after the interface in the working directory, the traffic since that interface's last record.
-// The caller owns the timer and hands in the list as it stands at each call.
+// The caller owns the timer and hands in the list as it stands at each call. It needs no window:
+// `kirv log` drives it with its own timer.
+//
+// Baselines belong to interface names. An interface absent from the table is not logged and
+// keeps its baselines; one that is back under a new interface index counts from zero, so its
+// first record holds its traffic since it came back. A record reaches the disk before the
+// baselines move: while it cannot be written, its traffic is carried into the next record, and
+// each failure is told to the diagnostic sink with the file name and the system's reason.
 class StatisticsLogger {
  public:
   static constexpr int kMaxWriteCalls = 50;
+  // No link moves 2^62 octets (4.6 EB) in one period: a larger growth is a bad reading.
+  static constexpr std::uint64_t kImpossibleGrowth = std::uint64_t{1} << 62;
 
-  StatisticsLogger(InterfaceTable& table, Clock& clock, Dialogs& dialogs, NumberFormat format);
+  StatisticsLogger(InterfaceTable& table, Clock& clock, Dialogs& dialogs, NumberFormat format,
+                   DiagnosticSink diagnostics = StandardErrorSink());
 
-  // Baselines of every checked position from the current counters: at start, for the interfaces
-  // restored as monitored.
+  // Baselines of every checked interface from the current counters: at start, for the
+  // interfaces restored as monitored.
   void TakeBaselines(const std::vector<MonitorEntry>& entries);
 
-  // One logging tick over the checked positions, in list order.
+  // One logging tick over the checked interfaces, in list order.
   LoggerDisplays Timer1Timer(const std::vector<MonitorEntry>& entries);
 
   // At quit: one last record for every checked interface with traffic in both directions since
-  // its last record, so the partial period is not lost.
+  // its last record, so the partial period is not lost. Each record is on the disk on return.
   LoggerDisplays WriteFinalRecords(const std::vector<MonitorEntry>& entries);
 
  private:
   struct Baseline {
+    int index = 0;  // interface index of the counters; 0 before any was taken
     std::uint64_t in = 0;
     std::uint64_t out = 0;
   };
 
-  void LogPosition(std::size_t position, const std::string& name, LoggerDisplays& displays);
-  void WriteRecord(const std::string& name, const std::string& line, LoggerDisplays& displays);
+  void LogInterface(const std::string& name, LoggerDisplays& displays);
+  bool WriteRecord(const std::string& name, const std::string& line, LoggerDisplays& displays);
   std::string Speed(std::uint64_t octets) const;
   std::string TimeNow() const;
 
@@ -64,7 +84,8 @@ class StatisticsLogger {
   Clock& clock_;
   Dialogs& dialogs_;
   NumberFormat format_;
-  std::vector<Baseline> baselines_;  // by list position; grows with the list, never shrinks
+  DiagnosticSink diagnostics_;
+  std::map<std::string, Baseline> baselines_;  // by interface name; kept for names that leave
 };
 
 }  // namespace kirv

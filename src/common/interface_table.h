@@ -11,6 +11,12 @@ struct InterfaceRow {
   std::uint64_t inOctets = 0;   // received since the interface came up
   std::uint64_t outOctets = 0;  // sent since the interface came up
   std::string description;      // the kernel's name of the interface
+  // The interface name of the lists, the settings and the archive files (InterfaceName of the
+  // description): readers find an interface's row by it at every snapshot, never by position.
+  std::string name;
+  // The kernel's interface index, never 0. A link that is removed and comes back gets a new one,
+  // so a reader that sees the index of a name change knows the counters started again from zero.
+  int index = 0;
 };
 
 // One copy of the table, rows in ascending interface index. A failed read gives no rows.
@@ -18,6 +24,14 @@ struct InterfaceSnapshot {
   int result = 0;  // 0 on success, else the platform's error code
   std::vector<InterfaceRow> rows;
 };
+
+// The first row of that name, or nullptr when no interface of that name is in the snapshot.
+inline const InterfaceRow* FindRow(const InterfaceSnapshot& snapshot, const std::string& name) {
+  for (const InterfaceRow& row : snapshot.rows) {
+    if (row.name == name) return &row;
+  }
+  return nullptr;
+}
 
 class InterfaceTable {
  public:

@@ -14,7 +14,6 @@
 #include "graph/graph_window.h"
 #include "graph/speed_scale_table.h"
 #include "meter/meter_window.h"
-#include "sampling/interface_name.h"
 #include "widgets/qt_canvas.h"
 
 namespace kirv {
@@ -138,14 +137,14 @@ void TForm1::FormCreate() {
   Timer1->start();
 }
 
-// One snapshot; list position i is row i of the table.
+// One snapshot, in table order. The meter and the logger find each entry's row by its name
+// afterwards: links that come later join the lists only when they are filled again.
 void TForm1::FillLists() {
   const InterfaceSnapshot snapshot = services_.interfaces->TakeSnapshot();
   for (const InterfaceRow& row : snapshot.rows) {
-    const std::string name = InterfaceName(row.description);
-    names_.push_back(name);
-    for (QListWidget* list : {lb, lb1, lb2}) AddCheckItem(*list, Text(name));
-    cbI->addItem(Text(name));
+    names_.push_back(row.name);
+    for (QListWidget* list : {lb, lb1, lb2}) AddCheckItem(*list, Text(row.name));
+    cbI->addItem(Text(row.name));
   }
   cbI->setCurrentIndex(-1);
 }
@@ -235,7 +234,7 @@ void TForm1::Button4Click(QObject*) {
   services_.dialogs->ShowMessage(Timer1->isActive() ? "Timer activé" : "Timer désactivé");
 }
 
-// Every check mark goes; the logger's baselines stay attached to the positions.
+// Every check mark goes; the logger's baselines stay attached to the interface names.
 void TForm1::Button5Click(QObject*) {
   for (QListWidget* list : {lb, lb1, lb2}) list->clear();
   cbI->clear();

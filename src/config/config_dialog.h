@@ -64,6 +64,8 @@ class TForm1 : public QWidget {
   ConfigControls Controls() const;
   // The check marks of the three lists, without running the lists' click handlers.
   void RestoreInterfaceChecks(const ConfigControls& controls);
+  // The interface names of the three lists, by position, as the lists were last filled.
+  const std::vector<std::string>& InterfaceNames() const { return names_; }
 
   QTabWidget* PageControl1;
   QWidget* TabSheet1;  // "Options Générales"

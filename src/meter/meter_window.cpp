@@ -288,7 +288,7 @@ void TForm3::Sample() {
   TickInput in;
   in.lb1Checked = CheckStates(*Form1->lb1);
   in.lb2Checked = CheckStates(*Form1->lb2);
-  in.entryCount = Form1->lb->count();
+  in.names = Form1->InterfaceNames();
   in.period = Form1->tb->value();
   in.unit = Form1->rb1->isChecked() ? SpeedUnit::kOctets : SpeedUnit::kBits;
   in.automaticScale = Form1->cb->currentIndex() == kAutomaticScaleItem;

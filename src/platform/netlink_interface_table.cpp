@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "sampling/interface_name.h"
+
 namespace kirv {
 
 NetlinkInterfaceTable::NetlinkInterfaceTable() {
@@ -60,10 +62,14 @@ InterfaceSnapshot NetlinkInterfaceTable::TakeSnapshot() {
   for (nl_object* object = nl_cache_get_first(links_); object != nullptr;
        object = nl_cache_get_next(object)) {
     auto* link = reinterpret_cast<rtnl_link*>(object);
-    const char* name = rtnl_link_get_name(link);
-    byIndex.push_back({rtnl_link_get_ifindex(link),
-                       {rtnl_link_get_stat(link, RTNL_LINK_RX_BYTES),
-                        rtnl_link_get_stat(link, RTNL_LINK_TX_BYTES), name ? name : ""}});
+    const char* description = rtnl_link_get_name(link);
+    InterfaceRow row;
+    row.inOctets = rtnl_link_get_stat(link, RTNL_LINK_RX_BYTES);
+    row.outOctets = rtnl_link_get_stat(link, RTNL_LINK_TX_BYTES);
+    row.description = description != nullptr ? description : "";
+    row.name = InterfaceName(row.description);
+    row.index = rtnl_link_get_ifindex(link);
+    byIndex.push_back({row.index, std::move(row)});
   }
   // The dump comes in index order on current kernels; the order is part of the contract.
   std::sort(byIndex.begin(), byIndex.end(),

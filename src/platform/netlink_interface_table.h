@@ -20,8 +20,9 @@ class NetlinkInterfaceTable : public InterfaceTable {
   NetlinkInterfaceTable(const NetlinkInterfaceTable&) = delete;
   NetlinkInterfaceTable& operator=(const NetlinkInterfaceTable&) = delete;
 
-  // Every link in ascending interface index, loopback included: the 64-bit octet counters and
-  // the interface name as description. The result is 0 or a libnl error number.
+  // Every link in ascending interface index, loopback included: the 64-bit octet counters, the
+  // kernel's link name as description, the interface name made from it and the interface index.
+  // The result is 0 or a libnl error number.
   InterfaceSnapshot TakeSnapshot() override;
   bool IsAvailable() const override { return links_ != nullptr; }
 

@@ -89,30 +89,38 @@ TickResult RateSampler::Tick(const TickInput& input) {
 RateSampler::Sums RateSampler::Sample(const InterfaceSnapshot& snapshot, const TickInput& input,
                                       bool measure) {
   const long double seconds = std::max(input.period, 1) * 50 * 0.001L;
-  const auto count = static_cast<std::size_t>(std::max(input.entryCount, 0));
-  previous_.resize(count);
-
   Sums sums;
-  auto measureInto = [&](const InterfaceRow& row, Counters& previous, std::uint64_t& sumIn,
+  auto measureInto = [&](const InterfaceRow* row, Previous& previous, std::uint64_t& sumIn,
                          std::uint64_t& sumOut) {
-    const Counters current{Scaled(row.inOctets, seconds), Scaled(row.outOctets, seconds)};
-    if (measure) {
-      sumIn += Growth(previous.in, current.in);
-      sumOut += Growth(previous.out, current.out);
+    if (row == nullptr) {
+      previous.index = 0;  // absent: its counters are taken again when it is back
+      return;
     }
-    previous = current;
+    const Counters current{Scaled(row->inOctets, seconds), Scaled(row->outOctets, seconds)};
+    if (measure && previous.index == row->index) {
+      sumIn += Growth(previous.counters.in, current.in);
+      sumOut += Growth(previous.counters.out, current.out);
+    }
+    previous.index = row->index;
+    previous.counters = current;
   };
-  // A position past the snapshot's rows is not read: the table shrank since the lists were built.
-  const std::size_t rows = std::min(count, snapshot.rows.size());
-  for (std::size_t i = 0; i < rows; ++i) {
-    if (IsChecked(input.lb1Checked, i)) {
-      measureInto(snapshot.rows[i], previous_[i], sums.in1, sums.out1);
-    }
-    if (IsChecked(input.lb2Checked, i)) {
-      measureInto(snapshot.rows[i], previous_[i], sums.in2, sums.out2);
-    }
+  for (std::size_t i = 0; i < input.names.size(); ++i) {
+    const bool graph1 = IsChecked(input.lb1Checked, i);
+    const bool graph2 = IsChecked(input.lb2Checked, i);
+    if (!graph1 && !graph2) continue;
+    const InterfaceRow* row = FindRow(snapshot, input.names[i]);
+    Previous& previous = PreviousOf(input.names[i]);
+    if (graph1) measureInto(row, previous, sums.in1, sums.out1);
+    if (graph2) measureInto(row, previous, sums.in2, sums.out2);
   }
   return sums;
+}
+
+RateSampler::Previous& RateSampler::PreviousOf(const std::string& name) {
+  for (Previous& previous : previous_) {
+    if (previous.name == name) return previous;
+  }
+  return previous_.emplace_back(Previous{name, 0, {}});
 }
 
 // Record 0 after the shift. The first tick after a change of period or selection zeroes graph 1

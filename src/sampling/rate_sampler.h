@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,9 @@ namespace kirv {
 struct TickInput {
   std::vector<bool> lb1Checked;  // per list position; positions past the end count unchecked
   std::vector<bool> lb2Checked;
-  int entryCount = 0;  // entries of the general list lb
-  int period = 20;     // trackbar tb position P, 1 to 40; the timer runs every P × 50 ms
+  // The interface names of the entries of the lists, by position; they must outlive the tick.
+  std::span<const std::string> names;
+  int period = 20;  // trackbar tb position P, 1 to 40; the timer runs every P × 50 ms
   SpeedUnit unit = SpeedUnit::kBits;
   bool automaticScale = false;  // cb on "Automatique"
   int graphWidth = 0;           // graph area im2, pixels
@@ -44,8 +46,12 @@ struct TickResult {
 //
 // Counters are divided by the nominal period before they are differenced: floor(C ÷ T) with
 // T = P × 50 × 0.001 s in extended precision. A counter that falls back (interface restarted)
-// counts 0 for that tick; a list position that is not a row of the snapshot counts 0 and keeps
-// its previous counters.
+// counts 0 for that tick.
+//
+// A list entry is read from the snapshot's row of the same name, wherever the table put it, and
+// its previous counters belong to that name. An entry whose interface is not in the snapshot
+// counts 0; when an interface of that name is there again, or comes back under a new interface
+// index between two ticks, its first tick only records its counters, as after a click in a list.
 //
 // The meter's Timer1Timer fills a TickInput, calls Tick and hands the result on: MeterText() to
 // the label and the tray hint when textSet, iconIndex to the tray icon, currentIn/currentOut to
@@ -79,13 +85,20 @@ class RateSampler {
   struct Sums {
     std::uint64_t in1 = 0, out1 = 0, in2 = 0, out2 = 0;  // octets per second
   };
+  // PrevIn and PrevOut of one interface name.
+  struct Previous {
+    std::string name;
+    int index = 0;  // interface index the counters were read from; 0 when they must be taken again
+    Counters counters;
+  };
 
   Sums Sample(const InterfaceSnapshot& snapshot, const TickInput& input, bool measure);
+  Previous& PreviousOf(const std::string& name);
   void WriteNewest(const Sums& sums, bool recorded);
   std::int32_t AutomaticScale(const TickInput& input);
 
   InterfaceTable& table_;
-  std::vector<Counters> previous_;  // PrevIn, PrevOut by list position
+  std::vector<Previous> previous_;  // one per name ever sampled: a handful
   SpeedHistory history_;
   std::string meterText_ = "0ko/s  UL : 0ko/s";
   float pixelsPerOctet_ = 0.0f;

@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <ostream>
 #include <string>
 
 #include "temp_directory.h"
@@ -51,6 +53,7 @@ TEST_F(ArchiveFileTest, AppendsTheLineAtTheEndWithOneWriteCall) {
 TEST_F(ArchiveFileTest, DoesNotCreateAFileWhenOpening) {
   ArchiveFile file("eth0.mdf");
   EXPECT_FALSE(file.IsOpen());
+  EXPECT_EQ(file.OpenError(), ENOENT);
   EXPECT_FALSE(ArchiveExists("eth0.mdf"));
 }
 
@@ -59,7 +62,9 @@ TEST_F(ArchiveFileTest, DoesNotOpenAFileThatAnotherWriterHolds) {
   const int holder = open("eth0.mdf", O_RDONLY);
   ASSERT_GE(holder, 0);
   ASSERT_EQ(flock(holder, LOCK_EX), 0);
-  EXPECT_FALSE(ArchiveFile("eth0.mdf").IsOpen());
+  const ArchiveFile held("eth0.mdf");
+  EXPECT_FALSE(held.IsOpen());
+  EXPECT_EQ(held.OpenError(), EWOULDBLOCK);
   close(holder);
   EXPECT_TRUE(ArchiveFile("eth0.mdf").IsOpen());
 }
@@ -71,14 +76,33 @@ TEST_F(ArchiveFileTest, HoldsItsLockUntilDestroyed) {
   EXPECT_FALSE(ArchiveFile("eth0.mdf").IsOpen());
 }
 
-TEST_F(ArchiveFileTest, GivesUpAfterTheAllowedWriteCalls) {
-  ASSERT_EQ(symlink("/dev/full", "eth0.mdf"), 0);
+// Devices in place of the archive: one refuses every write, one takes the line but cannot keep
+// it on a disk.
+struct RefusedCase {
+  const char* what;
+  const char* device;
+  int writeCalls;
+  int error;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.what; }
+
+class RefusedAppend : public ArchiveFileTest, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedAppend, IsNotWrittenAndSaysTheSystemsReason) {
+  ASSERT_EQ(symlink(GetParam().device, "eth0.mdf"), 0);
   ArchiveFile file("eth0.mdf");
   ASSERT_TRUE(file.IsOpen());
   const ArchiveFile::AppendResult result = file.Append(kLine, 50);
   EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.writeCalls, 50);
+  EXPECT_EQ(result.writeCalls, GetParam().writeCalls);
+  EXPECT_EQ(result.error, GetParam().error);
 }
+
+INSTANTIATE_TEST_SUITE_P(Devices, RefusedAppend,
+                         ::testing::Values(RefusedCase{"FullDisk", "/dev/full", 50, ENOSPC},
+                                           RefusedCase{"NoSync", "/dev/null", 1, EINVAL}),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 // A file size limit makes the kernel write part of the line and then refuse the rest.
 TEST_F(ArchiveFileTest, CutsATornLineOffAgain) {
@@ -91,7 +115,7 @@ TEST_F(ArchiveFileTest, CutsATornLineOffAgain) {
     if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(2);
     ArchiveFile file("eth0.mdf");
     const ArchiveFile::AppendResult result = file.Append(kLine, 5);
-    _exit(!result.written && result.writeCalls == 5 ? 0 : 1);
+    _exit(!result.written && result.writeCalls == 5 && result.error == EFBIG ? 0 : 1);
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);

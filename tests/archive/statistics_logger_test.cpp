@@ -5,8 +5,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <limits>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "archive/archive_file.h"
@@ -20,7 +25,9 @@ using Lines = std::vector<std::string>;
 
 class StatisticsLoggerTest : public kirv::testing::TempDirectoryTest {
  protected:
-  StatisticsLoggerTest() : logger_(table_, clock_, dialogs_, NumberFormat{','}) {}
+  StatisticsLoggerTest()
+      : logger_(table_, clock_, dialogs_, NumberFormat{','},
+                [this](std::string_view line) { said_.emplace_back(line); }) {}
 
   void SetCounters(std::size_t row, std::uint64_t in, std::uint64_t out) {
     table_.rows[row].inOctets = in;
@@ -42,6 +49,7 @@ class StatisticsLoggerTest : public kirv::testing::TempDirectoryTest {
   kirv::testing::FakeInterfaceTable table_;
   kirv::testing::FakeClock clock_;
   kirv::testing::FakeDialogs dialogs_;
+  Lines said_;  // the diagnostic lines
   StatisticsLogger logger_;
 };
 
@@ -171,7 +179,7 @@ TEST_F(StatisticsLoggerTest, UsesAShortenedNameThatAlreadyExistsAsItIs) {
   EXPECT_EQ(ReadFile("eth.mdf"), "F01/01/2026 00:00:00D1U1\r\nF20/04/2026 10:00:00D10U20\r\n");
 }
 
-TEST_F(StatisticsLoggerTest, GivesUpAfter50FailedWritesAndStillAdvancesTheBaselines) {
+TEST_F(StatisticsLoggerTest, GivesUpAfter50FailedWritesAndKeepsTheBaselines) {
   table_.Add("eth0", 0, 0);
   const std::vector<MonitorEntry> list = {{"eth0", true}};
   ASSERT_EQ(symlink("/dev/full", "eth0.mdf"), 0);
@@ -182,12 +190,15 @@ TEST_F(StatisticsLoggerTest, GivesUpAfter50FailedWritesAndStillAdvancesTheBaseli
                              "ERREUR ECRITURE 03:10:05 50"}));
   EXPECT_EQ(d.Label6, "F20/04/2026 03:10:05D1000U2000");
   EXPECT_TRUE(dialogs_.messages.empty());
+  EXPECT_EQ(said_, (Lines{"KIRV: cannot write the archive eth0.mdf: No space left on device; its "
+                          "traffic goes into the next record"}));
 
   ASSERT_EQ(unlink("eth0.mdf"), 0);
   SetCounters(0, 1100, 2300);
   At(3, 15);
   logger_.Timer1Timer(list);
-  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 03:15:00D100U300\r\n");  // the lost period is gone
+  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 03:15:00D1100U2300\r\n");  // both periods
+  EXPECT_EQ(said_.size(), 1u);
 }
 
 TEST_F(StatisticsLoggerTest, ReportsAnArchiveThatCannotBeOpenedUnderAnyName) {
@@ -200,13 +211,160 @@ TEST_F(StatisticsLoggerTest, ReportsAnArchiveThatCannotBeOpenedUnderAnyName) {
   EXPECT_EQ(dialogs_.messages, (Lines{"Erreur dans le logging des statistiques"}));
   EXPECT_EQ(d.status, (Lines{"ERREUR LOG", "ERREUR ECRITURE 03:10:05"}));
   EXPECT_EQ(d.Label6, "F20/04/2026 03:10:05D1000U2000");
+  EXPECT_EQ(said_, (Lines{"KIRV: cannot open the archive ab.mdf: Is a directory; its traffic "
+                          "goes into the next record"}));
 
-  // The baselines moved on: the next tick's record would hold only the new growth.
+  // The baselines stayed: the next record holds both periods.
   for (const char* dir : {"ab.mdf", "a.mdf", ".mdf"}) ASSERT_EQ(rmdir(dir), 0);
   SetCounters(0, 1001, 2002);
   logger_.Timer1Timer(list);
-  EXPECT_EQ(ReadFile("ab.mdf"), "F20/04/2026 03:10:05D1U2\r\n");
+  EXPECT_EQ(ReadFile("ab.mdf"), "F20/04/2026 03:10:05D1001U2002\r\n");
 }
+
+TEST_F(StatisticsLoggerTest, AnArchiveThatCannotKeepItsRecordKeepsTheBaselines) {
+  table_.Add("eth0", 0, 0);
+  const std::vector<MonitorEntry> list = {{"eth0", true}};
+  ASSERT_EQ(symlink("/dev/null", "eth0.mdf"), 0);  // takes every write, keeps nothing
+  SetCounters(0, 40, 50);
+  At(3, 10);
+  const LoggerDisplays d = logger_.Timer1Timer(list);
+  EXPECT_EQ(d.status,
+            (Lines{"LOG OK 03:10:00 0", "ERREUR ECRITURE 03:10:00", "ERREUR ECRITURE 03:10:00 1"}));
+  EXPECT_EQ(said_, (Lines{"KIRV: cannot write the archive eth0.mdf: Invalid argument; its "
+                          "traffic goes into the next record"}));
+  ASSERT_EQ(unlink("eth0.mdf"), 0);
+  SetCounters(0, 41, 52);
+  logger_.Timer1Timer(list);
+  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 03:10:00D41U52\r\n");
+}
+
+// --- Interfaces known by name while the table changes ---
+
+// One change of the table lo, a0, b0 (a0 and b0 monitored), then a tick five minutes later.
+using TableChange = std::function<void(kirv::testing::FakeInterfaceTable&)>;
+
+struct TableCase {
+  const char* what;
+  std::vector<TableChange> steps;
+  std::vector<std::pair<std::string, std::string>> archives;  // every file afterwards
+};
+
+void PrintTo(const TableCase& c, std::ostream* os) { *os << c.what; }
+
+void Grow(kirv::testing::FakeInterfaceTable& t, const std::string& name, std::uint64_t in,
+          std::uint64_t out) {
+  t.Row(name).inOctets += in;
+  t.Row(name).outOctets += out;
+}
+
+class ChangingTable : public StatisticsLoggerTest,
+                      public ::testing::WithParamInterface<TableCase> {};
+
+TEST_P(ChangingTable, WritesEachInterfacesTrafficIntoItsOwnArchiveOnly) {
+  for (const char* name : {"lo", "a0", "b0"}) table_.Add(name, 100000, 100000);
+  const std::vector<MonitorEntry> list = {{"lo", false}, {"a0", true}, {"b0", true}};
+  logger_.TakeBaselines(list);
+  for (std::size_t i = 0; i < GetParam().steps.size(); ++i) {
+    GetParam().steps[i](table_);
+    At(3, 10 + 5 * static_cast<int>(i));
+    logger_.Timer1Timer(list);
+  }
+  std::vector<std::pair<std::string, std::string>> archives;
+  for (const std::string& name : FileNames()) archives.push_back({name, ReadFile(name)});
+  EXPECT_EQ(archives, GetParam().archives);
+  EXPECT_TRUE(said_.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangingTable,
+    ::testing::Values(
+        TableCase{
+            "LowerLinkRemovedWhileTheNextOneIsBusy",
+            {[](auto& t) { Grow(t, "b0", 1000, 100); },
+             [](auto& t) { t.Remove("a0"), Grow(t, "b0", 2000, 200); }},
+            {{"b0.mdf", "F20/04/2026 03:10:00D1000U100\r\nF20/04/2026 03:15:00D2000U200\r\n"}}},
+        TableCase{"VanishedLinkReturnsWithItsCountersReset",
+                  {[](auto& t) { Grow(t, "a0", 10, 20); }, [](auto& t) { t.Remove("a0"); },
+                   [](auto& t) { t.Add("a0", 300, 400); }},
+                  {{"a0.mdf", "F20/04/2026 03:10:00D10U20\r\nF20/04/2026 03:20:00D300U400\r\n"}}},
+        TableCase{"LinkReplacedBetweenTwoTicksWithHigherCounters",
+                  {[](auto& t) { t.Remove("a0"), t.Add("a0", 105000, 106000); }},
+                  {{"a0.mdf", "F20/04/2026 03:10:00D105000U106000\r\n"}}},
+        TableCase{"LinkMovedInAheadOfTheOthers",
+                  {[](auto& t) {
+                    t.rows.insert(t.rows.begin(), {7, 7, "wg0", "wg0", 99});
+                    Grow(t, "a0", 1, 2), Grow(t, "b0", 3, 4);
+                  }},
+                  {{"a0.mdf", "F20/04/2026 03:10:00D1U2\r\n"},
+                   {"b0.mdf", "F20/04/2026 03:10:00D3U4\r\n"}}},
+        TableCase{"FailedSnapshotKeepsTheBaselines",
+                  {[](auto& t) { t.result = 5, Grow(t, "a0", 10, 10); },
+                   [](auto& t) { t.result = 0, Grow(t, "a0", 5, 5); }},
+                  {{"a0.mdf", "F20/04/2026 03:15:00D15U15\r\n"}}}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+// --- Readings that cannot be real ---
+
+struct BadReadingCase {
+  const char* what;
+  std::uint64_t in;  // the counters of the first tick; the baselines are 1000 and 1000
+  std::uint64_t out;
+  std::string archive;  // after that tick and one at 1007 and 1009
+  Lines said;
+};
+
+void PrintTo(const BadReadingCase& c, std::ostream* os) { *os << c.what; }
+
+class BadReading : public StatisticsLoggerTest,
+                   public ::testing::WithParamInterface<BadReadingCase> {};
+
+TEST_P(BadReading, IsNotWrittenAndLeavesTheBaselinesForTheNextSaneOne) {
+  table_.Add("eth0", 1000, 1000);
+  const std::vector<MonitorEntry> list = {{"eth0", true}};
+  logger_.TakeBaselines(list);
+  SetCounters(0, GetParam().in, GetParam().out);
+  At(3, 10);
+  logger_.Timer1Timer(list);
+  SetCounters(0, 1007, 1009);
+  At(3, 15);
+  logger_.Timer1Timer(list);
+  EXPECT_EQ(ReadFile("eth0.mdf"), GetParam().archive);
+  EXPECT_EQ(said_, GetParam().said);
+}
+
+constexpr std::uint64_t kLimit = StatisticsLogger::kImpossibleGrowth;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadReading,
+    ::testing::Values(
+        BadReadingCase{"ReceivedOneAboveTwoTo62",
+                       1000 + kLimit + 1,
+                       1500,
+                       "F20/04/2026 03:15:00D7U9\r\n",
+                       {"KIRV: eth0: counters read as a growth of 4611686018427387905 octets "
+                        "received and 500 sent since the last record, more than 2^62: not "
+                        "written"}},
+        BadReadingCase{"SentOneAboveTwoTo62",
+                       1001,
+                       1000 + kLimit + 1,
+                       "F20/04/2026 03:15:00D7U9\r\n",
+                       {"KIRV: eth0: counters read as a growth of 1 octets received and "
+                        "4611686018427387905 sent since the last record, more than 2^62: not "
+                        "written"}},
+        BadReadingCase{"AllOnes",
+                       std::numeric_limits<std::uint64_t>::max(),
+                       std::numeric_limits<std::uint64_t>::max(),
+                       "F20/04/2026 03:15:00D7U9\r\n",
+                       {"KIRV: eth0: counters read as a growth of 18446744073709550615 octets "
+                        "received and 18446744073709550615 sent since the last record, more "
+                        "than 2^62: not written"}},
+        // 2^62 itself is believed: the counter then falls back and counts as restarted.
+        BadReadingCase{"ExactlyTwoTo62",
+                       1000 + kLimit,
+                       1009,
+                       "F20/04/2026 03:10:00D4611686018427387904U9\r\n",
+                       {}}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(StatisticsLoggerTest, WritesTwoInterfacesIntoTwoFilesInListOrder) {
   table_.Add("eth0", 0, 0);

@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "common/services.h"
+#include "sampling/interface_name.h"
 
 namespace kirv::testing {
 
-// Scripted rows; every snapshot copies them as they are at the call.
+// Scripted rows; every snapshot copies them as they are at the call. Like the kernel, the table
+// gives each added link the next interface index and never gives an index twice.
 class FakeInterfaceTable : public InterfaceTable {
  public:
   InterfaceSnapshot TakeSnapshot() override {
@@ -25,14 +27,24 @@ class FakeInterfaceTable : public InterfaceTable {
   }
   bool IsAvailable() const override { return available; }
 
+  // A new link at the end of the table, named by the interface-name rule.
   void Add(const std::string& description, std::uint64_t in = 0, std::uint64_t out = 0) {
-    rows.push_back({in, out, description});
+    rows.push_back({in, out, description, InterfaceName(description), ++lastIndex});
+  }
+  // The link of that name goes: every later row moves up one position.
+  void Remove(const std::string& name) {
+    std::erase_if(rows, [&](const InterfaceRow& row) { return row.name == name; });
+  }
+  InterfaceRow& Row(const std::string& name) {
+    return *std::find_if(rows.begin(), rows.end(),
+                         [&](const InterfaceRow& row) { return row.name == name; });
   }
 
   std::vector<InterfaceRow> rows;
   int result = 0;
   bool available = true;
   int snapshots = 0;
+  int lastIndex = 0;  // the index given to the latest link; lo would be 1
 };
 
 // An in-memory key: value names compared without regard to case, like the registry's.

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "network_namespace.h"
 #include "platform/netlink_interface_table.h"
@@ -19,13 +20,13 @@ constexpr int kPayload = 472;  // 500 octets on lo with the headers
 std::string SampleOneTickOfLoopback() {
   NetlinkInterfaceTable table;
   if (!table.IsAvailable()) return "FAIL netlink is not available";
-  const InterfaceSnapshot snapshot = table.TakeSnapshot();
+  std::vector<std::string> names;
   TickInput input;
-  input.entryCount = static_cast<int>(snapshot.rows.size());
-  input.lb1Checked.assign(snapshot.rows.size(), false);
-  for (std::size_t i = 0; i < snapshot.rows.size(); ++i) {
-    input.lb1Checked[i] = snapshot.rows[i].description == "lo";
+  for (const InterfaceRow& row : table.TakeSnapshot().rows) {
+    names.push_back(row.name);
+    input.lb1Checked.push_back(row.name == "lo");
   }
+  input.names = names;
   input.unit = SpeedUnit::kOctets;
   input.stopwatchRunning = true;
   input.numberFormat.decimalSeparator = ',';

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <ostream>
 #include <string>
@@ -24,8 +25,11 @@ constexpr std::uint64_t kBase = 123456789;  // counters never start at zero on a
 // would drive it: the hidden cbI list has no selection.
 struct Rig {
   explicit Rig(int rows = 1) {
-    for (int i = 0; i < rows; ++i) table.Add("eth" + std::to_string(i), kBase, kBase);
-    input.entryCount = rows;
+    for (int i = 0; i < rows; ++i) {
+      table.Add("eth" + std::to_string(i), kBase, kBase);
+      names.push_back(table.rows.back().name);
+    }
+    input.names = names;
     input.lb1Checked.assign(static_cast<std::size_t>(rows), false);
     input.lb2Checked.assign(static_cast<std::size_t>(rows), false);
     input.numberFormat.decimalSeparator = ',';
@@ -44,6 +48,7 @@ struct Rig {
 
   testing::FakeInterfaceTable table;
   RateSampler sampler{table};
+  std::vector<std::string> names;  // the lists' entries
   TickInput input;
 };
 
@@ -264,7 +269,7 @@ TEST(RateSampler, ManyMoreThanSixteenInterfacesAreAllSampled) {
 
 // --- Positions that are not rows ---
 
-TEST(RateSampler, APositionBeyondTheTableIsNotReadAndKeepsItsCounters) {
+TEST(RateSampler, AnEntryGoneFromTheTableCountsNothingAndPrimesAgainOnItsReturn) {
   Rig rig(3);
   rig.Graph1(0);
   rig.Graph1(2);
@@ -277,10 +282,13 @@ TEST(RateSampler, APositionBeyondTheTableIsNotReadAndKeepsItsCounters) {
   rig.table.rows.push_back(gone);
   rig.Grow(2, 300, 0);
   rig.Tick();
-  EXPECT_EQ(rig.Newest().In1, 300);
+  EXPECT_EQ(rig.Newest().In1, 0);  // its counters are taken again, not differenced
+  rig.Grow(2, 7, 0);
+  rig.Tick();
+  EXPECT_EQ(rig.Newest().In1, 7);
 }
 
-TEST(RateSampler, AFailedSnapshotCountsNothing) {
+TEST(RateSampler, AFailedSnapshotCountsNothingAndTheNextOnePrimes) {
   Rig rig;
   rig.Graph1(0);
   rig.Prime();
@@ -291,7 +299,10 @@ TEST(RateSampler, AFailedSnapshotCountsNothing) {
   rig.table.result = 0;
   rig.Grow(0, 1, 0);
   rig.Tick();
-  EXPECT_EQ(rig.Newest().In1, 101);
+  EXPECT_EQ(rig.Newest(), SpeedRecord{});  // two periods' growth is no speed of one
+  rig.Grow(0, 1, 0);
+  rig.Tick();
+  EXPECT_EQ(rig.Newest().In1, 1);
 }
 
 TEST(RateSampler, CheckListsShorterThanTheGeneralListCountUnchecked) {
@@ -310,13 +321,82 @@ TEST(RateSampler, RowsBeyondTheGeneralListAreNotSampled) {
   Rig rig(2);
   rig.Graph1(0);
   rig.Graph1(1);
-  rig.input.entryCount = 1;
+  rig.input.names = std::span(rig.names).first(1);
   rig.Prime();
   rig.Grow(0, 10, 0);
   rig.Grow(1, 20, 0);
   rig.Tick();
   EXPECT_EQ(rig.Newest().In1, 10);
 }
+
+// --- Interfaces known by name while the table changes ---
+
+// One change of the table lo, a0, b0 (a0 in "Graphique 1", b0 in "Graphique 2"), the tick after
+// it and the record that tick writes.
+struct TableStep {
+  std::function<void(testing::FakeInterfaceTable&)> change;
+  SpeedRecord newest;
+};
+
+struct TableCase {
+  const char* what;
+  std::vector<TableStep> steps;
+};
+
+void PrintTo(const TableCase& c, std::ostream* os) { *os << c.what; }
+
+void Grow(testing::FakeInterfaceTable& t, const std::string& name, std::uint64_t in,
+          std::uint64_t out) {
+  t.Row(name).inOctets += in;
+  t.Row(name).outOctets += out;
+}
+
+class ChangingTable : public ::testing::TestWithParam<TableCase> {};
+
+TEST_P(ChangingTable, CountsEachEntryFromTheRowOfItsNameOnly) {
+  testing::FakeInterfaceTable table;
+  for (const char* name : {"lo", "a0", "b0"}) table.Add(name, kBase, kBase);
+  const std::vector<std::string> names = {"lo", "a0", "b0"};
+  TickInput input;
+  input.names = names;
+  input.lb1Checked = {false, true, false};
+  input.lb2Checked = {false, false, true};
+  RateSampler sampler(table);
+  sampler.Tick(input);
+  for (std::size_t i = 0; i < GetParam().steps.size(); ++i) {
+    GetParam().steps[i].change(table);
+    sampler.Tick(input);
+    EXPECT_EQ(sampler.History()[0], GetParam().steps[i].newest) << "tick " << i + 1;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChangingTable,
+    ::testing::Values(
+        TableCase{"LowerLinkRemovedMovesTheNextOneUp",
+                  {{[](auto& t) { Grow(t, "a0", 100, 10), Grow(t, "b0", 1000, 100); },
+                    {100, 10, 1000, 100}},
+                   {[](auto& t) { t.Remove("a0"), Grow(t, "b0", 2000, 200); }, {0, 0, 2000, 200}},
+                   {[](auto& t) { Grow(t, "b0", 3, 4); }, {0, 0, 3, 4}}}},
+        TableCase{"VanishedLinkReturnsWithItsCountersReset",
+                  {{[](auto& t) { t.Remove("a0"), Grow(t, "b0", 50, 60); }, {0, 0, 50, 60}},
+                   {[](auto& t) { t.Add("a0", 700, 800), Grow(t, "b0", 5, 6); }, {0, 0, 5, 6}},
+                   {[](auto& t) { Grow(t, "a0", 100, 200); }, {100, 200, 0, 0}}}},
+        TableCase{
+            "LinkReplacedBetweenTwoTicksWithHigherCounters",
+            {{[](auto& t) { t.Remove("a0"), t.Add("a0", 3 * kBase, 3 * kBase); }, {0, 0, 0, 0}},
+             {[](auto& t) { Grow(t, "a0", 9, 8); }, {9, 8, 0, 0}}}},
+        TableCase{"LinkMovedInAheadOfTheOthers",
+                  {{[](auto& t) {
+                      t.rows.insert(t.rows.begin() + 1, {kBase * 2, kBase * 2, "wg0", "wg0", 99});
+                      Grow(t, "a0", 20, 30), Grow(t, "b0", 40, 50);
+                    },
+                    {20, 30, 40, 50}}}},
+        TableCase{"FailedSnapshotThenTheTableAgain",
+                  {{[](auto& t) { t.result = 5, Grow(t, "a0", 1, 1); }, {0, 0, 0, 0}},
+                   {[](auto& t) { t.result = 0, Grow(t, "b0", 1, 1); }, {0, 0, 0, 0}},
+                   {[](auto& t) { Grow(t, "a0", 3, 3), Grow(t, "b0", 4, 4); }, {3, 3, 4, 4}}}}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 // --- Counter restarts and 64-bit counters ---
 
@@ -366,7 +446,8 @@ TEST(RateSampler, AFallenBackCounterIsIdleForTheTrayPicture) {
   rig.Graph1(0);
   rig.Grow(0, 100000, 100000);
   rig.Prime();
-  rig.table.rows[0] = {10, 100000 + kBase + 500, "eth0"};
+  rig.table.rows[0].inOctets = 10;
+  rig.table.rows[0].outOctets = 100000 + kBase + 500;
   const TickResult result = rig.Tick();
   EXPECT_EQ(result.iconIndex, 1);
   EXPECT_EQ(rig.sampler.MeterText(), "DL : 0kbps  UL : 3,9kbps");
