@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,13 @@ struct ArchiveRecord {
   std::uint64_t received = 0;  // below 2^63
   std::uint64_t sent = 0;      // below 2^63
 };
+
+// Octets added up from records: a + b, or the largest 64-bit value when that does not fit, so
+// that sums of columns, days and months never wrap.
+constexpr std::uint64_t SaturatingSum(std::uint64_t a, std::uint64_t b) {
+  std::uint64_t sum = 0;
+  return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<std::uint64_t>::max() : sum;
+}
 
 // The whole line, CR LF included. The counts are written in full, however many digits they take.
 std::string FormatRecord(const DateTime& time, std::uint64_t received, std::uint64_t sent);

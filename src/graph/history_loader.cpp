@@ -41,8 +41,8 @@ class DateFilter {
 };
 
 void Store(const ArchiveRecord& r, ColumnEntry& entry, TraceTotals& totals) {
-  entry.received += r.received;
-  entry.sent += r.sent;
+  entry.received = SaturatingSum(entry.received, r.received);
+  entry.sent = SaturatingSum(entry.sent, r.sent);
   entry.receivedPeak = std::max(entry.receivedPeak, r.received);
   entry.sentPeak = std::max(entry.sentPeak, r.sent);
   totals.peakReceivedRecord = std::max(totals.peakReceivedRecord, r.received);

@@ -164,5 +164,91 @@ TEST(GraphStatistics, AveragesSumsBeyondSinglePrecisionExactly) {
   EXPECT_EQ(s.moyd, "7146348.35/s (714634835%)");
 }
 
+// --- Percentages: floor(100 × octets ÷ (seconds × V)) in exact integers ---
+
+enum class Figure { kCurrent, kPeak, kAverage };
+
+struct PercentCase {
+  const char* name;
+  Figure figure;
+  int period;
+  std::int64_t fullScale;
+  std::uint64_t octets;  // the column sum at age 1, the peak record, or every column's sum
+  const char* percent;
+};
+
+void PrintTo(const PercentCase& c, std::ostream* os) { *os << c.name; }
+
+// The text between the last "(" and "%)" of a label.
+std::string PercentOf(const std::string& label) {
+  const std::size_t open = label.rfind('(');
+  const std::size_t close = label.rfind("%)");
+  if (open == std::string::npos || close == std::string::npos || close < open) return "?";
+  return label.substr(open + 1, close - open - 1);
+}
+
+class StatisticsPercentage : public ::testing::TestWithParam<PercentCase> {};
+
+TEST_P(StatisticsPercentage, IsTheExactFlooredShareOfTheFullScale) {
+  const PercentCase& c = GetParam();
+  TraceInputs in = StatisticsInputs(true, true, c.period);
+  in.fullScale = c.fullScale;
+  ColumnTable table;
+  TraceTotals totals;
+  switch (c.figure) {
+    case Figure::kCurrent:
+      table[1].received = c.octets;
+      break;
+    case Figure::kPeak:
+      totals.peakReceivedRecord = c.octets;
+      break;
+    case Figure::kAverage:
+      for (int i = 1; i < in.width; ++i) table[i].received = c.octets;
+      break;
+  }
+  const GraphStatistics s = ComputeStatistics(table, totals, in, DisplayUnit{});
+  const std::string& label = c.figure == Figure::kCurrent ? s.actueld
+                             : c.figure == Figure::kPeak  ? s.maxd
+                                                          : s.moyd;
+  EXPECT_EQ(PercentOf(label), c.percent) << label;
+  EXPECT_EQ(PercentOf(c.figure == Figure::kPeak ? s.maxu : s.actuelu), "0");
+}
+
+constexpr std::uint64_t kMax63 = 9223372036854775807ULL;
+constexpr std::uint64_t kMax64 = 18446744073709551615ULL;
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, StatisticsPercentage,
+    ::testing::Values(
+        // 8700 octets over 300 s is 29 octets/s: exactly 29 % of 100, one octet less is 28 %.
+        PercentCase{"PeakOfExactly29Percent", Figure::kPeak, kDay, 100, 8700, "29"},
+        PercentCase{"PeakJustBelow29Percent", Figure::kPeak, kDay, 100, 8699, "28"},
+        // Exact shares that a floating-point quotient puts just below the whole number.
+        PercentCase{"PeakOfExactly53PercentOf512Kbps", Figure::kPeak, kDay, 65536,
+                    53ULL * 300 * 65536 / 100, "53"},
+        PercentCase{"PeakOfExactly23PercentOf10Mbps", Figure::kPeak, kDay, 1310720,
+                    23ULL * 300 * 1310720 / 100, "23"},
+        PercentCase{"PeakOfExactly59PercentOf64Kbps", Figure::kPeak, kDay, 8192,
+                    59ULL * 300 * 8192 / 100, "59"},
+        PercentCase{"CurrentOfExactly53PercentInMois", Figure::kCurrent, kMonth, 1, 53 * 72, "53"},
+        PercentCase{"CurrentJustBelow53PercentInMois", Figure::kCurrent, kMonth, 1, 53 * 72 - 1,
+                    "52"},
+        PercentCase{"CurrentOfExactly29PercentInSemaine", Figure::kCurrent, kWeek, 100, 29 * 1800,
+                    "29"},
+        // 599 columns over W = 600: 599 × 600 × 300 octets is 599 × 300 octets/s on average.
+        // 599 × 27000 octets over 600 columns of 300 s: 89.85 octets/s, 15 % of 599.
+        PercentCase{"AverageOfExactly15Percent", Figure::kAverage, kDay, 599, 27000, "15"},
+        PercentCase{"AverageOfExactly599Percent", Figure::kAverage, kDay, 100, 600 * 300, "599"},
+        PercentCase{"AverageJustBelow599Percent", Figure::kAverage, kDay, 100, 600 * 300 - 1,
+                    "598"},
+        // 64-bit counts: no product overflows, no sum wraps.
+        PercentCase{"PeakOfTheLargestCount", Figure::kPeak, kDay, 1, kMax63, "3.07445734561826E18"},
+        PercentCase{"CurrentOfAFullColumnInAnnee", Figure::kCurrent, kYear, 2147483647, kMax64,
+                    "9942053"},
+        // 599 columns of 2^63 - 1 wrap to 2^63 - 599 in plain 64-bit arithmetic (2386092 %).
+        PercentCase{"AverageOfColumnsWhoseSumSaturates", Figure::kAverage, kDay, 2147483647, kMax63,
+                    "4772185"}),
+    [](const ::testing::TestParamInfo<PercentCase>& info) { return info.param.name; });
+
 }  // namespace
 }  // namespace kirv
