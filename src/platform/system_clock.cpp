@@ -9,6 +9,9 @@ namespace kirv {
 DateTime SystemClock::Now() const {
   timeval tv{};
   gettimeofday(&tv, nullptr);
+  // localtime_r reads the zone once per process; tzset reads TZ again and, when TZ is unset,
+  // reloads /etc/localtime if that file changed (a stat per call, cheap beside a tick).
+  tzset();
   std::tm local{};
   localtime_r(&tv.tv_sec, &local);
   return {local.tm_year + 1900,

@@ -4,7 +4,9 @@
 
 namespace kirv {
 
-// The local wall clock.
+// The local wall clock, in the time zone in force at each reading: a changed TZ variable or a
+// new /etc/localtime (a journey, a desktop setting) applies from the next reading on, without a
+// restart.
 class SystemClock : public Clock {
  public:
   DateTime Now() const override;
