@@ -11,6 +11,7 @@
 #include "app/main_form.h"
 #include "app/startup.h"
 #include "app/termination_signals.h"
+#include "cli/command_line.h"
 #include "platform/netlink_interface_table.h"
 #include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
@@ -19,6 +20,7 @@
 #include "widgets/qt_dialogs.h"
 
 int main(int argc, char** argv) {
+  if (const std::optional<int> status = kirv::RunSubcommand(argc, argv)) return *status;
   kirv::KirvApplication app(argc, argv);
   kirv::KirvApplication::setWindowIcon(QIcon(QPixmap::fromImage(kirv::TrayPicture(0))));
 

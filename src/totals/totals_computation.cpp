@@ -89,6 +89,7 @@ class Pass {
     report_.sinceCaption = "Transferts depuis le " + oldestDate;
     report_.dailyRows.push_back(DailyRow());
     report_.monthlyRows.push_back(MonthlyRow());
+    report_.oldestDay = dayKey_;
     return std::move(report_);
   }
 
@@ -100,19 +101,29 @@ class Pass {
     const double received = thisMonth_.received / days * monthDays;
     const double sent = thisMonth_.sent / days * monthDays;
     unit_.Choose(received, sent, kLabelTexts);
-    return {unit_.Format(received), unit_.Format(sent),
-            unit_.Format((thisMonth_.received + thisMonth_.sent) / days * monthDays)};
+    const double both = (thisMonth_.received + thisMonth_.sent) / days * monthDays;
+    return {unit_.Format(received), unit_.Format(sent), unit_.Format(both), received, sent, both};
   }
 
   TotalsFigures Figures(const Volume& v) {
     unit_.Choose(v.received, v.sent, kLabelTexts);
-    return {unit_.Format(v.received), unit_.Format(v.sent), unit_.Format(v.received + v.sent)};
+    return {unit_.Format(v.received),
+            unit_.Format(v.sent),
+            unit_.Format(v.received + v.sent),
+            v.received,
+            v.sent,
+            v.received + v.sent};
   }
 
   TotalsRow Row(std::string date, const Volume& v) {
     unit_.Choose(v.received, v.sent, kGridTexts);
-    return {std::move(date), unit_.Format(v.received), unit_.Format(v.sent),
-            unit_.Format(v.received + v.sent), std::nullopt};
+    return {std::move(date),
+            unit_.Format(v.received),
+            unit_.Format(v.sent),
+            unit_.Format(v.received + v.sent),
+            std::nullopt,
+            static_cast<std::uint64_t>(v.received),
+            static_cast<std::uint64_t>(v.sent)};
   }
 
   TotalsRow DailyRow() {
@@ -140,11 +151,18 @@ std::optional<TotalsReport> TotalsComputation::Run(const std::string& archivePat
   RecordScanner scanner(archivePath);
   std::string_view text;
   ArchiveRecord record;
+  std::uint64_t skipped = 0;
   while (scanner.Next(text)) {
-    if (ParseUsable(text, record)) pass.Take(record);
+    if (ParseUsable(text, record)) {
+      pass.Take(record);
+    } else {
+      ++skipped;
+    }
   }
   if (pass.Oldest()) oldestDate_ = DayText(*pass.Oldest());
-  return pass.Finish(oldestDate_);
+  TotalsReport report = pass.Finish(oldestDate_);
+  report.skippedRecords = skipped;
+  return report;
 }
 
 }  // namespace kirv

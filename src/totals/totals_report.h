@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,11 +10,15 @@
 
 namespace kirv {
 
-// The three figure labels of a group box: received, sent, both directions.
+// The three figure labels of a group box: received, sent, both directions, and the octets they
+// show (the forecast's are the month so far scaled to its length, so not whole octets).
 struct TotalsFigures {
   std::string received;
   std::string sent;
   std::string both;
+  double receivedOctets = 0.0;
+  double sentOctets = 0.0;
+  double bothOctets = 0.0;
 };
 
 // One row of the daily or the monthly grid.
@@ -23,9 +28,20 @@ struct TotalsRow {
   std::string sent;
   std::string total;
   std::optional<DateTime> day;  // daily rows with a date: that day at 00:00
+  std::uint64_t receivedOctets = 0;
+  std::uint64_t sentOctets = 0;
 };
 
 inline constexpr std::array<const char*, 4> kTotalsGridHeader = {"Date", "DL", "UL", "Total"};
+
+// The window's captions: its pages, its group boxes and the three rows of each group.
+inline constexpr std::array<const char*, 3> kTotalsPages = {
+    "Totaux/Prévisions", "Stats Journalières", "Stats Mensuelles"};
+inline constexpr const char* kTodayCaption = "Transferts d'aujourd'hui";
+inline constexpr const char* kForecastCaption = "Prévisions sur le mois";
+inline constexpr const char* kSinceCaption = "Transferts depuis le";
+inline constexpr std::array<const char*, 3> kTotalsRowCaptions = {
+    "Récéption:", "Envoi:", "Deux directions:"};
 
 // Everything the totals window shows after one computation.
 struct TotalsReport {
@@ -35,10 +51,24 @@ struct TotalsReport {
   std::string sinceCaption;  // GroupBox2: "Transferts depuis le " and the oldest record's date
   std::vector<TotalsRow> dailyRows;    // grid1 from row 1 on, newest first
   std::vector<TotalsRow> monthlyRows;  // grid2 from row 1 on, newest first
+  std::optional<DateTime> oldestDay;   // the oldest record read by this computation, if any
+  std::uint64_t skippedRecords = 0;    // records without a "U" after position 21 or a valid date
 };
 
 // The day that a right click on grid1's row gridRow (row 0 is the header) opens the graph on: the
 // day after the row's date. None for the header, a row without a date or a row beyond the last.
 std::optional<DateTime> GraphDayOfGridRow(const TotalsReport& report, int gridRow);
+
+// What the window shows, page by page, as plain text under a first line with the archive path:
+// each group box with its row captions, then each grid under its header, columns lined up.
+std::string TotalsReportText(const std::string& archivePath, const TotalsReport& report);
+
+// The heading and the rows of the CSV form of reports, one line per row, CR LF ended: the archive,
+// "day" or "month", the date ("2004-03-07", "2004-03"), then octets received, sent and in all.
+// Rows without a date (an archive without records) are left out.
+std::string TotalsCsvHeading();
+// A row's key as an ISO date: "7/3/2004" gives "2004-03-07", "3/2004" gives "2004-03".
+std::string IsoDateOfKey(const std::string& key);
+std::string TotalsCsvRows(const std::string& archivePath, const TotalsReport& report);
 
 }  // namespace kirv

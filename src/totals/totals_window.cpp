@@ -12,6 +12,7 @@
 
 #include "app/forms.h"
 #include "graph/graph_window.h"
+#include "widgets/screen_fit.h"
 
 namespace kirv {
 
@@ -33,13 +34,10 @@ QGroupBox* FiguresBox(const char* caption, QLabel*& received, QLabel*& sent, QLa
   received = new QLabel(QStringLiteral("0K"), box);
   sent = new QLabel(QStringLiteral("0K"), box);
   both = new QLabel(QStringLiteral("0K"), box);
-  const std::pair<const char*, QLabel*> lines[] = {
-      {"Récéption:", received}, {"Envoi:", sent}, {"Deux directions:", both}};
-  int row = 0;
-  for (const auto& [rowCaption, figure] : lines) {
-    rows->addWidget(new QLabel(QString::fromUtf8(rowCaption), box), row, 0);
-    rows->addWidget(figure, row, 1);
-    ++row;
+  QLabel* const figures[] = {received, sent, both};
+  for (int row = 0; row < 3; ++row) {
+    rows->addWidget(new QLabel(QString::fromUtf8(kTotalsRowCaptions[row]), box), row, 0);
+    rows->addWidget(figures[row], row, 1);
   }
   rows->setColumnStretch(1, 1);
   return box;
@@ -106,13 +104,13 @@ TForm5::TForm5(Services& services)
   TabSheet1 = new QWidget;
   TabSheet2 = new QWidget;
   TabSheet3 = new QWidget;
-  PageControl1->addTab(TabSheet1, QStringLiteral("Totaux/Prévisions"));
-  PageControl1->addTab(TabSheet2, QStringLiteral("Stats Journalières"));
-  PageControl1->addTab(TabSheet3, QStringLiteral("Stats Mensuelles"));
+  PageControl1->addTab(TabSheet1, QString::fromUtf8(kTotalsPages[0]));
+  PageControl1->addTab(TabSheet2, QString::fromUtf8(kTotalsPages[1]));
+  PageControl1->addTab(TabSheet3, QString::fromUtf8(kTotalsPages[2]));
 
-  GroupBox1 = FiguresBox("Transferts d'aujourd'hui", AujD, AujU, AujB, TabSheet1);
-  GroupBox3 = FiguresBox("Prévisions sur le mois", pd, pu, pdu, TabSheet1);
-  GroupBox2 = FiguresBox("Transferts depuis le", Label7, Label8, Label9, TabSheet1);
+  GroupBox1 = FiguresBox(kTodayCaption, AujD, AujU, AujB, TabSheet1);
+  GroupBox3 = FiguresBox(kForecastCaption, pd, pu, pdu, TabSheet1);
+  GroupBox2 = FiguresBox(kSinceCaption, Label7, Label8, Label9, TabSheet1);
   auto* totals = new QGridLayout(TabSheet1);
   totals->addWidget(GroupBox1, 0, 0);
   totals->addWidget(GroupBox3, 0, 1);
@@ -188,7 +186,7 @@ void TForm5::grid1MouseUp(QObject*, Qt::MouseButton button, const QPoint& pos) {
   const std::optional<DateTime> day = GraphDayOfGridRow(report_, row + 1);  // grid row 0: header
   if (!day) return;
   Form2->datep->setDate(QDate(day->year, day->month, day->day));
-  Form2->setVisible(true);
+  ShowRestored(*Form2);  // in front of this window, from which the user asked for it
   Form2->Button2Click(grid1);
 }
 

@@ -1,0 +1,104 @@
+#include "cli/cli_common.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace kirv {
+
+namespace {
+
+// Two-digit fields with one digit allowed for day, month and hour.
+const QRegularExpression kDatePattern(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+const QRegularExpression kDateTimePattern(
+    QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4}) +(\\d{1,2}):(\\d{2})$"));
+
+}  // namespace
+
+void PrintError(const QString& command, const QString& line) {
+  const QByteArray text =
+      (QStringLiteral("kirv ") + command + QStringLiteral(" : ") + line + QLatin1Char('\n'))
+          .toLocal8Bit();
+  std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
+}
+
+int UsageError(const QCommandLineParser& parser, const QString& command, const QString& reason) {
+  PrintError(command, reason);
+  const QByteArray help = parser.helpText().toLocal8Bit();
+  std::fwrite(help.constData(), 1, static_cast<std::size_t>(help.size()), stderr);
+  return kExitBadInput;
+}
+
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QString& command,
+                                  const QStringList& arguments) {
+  const QCommandLineOption help = parser.addHelpOption();
+  if (!parser.parse(arguments)) return UsageError(parser, command, parser.errorText());
+  if (parser.isSet(help)) {
+    WriteOut(Utf8(parser.helpText()));
+    return kExitSuccess;
+  }
+  return std::nullopt;
+}
+
+std::optional<DateTime> ParseDate(const QString& text) {
+  const QRegularExpressionMatch m = kDatePattern.match(text.trimmed());
+  if (!m.hasMatch()) return std::nullopt;
+  const DateTime date{m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()};
+  if (!IsValidDate(date.year, date.month, date.day)) return std::nullopt;
+  return date;
+}
+
+std::optional<DateTime> ParseDateTime(const QString& text) {
+  const QRegularExpressionMatch m = kDateTimePattern.match(text.trimmed());
+  if (!m.hasMatch()) return std::nullopt;
+  const DateTime t{m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt(),
+                   m.captured(4).toInt(), m.captured(5).toInt()};
+  if (!IsValidDate(t.year, t.month, t.day) || !IsValidTime(t.hour, t.minute, 0)) {
+    return std::nullopt;
+  }
+  return t;
+}
+
+NumberFormat SystemNumberFormat() {
+  const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
+  return NumberFormat{point != 0 ? point : '.'};
+}
+
+QString AbsolutePath(const QString& path) {
+  return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+std::optional<QString> UnreadableReason(const QString& path) {
+  // O_NONBLOCK: a named pipe must not hold the command.
+  const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return QString::fromLocal8Bit(std::strerror(errno));
+  struct stat st {};
+  const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  close(fd);
+  if (!regular) return QStringLiteral("n'est pas un fichier");
+  return std::nullopt;
+}
+
+QStringList ArchivesOf(const QString& folder) {
+  const QDir dir(folder);
+  QStringList paths;
+  for (const QString& name : dir.entryList({QStringLiteral("*.mdf")}, QDir::Files, QDir::Name)) {
+    paths << dir.absoluteFilePath(name);
+  }
+  return paths;
+}
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+void WriteOut(const std::string& bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+
+}  // namespace kirv

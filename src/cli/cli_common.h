@@ -1,0 +1,53 @@
+#pragma once
+
+// What the command-line front ends share: exit statuses, messages on standard error, option
+// values that must parse, archive paths.
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "common/calendar.h"
+#include "common/number_format.h"
+
+namespace kirv {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;   // nothing to read, nothing written
+inline constexpr int kExitBadInput = 2;  // an option or an archive that cannot be used
+
+// One line on standard error, "kirv <command> : " in front.
+void PrintError(const QString& command, const QString& line);
+
+// The reason, the help on standard error, and kExitBadInput.
+int UsageError(const QCommandLineParser& parser, const QString& command, const QString& reason);
+
+// Parses the arguments after the subcommand; on a parse error prints the help and gives the exit
+// status; with --help prints it on standard output and gives kExitSuccess.
+std::optional<int> ParseArguments(QCommandLineParser& parser, const QString& command,
+                                  const QStringList& arguments);
+
+// "dd/mm/yyyy" (one-digit day and month allowed), a valid calendar date.
+std::optional<DateTime> ParseDate(const QString& text);
+// "dd/mm/yyyy hh:mm", a valid date and time of day.
+std::optional<DateTime> ParseDateTime(const QString& text);
+
+// The decimal separator of the system's locale, as the windows take it.
+NumberFormat SystemNumberFormat();
+
+// The path taken from the folder the command was started in, cleaned.
+QString AbsolutePath(const QString& path);
+
+// Why an archive cannot be read ("No such file or directory", "n'est pas un fichier"), or
+// nothing when it can.
+std::optional<QString> UnreadableReason(const QString& path);
+
+// The archives (*.mdf) of a folder, sorted by name, as absolute paths.
+QStringList ArchivesOf(const QString& folder);
+
+std::string Utf8(const QString& text);
+void WriteOut(const std::string& bytes);
+
+}  // namespace kirv

@@ -1,0 +1,39 @@
+#include "cli/command_line.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstring>
+
+#include "cli/commands.h"
+
+namespace kirv {
+
+namespace {
+
+// The program name and the arguments after the subcommand's name.
+QStringList ArgumentsOf(const QStringList& all) {
+  QStringList arguments = all;
+  arguments.removeAt(1);
+  return arguments;
+}
+
+}  // namespace
+
+std::optional<int> RunSubcommand(int argc, char** argv) {
+  if (argc < 2) return std::nullopt;
+  const char* name = argv[1];
+  if (std::strcmp(name, "report") == 0 || std::strcmp(name, "log") == 0) {
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = ArgumentsOf(QCoreApplication::arguments());
+    return name[0] == 'r' ? RunReport(arguments) : RunLog(arguments);
+  }
+  if (std::strcmp(name, "graph") == 0) {
+    // Drawn without any display, whatever the session has.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    return RunGraph(ArgumentsOf(QCoreApplication::arguments()));
+  }
+  return std::nullopt;
+}
+
+}  // namespace kirv

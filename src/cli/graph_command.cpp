@@ -1,0 +1,178 @@
+// "kirv graph": the picture that the "Module Graphique" window's snapshot saves, drawn without any
+// display, and its statistics and columns as JSON.
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QJsonDocument>
+#include <QPalette>
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "cli/graph_json.h"
+#include "cli/graph_options.h"
+#include "cli/graph_picture.h"
+#include "common/colour.h"
+#include "config/settings_schema.h"
+#include "graph/graph_axes.h"
+#include "graph/graph_renderer.h"
+#include "graph/history_graph.h"
+#include "graph/period_table.h"
+#include "platform/qsettings_store.h"
+#include "platform/system_clock.h"
+#include "platform/xdg_auto_start.h"
+#include "widgets/qt_canvas.h"
+
+namespace kirv {
+
+namespace {
+
+const QString kCommand = QStringLiteral("graph");
+constexpr int kDesignWidth = 600;   // W of the window at its design size
+constexpr int kDesignHeight = 195;  // H of the window at its design size
+
+// The window's font for the axis labels: "tahoma" at 11 pixels, or the sans font standing in.
+QFont AxisFont() {
+  QFont font(QStringLiteral("Tahoma"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+// What the window reads from the settings at its creation: the curve colours, "Dessiner pics"
+// and the graduation count.
+void ReadGraphSettings(TraceInputs& in) {
+  QSettingsStore store;
+  XdgAutoStartEntry autoStart;
+  ConfigControls config;
+  ReadForm1Settings(store, autoStart, config);
+  GraphControls graph;
+  ReadForm2Settings(store, graph);
+  in.colours = {ColourFromText(config.Edit1), ColourFromText(config.Edit2),
+                ColourFromText(config.Edit3), ColourFromText(config.Edit4)};
+  in.drawPeaks = graph.cbmx;
+  in.graduations = graph.gradspin;
+}
+
+}  // namespace
+
+int RunGraph(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "L'image du Module Graphique pour une archive, sans écran, et ses statistiques."));
+  parser.addPositionalArgument(QStringLiteral("ARCHIVE"), QStringLiteral("Archive .mdf à lire."));
+  const QCommandLineOption periodOption(QStringLiteral("period"),
+                                        QStringLiteral("day, week, month ou year."),
+                                        QStringLiteral("période"));
+  const QCommandLineOption atOption(
+      QStringLiteral("at"),
+      QStringLiteral("Instant le plus récent montré (par défaut maintenant)."),
+      QStringLiteral("jj/mm/aaaa hh:mm"));
+  const QCommandLineOption widthOption(
+      QStringLiteral("width"),
+      QStringLiteral("Largeur de la courbe en colonnes, 1 à 1023 (par défaut 600)."),
+      QStringLiteral("N"));
+  const QCommandLineOption scaleOption(
+      QStringLiteral("scale"),
+      QStringLiteral("auto (par défaut), manual:N octets/s, ou une échelle (512kbps, 0 à 6)."),
+      QStringLiteral("échelle"));
+  const QCommandLineOption bitsOption(QStringLiteral("bits"),
+                                      QStringLiteral("Vitesses en bits (par défaut en octets)."));
+  const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                                        QStringLiteral("Image PNG à écrire."),
+                                        QStringLiteral("fichier.png"));
+  const QCommandLineOption jsonOption(
+      QStringLiteral("json"), QStringLiteral("Statistiques et colonnes en JSON sur la sortie."));
+  parser.addOptions(
+      {periodOption, atOption, widthOption, scaleOption, bitsOption, outputOption, jsonOption});
+  if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
+    return *status;
+  }
+
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() != 1) {
+    return UsageError(parser, kCommand, QStringLiteral("une ARCHIVE, et une seule"));
+  }
+  if (!parser.isSet(outputOption) && !parser.isSet(jsonOption)) {
+    return UsageError(parser, kCommand, QStringLiteral("-o fichier.png ou --json"));
+  }
+  TraceInputs in;
+  in.width = kDesignWidth;
+  in.height = kDesignHeight;
+  in.octets = !parser.isSet(bitsOption);
+  in.automaticScale = true;
+  const std::optional<int> period = ParsePeriod(parser.value(periodOption));
+  if (!period) {
+    return UsageError(parser, kCommand,
+                      QStringLiteral("période illisible : ") + parser.value(periodOption));
+  }
+  in.period = *period;
+  in.columnSpan = ColumnSpanOf(*period);
+  in.now = SystemClock().Now();
+  if (parser.isSet(atOption)) {
+    const std::optional<DateTime> at = ParseDateTime(parser.value(atOption));
+    if (!at) {
+      return UsageError(parser, kCommand,
+                        QStringLiteral("instant illisible : ") + parser.value(atOption));
+    }
+    in.now = *at;
+  }
+  in.referenceDate = DateTime{in.now.year, in.now.month, in.now.day};
+  if (parser.isSet(widthOption)) {
+    const std::optional<int> width = ParseWidth(parser.value(widthOption));
+    if (!width) {
+      return UsageError(parser, kCommand,
+                        QStringLiteral("largeur illisible : ") + parser.value(widthOption));
+    }
+    in.width = *width;
+  }
+  if (parser.isSet(scaleOption)) {
+    const std::optional<ScaleChoice> scale = ParseScale(parser.value(scaleOption));
+    if (!scale) {
+      return UsageError(parser, kCommand,
+                        QStringLiteral("échelle illisible : ") + parser.value(scaleOption));
+    }
+    in.automaticScale = scale->automatic;
+    in.fullScale = scale->fullScale;
+  }
+
+  const QString archive = AbsolutePath(positional.front());
+  if (const std::optional<QString> reason = UnreadableReason(archive)) {
+    PrintError(kCommand, archive + QStringLiteral(" : ") + *reason);
+    return kExitBadInput;
+  }
+  in.archivePath = Utf8(archive);
+  ReadGraphSettings(in);
+  in.format = SystemNumberFormat();
+
+  QImage curve(in.width, in.height, QImage::Format_RGB32);
+  QImage axis(in.width + kAxisLayerExtraWidth, in.height + kAxisLayerExtraHeight,
+              QImage::Format_RGB32);
+  QtCanvas curveCanvas(curve);
+  QtCanvas axisCanvas(axis, AxisFont());
+  HistoryGraph graph;
+  const TraceResult result = *graph.Trace(in, curveCanvas, axisCanvas);
+
+  if (parser.isSet(outputOption)) {
+    const QString target = AbsolutePath(parser.value(outputOption));
+    QImageWriter writer(target, "png");
+    if (!writer.write(
+            GraphPicture(axis, curve, QGuiApplication::palette().color(QPalette::Window)))) {
+      PrintError(kCommand, target + QStringLiteral(" : ") + writer.errorString());
+      return kExitFailure;
+    }
+  }
+  if (parser.isSet(jsonOption)) {
+    // The trace clears its column sums once drawn: the columns are loaded again for the figures.
+    TraceInputs bounded = Bounded(in);
+    bounded.fullScale = result.fullScale;
+    ColumnTable columns;
+    LoadHistory(bounded, columns);
+    WriteOut(QJsonDocument(GraphJson(bounded, result, graph.Unit(), columns))
+                 .toJson(QJsonDocument::Indented)
+                 .toStdString());
+  }
+  return kExitSuccess;
+}
+
+}  // namespace kirv

@@ -1,0 +1,121 @@
+// "kirv report": the totals window's figures and tables for one archive or every archive of the
+// data folder, as text, JSON or CSV.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "cli/report_json.h"
+#include "platform/data_folder.h"
+#include "platform/system_clock.h"
+#include "totals/totals_computation.h"
+
+namespace kirv {
+
+namespace {
+
+const QString kCommand = QStringLiteral("report");
+
+enum class Form { kText, kJson, kCsv };
+
+}  // namespace
+
+int RunReport(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Totaux d'une archive KIRV (sans ARCHIVE : de chaque archive du dossier de données)."));
+  parser.addPositionalArgument(QStringLiteral("ARCHIVE"), QStringLiteral("Archive .mdf à lire."),
+                               QStringLiteral("[ARCHIVE]"));
+  const QCommandLineOption dateOption(QStringLiteral("date"),
+                                      QStringLiteral("Jour des totaux (par défaut aujourd'hui)."),
+                                      QStringLiteral("jj/mm/aaaa"));
+  const QCommandLineOption jsonOption(QStringLiteral("json"),
+                                      QStringLiteral("Un document JSON, octets exacts compris."));
+  const QCommandLineOption csvOption(
+      QStringLiteral("csv"), QStringLiteral("Les lignes jour par jour et mois par mois en CSV."));
+  const QCommandLineOption folderOption(QStringLiteral("data-dir"),
+                                        QStringLiteral("Dossier des archives (sans ARCHIVE)."),
+                                        QStringLiteral("dossier"));
+  parser.addOptions({dateOption, jsonOption, csvOption, folderOption});
+  if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
+    return *status;
+  }
+
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() > 1) {
+    return UsageError(parser, kCommand, QStringLiteral("une seule ARCHIVE à la fois"));
+  }
+  if (parser.isSet(jsonOption) && parser.isSet(csvOption)) {
+    return UsageError(parser, kCommand, QStringLiteral("--json ou --csv, pas les deux"));
+  }
+  const Form form = parser.isSet(jsonOption)  ? Form::kJson
+                    : parser.isSet(csvOption) ? Form::kCsv
+                                              : Form::kText;
+  DateTime day = SystemClock().Now();
+  if (parser.isSet(dateOption)) {
+    const std::optional<DateTime> date = ParseDate(parser.value(dateOption));
+    if (!date) {
+      return UsageError(parser, kCommand,
+                        QStringLiteral("date illisible : ") + parser.value(dateOption));
+    }
+    day = *date;
+  }
+
+  QStringList archives;
+  if (positional.isEmpty()) {
+    const QString folder =
+        AbsolutePath(parser.isSet(folderOption) ? parser.value(folderOption) : DefaultDataFolder());
+    archives = ArchivesOf(folder);
+    if (archives.isEmpty()) {
+      PrintError(kCommand, QStringLiteral("aucune archive (*.mdf) dans ") + folder);
+      return kExitFailure;
+    }
+  } else {
+    archives << AbsolutePath(positional.front());
+  }
+
+  const NumberFormat format = SystemNumberFormat();
+  int status = kExitSuccess;
+  QJsonArray documents;
+  std::string out = form == Form::kCsv ? TotalsCsvHeading() : std::string();
+  for (const QString& archive : archives) {
+    if (const std::optional<QString> reason = UnreadableReason(archive)) {
+      PrintError(kCommand, archive + QStringLiteral(" : ") + *reason);
+      status = kExitBadInput;
+      continue;
+    }
+    const std::string path = Utf8(archive);
+    TotalsComputation computation;  // each archive on its own: no date carried between them
+    const TotalsReport report = *computation.Run(path, day, format);
+    if (report.skippedRecords > 0) {
+      PrintError(
+          kCommand,
+          archive +
+              QStringLiteral(" : %1 ligne(s) illisible(s) ignorée(s)").arg(report.skippedRecords));
+    }
+    switch (form) {
+      case Form::kJson:
+        documents.append(TotalsJson(archive, day, report));
+        break;
+      case Form::kCsv:
+        out += TotalsCsvRows(path, report);
+        break;
+      case Form::kText:
+        if (!out.empty()) out += "\n";
+        out += TotalsReportText(path, report);
+        break;
+    }
+  }
+  if (form == Form::kJson && !documents.isEmpty()) {
+    // One archive named: its object; the data folder: one object per archive.
+    const QJsonDocument document = positional.isEmpty()
+                                       ? QJsonDocument(documents)
+                                       : QJsonDocument(documents.first().toObject());
+    out = document.toJson(QJsonDocument::Indented).toStdString();
+  }
+  WriteOut(out);
+  return status;
+}
+
+}  // namespace kirv
