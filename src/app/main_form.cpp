@@ -16,6 +16,7 @@
 #include "graph/graph_window.h"
 #include "meter/meter_window.h"
 #include "totals/totals_window.h"
+#include "widgets/screen_fit.h"
 
 namespace kirv {
 
@@ -113,20 +114,25 @@ void TForm4::Image1Click(QObject* sender) {
 
 void TForm4::TrayIcon1Click(QObject* sender) { Meter1Click(sender); }
 
+// A meter that the window manager minimised counts as hidden: the click brings it back.
 void TForm4::Meter1Click(QObject*) {
-  Form3->setVisible(!Form3->isVisible());
+  if (Form3->isVisible() && !Form3->isMinimized()) {
+    Form3->hide();
+  } else {
+    ShowRestored(*Form3);
+  }
   Meter1->setChecked(Form3->isVisible());
 }
 
-void TForm4::Graphique1Click(QObject*) { Form2->setVisible(true); }
+void TForm4::Graphique1Click(QObject*) { ShowRestored(*Form2); }
 
-void TForm4::Totals1Click(QObject*) { Form5->setVisible(true); }
+void TForm4::Totals1Click(QObject*) { ShowRestored(*Form5); }
 
-void TForm4::Chronometre1Click(QObject*) { Form6->setVisible(true); }
+void TForm4::Chronometre1Click(QObject*) { ShowRestored(*Form6); }
 
-void TForm4::MenuItem1Click(QObject*) { Form1->setVisible(true); }
+void TForm4::MenuItem1Click(QObject*) { ShowRestored(*Form1); }
 
-void TForm4::Apropos1Click(QObject*) { OKBottomDlg->setVisible(true); }
+void TForm4::Apropos1Click(QObject*) { ShowRestored(*OKBottomDlg); }
 
 void TForm4::Quitter1Click(QObject*) { close(); }
 

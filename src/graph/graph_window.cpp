@@ -6,9 +6,11 @@
 #include <QDate>
 #include <QFont>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/forms.h"
@@ -43,7 +45,11 @@ constexpr int kSnapshotTop = 1;  // the graph area's top while a snapshot is tak
 
 constexpr int kStatisticsLeft = 488;
 constexpr int kStatisticsWidth = 169;
-constexpr int kLegendGap = 4;  // between the graph area and the statistics in a snapshot
+constexpr int kLegendGap = 4;         // between the graph area and the statistics in a snapshot
+constexpr int kStatisticsMargin = 6;  // px, the group's edges to its captions and figures
+constexpr int kStatisticsGap = 4;     // px, a caption to its figure
+constexpr int kStatisticsPixels = 10;
+constexpr int kSmallestStatisticsPixels = 7;
 
 constexpr int kAutoRecordPeriod = 300000;  // ms
 constexpr int kInitialScale = 2;           // "512kbps (ADSL, cable)"
@@ -221,18 +227,43 @@ void TForm2::BuildDateRow() {
 void TForm2::BuildStatistics() {
   GroupBox1 = new QGroupBox(QStringLiteral("Statistiques"), this);
   GroupBox1->setGeometry(kStatisticsLeft, 0, kStatisticsWidth, 116);
-  QFont figures = font();
-  figures.setPixelSize(10);  // the longest figure, "9999,99 K/s (100%)", fits the group's width
-  GroupBox1->setFont(figures);
   QLabel** captions[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
   QLabel** values[] = {&actueld, &actuelu, &maxd, &maxu, &moyd, &moyu};
   const char* texts[] = {
       "Actuel In :", "Actuel Out :", "Max In :", "Max Out :", "Moyenne In :", "Moyenne Out :"};
   for (int i = 0; i < 6; ++i) {
-    const int y = 18 + 16 * i;
-    *captions[i] = Caption(texts[i], 6, y, GroupBox1);
+    *captions[i] = Caption(texts[i], kStatisticsMargin, 18 + 16 * i, GroupBox1);
     *values[i] = new QLabel(GroupBox1);
-    (*values[i])->setGeometry(74, y, kStatisticsWidth - 76, (*captions[i])->height());
+  }
+  LayOutStatistics();
+}
+
+void TForm2::LayOutStatistics() {
+  QLabel* captions[] = {Label1, Label2, Label3, Label4, Label5, Label6};
+  QLabel* values[] = {actueld, actuelu, maxd, maxu, moyd, moyu};
+  QFont figures = font();
+  int captionWidth = 0;
+  for (int pixels = kStatisticsPixels; pixels >= kSmallestStatisticsPixels; --pixels) {
+    figures.setPixelSize(pixels);
+    const QFontMetrics metrics(figures);
+    captionWidth = 0;
+    int valueWidth = 0;
+    for (const QLabel* caption : captions) {
+      captionWidth = std::max(captionWidth, metrics.horizontalAdvance(caption->text()) + 1);
+    }
+    for (const QLabel* value : values) {
+      valueWidth = std::max(valueWidth, metrics.horizontalAdvance(value->text()) + 1);
+    }
+    if (2 * kStatisticsMargin + captionWidth + kStatisticsGap + valueWidth <= kStatisticsWidth) {
+      break;
+    }
+  }
+  GroupBox1->setFont(figures);
+  const int valueLeft = kStatisticsMargin + captionWidth + kStatisticsGap;
+  for (int i = 0; i < 6; ++i) {
+    captions[i]->adjustSize();
+    values[i]->setGeometry(valueLeft, captions[i]->y(),
+                           kStatisticsWidth - kStatisticsMargin - valueLeft, captions[i]->height());
   }
 }
 
@@ -350,6 +381,7 @@ void TForm2::ShowStatistics(const GraphStatistics& s) {
   maxu->setText(Text(s.maxu));
   moyd->setText(Text(s.moyd));
   moyu->setText(Text(s.moyu));
+  LayOutStatistics();
 }
 
 // The layers stay blank when the trace fails part way.

@@ -58,6 +58,9 @@ class TForm2 : public QWidget {
   void autorecClick(QObject* sender);
   // The user's choice of speed scale or period.
   void cbChange(QObject* sender);
+  // Places the statistics after the widest caption, in a font small enough for every caption and
+  // figure to show whole within the group. Runs whenever the figures change.
+  void LayOutStatistics();
   void cbGChange(QObject* sender);
   void FormResize(QObject* sender);
 

@@ -26,6 +26,7 @@
 #include "meter/qt_camera_picture.h"
 #include "meter/snapshot_name.h"
 #include "widgets/qt_canvas.h"
+#include "widgets/screen_fit.h"
 
 namespace kirv {
 
@@ -193,6 +194,7 @@ void TForm3::RestoreSettings() {
   Form1->spdspin->SetValue(config.spdspin);
   move(meter.left, meter.top);
   SetClientSize(meter.width, meter.height);
+  FitOnScreen(*this);  // a stored place that no screen shows any more
   Form1->cbGr->setChecked(config.cbGr);
   Form1->aot->setChecked(config.aot);
   Form1->micro->setChecked(config.micro);
@@ -229,15 +231,17 @@ bool TForm3::StaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysO
 void TForm3::SetStaysOnTop(bool stays) { ApplyWindowFlags(Borderless(), stays); }
 
 // New window flags take a new platform window, which starts hidden. A frameless window carries
-// no title hints: the toolkit would give it a frame back.
+// no title hints: the toolkit would give it a frame back. The client area stays where it was on
+// the screen: a frame position handed to a window whose frame is not known yet would land the
+// client area one title bar lower at every switch.
 void TForm3::ApplyWindowFlags(bool borderless, bool staysOnTop) {
   Qt::WindowFlags flags = borderless ? Qt::Tool | Qt::FramelessWindowHint : kToolWindow;
   if (staysOnTop) flags |= Qt::WindowStaysOnTopHint;
   if (flags == windowFlags()) return;
   const bool shown = isVisible();
-  const QPoint at = pos();
+  const QRect client = geometry();
   setWindowFlags(flags);
-  move(at);
+  setGeometry(client);
   if (shown) show();
 }
 
@@ -436,7 +440,7 @@ void TForm3::popAOTClick(QObject*) {
 
 void TForm3::Configuration1Click(QObject*) {
   Form1->PageControl1->setCurrentWidget(Form1->TabSheet2);
-  Form1->setVisible(true);
+  ShowRestored(*Form1);
 }
 
 void TForm3::Aucun1Click(QObject*) { Aucun1->setChecked(true); }

@@ -1,0 +1,49 @@
+#include "app/desktop_platform.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace kirv {
+
+namespace {
+
+bool Set(const char* value) { return value != nullptr && *value != '\0'; }
+
+}  // namespace
+
+const char* const kCompositorNotice =
+    "KIRV : session Wayland sans serveur X, le maintien au premier plan et la position des "
+    "fenêtres sont laissés au compositeur.\n";
+
+PlatformChoice ChoosePlatform(const char* qpaPlatform, const char* display,
+                              const char* waylandDisplay) {
+  if (Set(qpaPlatform)) {
+    return {"", std::string_view(qpaPlatform).starts_with("wayland")};
+  }
+  if (Set(display)) return {"xcb", false};
+  return {"", Set(waylandDisplay)};
+}
+
+void ChooseDesktopPlatform() {
+  const PlatformChoice choice = ChoosePlatform(
+      std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
+  if (!choice.platform.empty()) setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
+  if (choice.compositorPlacesWindows) std::fputs(kCompositorNotice, stderr);
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+}
+
+bool LoadToolkitTranslations() {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (!translator->load(QStringLiteral("qtbase_fr"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace kirv
