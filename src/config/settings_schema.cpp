@@ -1,6 +1,9 @@
 #include "config/settings_schema.h"
 
+#include <algorithm>
+#include <cctype>
 #include <iostream>
+#include <utility>
 
 namespace kirv {
 
@@ -33,11 +36,39 @@ class KeyPass {
   bool closed_ = false;
 };
 
+bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+// Why a text read for d cannot be taken, or the empty text when it can.
+std::string TextProblem(const SettingDefinition& d, const std::string& text) {
+  switch (d.form) {
+    case TextForm::kAny:
+      return "";
+    case TextForm::kColour:
+      if (text.empty() || text.size() > 8 || !std::all_of(text.begin(), text.end(), IsHexDigit)) {
+        return "pas une couleur (six chiffres hexadécimaux)";
+      }
+      return "";
+    case TextForm::kPath:
+      if (text.size() > kMaxPathLength) return "chemin de plus de 4096 octets";
+      if (text.find('\0') != std::string::npos) return "chemin contenant un octet nul";
+      return "";
+  }
+  return "";
+}
+
+std::string Shown(bool value) { return value ? "true" : "false"; }
+std::string Shown(std::int32_t value) { return std::to_string(value); }
+std::string Shown(const std::string& value) { return '"' + value + '"'; }
+
 // Reads values into controls. A value behind an absent gate is not read; a value that is read
-// but missing or of the wrong type leaves its control at its default and adds a warning.
+// but missing, of the wrong type or not in its control's form leaves its control as it is and
+// says so; an integer outside its control's bounds is held to them or leaves the control too.
 class Reader {
  public:
-  Reader(SettingsStore& store, SettingsReading& reading) : store_(store), reading_(reading) {}
+  Reader(SettingsStore& store, SettingsReading& reading, const SettingsWarningSink& warn)
+      : store_(store), reading_(reading), warn_(warn) {}
 
   bool Exists(const std::string& name) const { return store_.ValueExists(name); }
 
@@ -47,20 +78,11 @@ class Reader {
     for (std::string_view gate : d.gates) {
       if (!gate.empty() && !store_.ValueExists(std::string(gate))) return false;
     }
-    return Read(std::string(d.name), control);
+    return Take(d, control);
   }
 
   bool Read(const std::string& name, bool& control) {
-    return Guarded(name, [&] { control = store_.ReadBool(name); });
-  }
-  bool Read(const std::string& name, std::int32_t& control) {
-    return Guarded(name, [&] { control = store_.ReadInteger(name); });
-  }
-  bool Read(const std::string& name, std::string& control) {
-    return Guarded(name, [&] {
-      if (!store_.ValueExists(name)) throw SettingsError("No value '" + name + "'");
-      control = store_.ReadString(name);
-    });
+    return Guarded(name, Shown(control), [&] { control = store_.ReadBool(name); });
   }
 
   // Checks the box when the value reads true; never unchecks it.
@@ -72,25 +94,79 @@ class Reader {
   }
 
   void Warn(const std::string& name, const std::string& why) {
-    std::string line = "KIRV: setting \"" + name + "\" kept at its default: " + why;
-    std::cerr << line << '\n';
-    reading_.warnings.push_back(std::move(line));
+    ++warnings_;
+    if (warnings_ > kMaxWarningsPerPass) return;
+    Say("KIRV: réglage \"" + name + "\" : " + why);
+  }
+
+  // Says how many lines were left out.
+  void Finish() {
+    if (warnings_ <= kMaxWarningsPerPass) return;
+    Say("KIRV: et " + std::to_string(warnings_ - kMaxWarningsPerPass) +
+        " autres réglages invalides");
   }
 
  private:
+  bool Take(const SettingDefinition& d, bool& control) {
+    return Read(std::string(d.name), control);
+  }
+
+  bool Take(const SettingDefinition& d, std::int32_t& control) {
+    const std::string name(d.name);
+    std::int32_t value = 0;
+    if (!Guarded(name, Shown(control), [&] { value = store_.ReadInteger(name); })) return false;
+    const IntegerBounds& b = d.bounds;
+    if (value >= b.minimum && value <= b.maximum) {
+      control = value;
+      return true;
+    }
+    const std::string outside =
+        Shown(value) + " hors de " + Shown(b.minimum) + " à " + Shown(b.maximum);
+    if (b.outside == OutOfRange::kKeepsDefault) {
+      Warn(name, outside + " ; valeur gardée : " + Shown(control));
+      return false;
+    }
+    control = std::clamp(value, b.minimum, b.maximum);
+    Warn(name, outside + " ; ramené à " + Shown(control));
+    return true;
+  }
+
+  bool Take(const SettingDefinition& d, std::string& control) {
+    const std::string name(d.name);
+    std::string value;
+    const bool read = Guarded(name, Shown(control), [&] {
+      if (!store_.ValueExists(name)) throw SettingsError("absent");
+      value = store_.ReadString(name);
+    });
+    if (!read) return false;
+    if (const std::string problem = TextProblem(d, value); !problem.empty()) {
+      Warn(name, problem + " ; valeur gardée : " + Shown(control));
+      return false;
+    }
+    control = std::move(value);
+    return true;
+  }
+
   template <typename F>
-  bool Guarded(const std::string& name, F read) {
+  bool Guarded(const std::string& name, const std::string& kept, F read) {
     try {
       read();
       return true;
     } catch (const SettingsError& e) {
-      Warn(name, e.what());
+      Warn(name, std::string(e.what()) + " ; valeur gardée : " + kept);
       return false;
     }
   }
 
+  void Say(std::string line) {
+    if (warn_) warn_(line);
+    reading_.warnings.push_back(std::move(line));
+  }
+
   SettingsStore& store_;
   SettingsReading& reading_;
+  const SettingsWarningSink& warn_;
+  std::size_t warnings_ = 0;
 };
 
 // Closes a reading pass; a key that cannot be stored is reported, start-up goes on.
@@ -100,16 +176,49 @@ void CloseReading(KeyPass& pass, Reader& reader, std::string_view path) {
   } catch (const SettingsError& e) {
     reader.Warn(std::string(path), e.what());
   }
+  reader.Finish();
 }
 
 void Write(SettingsStore& store, const SettingDefinition& d, bool value) {
   store.WriteBool(std::string(d.name), value);
 }
 void Write(SettingsStore& store, const SettingDefinition& d, std::int32_t value) {
+  if (d.bounds.outside == OutOfRange::kHeld) {
+    value = std::clamp(value, d.bounds.minimum, d.bounds.maximum);
+  }
   store.WriteInteger(std::string(d.name), value);
 }
 void Write(SettingsStore& store, const SettingDefinition& d, const std::string& value) {
   store.WriteString(std::string(d.name), value);
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+bool IsGlobalName(const std::string& name) {
+  return std::any_of(kGlobalSettings.begin(), kGlobalSettings.end(),
+                     [&](const SettingDefinition& d) { return SameName(d.name, name); });
+}
+
+// An interface's value, of an interface not in today's lists, is kept for the day it comes back.
+bool CouldBeInterfaceValue(const SettingsStore& store, const std::string& name) {
+  if (name.size() > kMaxInterfaceValueName) return false;
+  try {
+    store.ReadBool(name);
+    return true;
+  } catch (const SettingsError&) {
+    return false;
+  }
+}
+
+void RemoveUnknownValues(SettingsStore& store) {
+  for (const std::string& name : store.ValueNames()) {
+    if (!IsGlobalName(name) && !CouldBeInterfaceValue(store, name)) store.DeleteValue(name);
+  }
 }
 
 void WriteInterfaces(SettingsStore& store, const std::vector<InterfaceChecks>& interfaces) {
@@ -200,6 +309,8 @@ void ReadMeterGroup(Reader& reader, ConfigControls& c, MeterControls& m, Setting
 
 }  // namespace
 
+void WriteToStandardError(std::string_view line) { std::cerr << line << '\n'; }
+
 std::string MonitorValueName(const std::string& n) { return n; }
 std::string Graph1ValueName(const std::string& n) { return n + "1"; }
 std::string Graph2ValueName(const std::string& n) { return n + "2"; }
@@ -211,11 +322,11 @@ std::int32_t AverageLineValue(const MeterControls& meter) {
 }
 
 SettingsReading ReadForm1Settings(SettingsStore& store, const AutoStartEntry& autoStart,
-                                  ConfigControls& c) {
+                                  ConfigControls& c, const SettingsWarningSink& warn) {
   SettingsReading reading;
   if (autoStart.Exists()) c.cbWin = true;
   KeyPass pass(store, kSettingsKeyCapitals, true);
-  Reader reader(store, reading);
+  Reader reader(store, reading, warn);
   for (std::size_t i = 0; i < c.interfaces.size(); ++i) {
     if (reader.CheckWhenTrue(MonitorValueName(c.interfaces[i].name), c.interfaces[i].lb)) {
       reading.monitored.push_back(i);
@@ -230,13 +341,14 @@ SettingsReading ReadForm1Settings(SettingsStore& store, const AutoStartEntry& au
   return reading;
 }
 
-SettingsReading ReadForm2Settings(SettingsStore& store, GraphControls& g) {
+SettingsReading ReadForm2Settings(SettingsStore& store, GraphControls& g,
+                                  const SettingsWarningSink& warn) {
   SettingsReading reading;
   g.cb = DefaultNumber("Echelle");
   g.spdspin = DefaultNumber("Vitesse");
   g.cbG = DefaultNumber("Type");
   KeyPass pass(store, kSettingsKey, false);
-  Reader reader(store, reading);
+  Reader reader(store, reading, warn);
   reader.Read(GlobalSetting("Graphfile"), g.Graphfile);
   reader.Read(GlobalSetting("Vmax"), g.cbmx);
   reader.Read(GlobalSetting("Unite"), g.rb1);
@@ -251,11 +363,12 @@ SettingsReading ReadForm2Settings(SettingsStore& store, GraphControls& g) {
   return reading;
 }
 
-SettingsReading ReadForm3Settings(SettingsStore& store, ConfigControls& c, MeterControls& m) {
+SettingsReading ReadForm3Settings(SettingsStore& store, ConfigControls& c, MeterControls& m,
+                                  const SettingsWarningSink& warn) {
   SettingsReading reading;
   c.spdspin = DefaultNumber("Vitesse2");
   KeyPass pass(store, kSettingsKey, true);
-  Reader reader(store, reading);
+  Reader reader(store, reading, warn);
   for (std::size_t i = 0; i < c.interfaces.size(); ++i) {
     InterfaceChecks& entry = c.interfaces[i];
     if (reader.CheckWhenTrue(MonitorValueName(entry.name), entry.lb)) {
@@ -278,6 +391,7 @@ void SaveSettings(SettingsStore& store, AutoStartEntry& autoStart,
     autoStart.Remove();
   }
   KeyPass pass(store, kSettingsKey, true);
+  RemoveUnknownValues(store);
   WriteInterfaces(store, config.interfaces);
   WriteGlobals(store, config, graph, meter);
   pass.Close();

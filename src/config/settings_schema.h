@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +24,42 @@ inline constexpr std::string_view kSettingsKeyCapitals = "\\SOFTWARE\\KIRV";
 
 enum class SettingType { kString, kInteger, kBool };
 
+// What a string must look like to be read.
+enum class TextForm {
+  kAny,
+  kColour,  // one to eight hexadecimal digits, as the colour fields take them
+  kPath,    // a file path: no NUL byte, at most kMaxPathLength bytes
+};
+
 // The window whose creation reads a value.
 enum class SettingReader { kNone, kForm1, kForm2, kForm3 };
+
+// Geometry that a screen can show. A size beyond kMaxWindowSize is larger than any desktop of
+// today's screens side by side, and the largest surface most graphics drivers accept; positions
+// stay within the X protocol's signed 16-bit coordinates. A stored meter height of 2147483647
+// would otherwise make every start lay out and draw millions of rows.
+inline constexpr std::int32_t kMaxWindowSize = 16384;  // px
+inline constexpr std::int32_t kMinScreenPosition = -32768;
+inline constexpr std::int32_t kMaxScreenPosition = 32767;
+// The meter window's smallest size: compact, without its graph.
+inline constexpr std::int32_t kMinMeterWidth = 60;
+inline constexpr std::int32_t kMinMeterHeight = 19;
+// The longest file path the system opens (PATH_MAX), bytes.
+inline constexpr std::size_t kMaxPathLength = 4096;
+// The longest interface value name kept by a save besides the ones it writes, bytes.
+inline constexpr std::size_t kMaxInterfaceValueName = 256;
+
+// How a read integer outside its control's bounds is taken.
+enum class OutOfRange {
+  kHeld,          // held to the nearer bound, as the control would hold it
+  kKeepsDefault,  // an item index: the control keeps what it holds
+};
+
+struct IntegerBounds {
+  std::int32_t minimum = INT32_MIN;
+  std::int32_t maximum = INT32_MAX;
+  OutOfRange outside = OutOfRange::kHeld;
+};
 
 struct SettingDefinition {
   std::string_view name;
@@ -35,11 +70,22 @@ struct SettingDefinition {
   std::array<std::string_view, 2> gates;
   std::string_view defaultText;  // for a string
   std::int32_t defaultNumber;    // for an integer; a bool's 1 or 0
+  IntegerBounds bounds{};        // for an integer: its control's
+  TextForm form = TextForm::kAny;
 };
+
+inline constexpr IntegerBounds kItemIndex{-1, 8, OutOfRange::kKeepsDefault};  // the scale lists
 
 // The global values in the order of the save.
 inline constexpr std::array<SettingDefinition, 29> kGlobalSettings{{
-    {"Graphfile", SettingType::kString, SettingReader::kForm2, {"Graphfile"}, "", 0},
+    {"Graphfile",
+     SettingType::kString,
+     SettingReader::kForm2,
+     {"Graphfile"},
+     "",
+     0,
+     {},
+     TextForm::kPath},
     {"Autorec", SettingType::kBool, SettingReader::kForm2, {"Graphfile", "Legende"}, "", 0},
     {"Legende", SettingType::kBool, SettingReader::kForm2, {"Graphfile", "Legende"}, "", 0},
     {"Tous", SettingType::kBool, SettingReader::kForm2, {"Graphfile", "Legende"}, "", 0},
@@ -49,25 +95,97 @@ inline constexpr std::array<SettingDefinition, 29> kGlobalSettings{{
     {"Unite2", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 0},
     {"tracegraph", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 1},
     {"micro", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 0},
-    {"Gradu", SettingType::kInteger, SettingReader::kForm2, {"Graphfile"}, "", 8},
-    {"Echelle", SettingType::kInteger, SettingReader::kForm2, {"Graphfile"}, "", 2},
-    {"Vitesse", SettingType::kInteger, SettingReader::kForm2, {"Graphfile"}, "", 65536},
-    {"Gradu2", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 4},
-    {"Gradu3", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 30},
-    {"Echelle2", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", -1},
-    {"Vitesse2", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 65536},
+    {"Gradu", SettingType::kInteger, SettingReader::kForm2, {"Graphfile"}, "", 8, {1, 999}},
+    {"Echelle", SettingType::kInteger, SettingReader::kForm2, {"Graphfile"}, "", 2, kItemIndex},
+    {"Vitesse",
+     SettingType::kInteger,
+     SettingReader::kForm2,
+     {"Graphfile"},
+     "",
+     65536,
+     {1, INT32_MAX}},
+    {"Gradu2", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 4, {0, 999}},
+    {"Gradu3", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 30, {1, 3600}},
+    {"Echelle2", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", -1, kItemIndex},
+    {"Vitesse2",
+     SettingType::kInteger,
+     SettingReader::kForm3,
+     {"lrec"},
+     "",
+     65536,
+     {1025, INT32_MAX}},
     {"Type", SettingType::kInteger, SettingReader::kNone, {}, "", 0},
-    {"width", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 403},
-    {"height", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 189},
-    {"top", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 123},
-    {"left", SettingType::kInteger, SettingReader::kForm3, {"lrec"}, "", 197},
-    {"lrec", SettingType::kString, SettingReader::kForm1, {"lrec"}, "00CC00", 0},
-    {"lenv", SettingType::kString, SettingReader::kForm1, {"lrec"}, "FF0000", 0},
-    {"lrep", SettingType::kString, SettingReader::kForm1, {"lrec"}, "006600", 0},
-    {"lenp", SettingType::kString, SettingReader::kForm1, {"lrec"}, "FF00FF", 0},
-    {"lint", SettingType::kString, SettingReader::kForm1, {"lrec"}, "01E5DD", 0},
+    {"width",
+     SettingType::kInteger,
+     SettingReader::kForm3,
+     {"lrec"},
+     "",
+     403,
+     {kMinMeterWidth, kMaxWindowSize}},
+    {"height",
+     SettingType::kInteger,
+     SettingReader::kForm3,
+     {"lrec"},
+     "",
+     189,
+     {kMinMeterHeight, kMaxWindowSize}},
+    {"top",
+     SettingType::kInteger,
+     SettingReader::kForm3,
+     {"lrec"},
+     "",
+     123,
+     {kMinScreenPosition, kMaxScreenPosition}},
+    {"left",
+     SettingType::kInteger,
+     SettingReader::kForm3,
+     {"lrec"},
+     "",
+     197,
+     {kMinScreenPosition, kMaxScreenPosition}},
+    {"lrec",
+     SettingType::kString,
+     SettingReader::kForm1,
+     {"lrec"},
+     "00CC00",
+     0,
+     {},
+     TextForm::kColour},
+    {"lenv",
+     SettingType::kString,
+     SettingReader::kForm1,
+     {"lrec"},
+     "FF0000",
+     0,
+     {},
+     TextForm::kColour},
+    {"lrep",
+     SettingType::kString,
+     SettingReader::kForm1,
+     {"lrec"},
+     "006600",
+     0,
+     {},
+     TextForm::kColour},
+    {"lenp",
+     SettingType::kString,
+     SettingReader::kForm1,
+     {"lrec"},
+     "FF00FF",
+     0,
+     {},
+     TextForm::kColour},
+    {"lint",
+     SettingType::kString,
+     SettingReader::kForm1,
+     {"lrec"},
+     "01E5DD",
+     0,
+     {},
+     TextForm::kColour},
     // Presence only: written false by every save, so the dialog opens at one start only.
     {"firstlaunch", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 0},
+    // Any value outside 0 to 2 checks no menu item: the meter keeps "Aucun".
     {"Type moyenne", SettingType::kInteger, SettingReader::kForm3, {"lrec", "Type moyenne"}, "", 0},
 }};
 
@@ -158,32 +276,48 @@ struct MeterControls {
 // order, by copying cbGr, aot and micro in that order.
 enum class ConfigHandler { kCbGrClick, kAotClick, kMicroClick };
 
+// Where a reading pass says which values it could not take as they were, one line each.
+using SettingsWarningSink = std::function<void(std::string_view line)>;
+
+// The sink of a running program: the line and a line break on standard error.
+void WriteToStandardError(std::string_view line);
+
+// A reading pass says at most this many lines about single values, then one line that says how
+// many more it left out: a key full of bad values says a few dozen lines at start, not thousands.
+inline constexpr std::size_t kMaxWarningsPerPass = 10;
+
 // What a reading pass leaves for its window besides the controls.
 struct SettingsReading {
   // Positions of lb that the pass checked: their baselines are taken from the current counters.
   std::vector<std::size_t> monitored;
   std::vector<ConfigHandler> handlers;  // in the order they run
   bool showConfiguration = false;       // "lrec" without "firstlaunch"
-  // One line per value that was missing or of the wrong type and kept its default; each is also
-  // written to stderr.
+  // The lines said to the sink: one per value that was missing, of the wrong type or outside its
+  // control's bounds, then the count of those left out.
   std::vector<std::string> warnings;
 };
 
 // The configuration dialog's creation, after its lists are filled: the auto-start entry, the
 // monitored interfaces and, behind "lrec", the colour texts.
 SettingsReading ReadForm1Settings(SettingsStore& store, const AutoStartEntry& autoStart,
-                                  ConfigControls& controls);
+                                  ConfigControls& controls,
+                                  const SettingsWarningSink& warn = WriteToStandardError);
 
 // The history graph window's creation: its group behind "Graphfile" (and "Legende").
-SettingsReading ReadForm2Settings(SettingsStore& store, GraphControls& controls);
+SettingsReading ReadForm2Settings(SettingsStore& store, GraphControls& controls,
+                                  const SettingsWarningSink& warn = WriteToStandardError);
 
 // The meter window's creation: the three interface lists, then behind "lrec" the meter group
 // into the configuration dialog's controls and the meter's own bounds and average line.
 SettingsReading ReadForm3Settings(SettingsStore& store, ConfigControls& config,
-                                  MeterControls& meter);
+                                  MeterControls& meter,
+                                  const SettingsWarningSink& warn = WriteToStandardError);
 
 // The configuration dialog's close query: the auto-start entry, then every value in one pass.
-// Throws SettingsError when a value cannot be stored; the caller shows it and stays open.
+// Values that nothing reads (neither a global value nor a bool whose name could be an interface's)
+// are removed first, so that a key filled with junk becomes a sound one. Integers are written
+// within their controls' bounds. Throws SettingsError when a value cannot be stored; the caller
+// shows it and stays open.
 void SaveSettings(SettingsStore& store, AutoStartEntry& autoStart,
                   const std::string& executablePath, const ConfigControls& config,
                   const GraphControls& graph, const MeterControls& meter);

@@ -1,7 +1,15 @@
 #include "platform/qsettings_store.h"
 
-#include <QStringList>
-#include <QVariant>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+#include <charconv>
+#include <cstdio>
+#include <string_view>
+#include <system_error>
 #include <utility>
 
 #include "platform/xdg_config_home.h"
@@ -10,52 +18,140 @@ namespace kirv {
 
 namespace {
 
-const QString kIntegerPrefix = QStringLiteral("dword:");
-const QString kStringPrefix = QStringLiteral("sz:");
+constexpr std::string_view kGroup = "KIRV";
+constexpr std::string_view kBlanks = " \t\r";
+constexpr char kHex[] = "0123456789ABCDEF";
+// What an error message shows of a text, bytes.
+constexpr std::size_t kExcerptLength = 40;
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-// Lower case, with "%", "/" (the file's group separator) and NUL as "%" + two hex digits, and the
-// empty name as a lone "%", which no escaped name can be. Bytes map one to one onto Latin-1
-// characters, so every byte string gives its own key; the file format escapes the rest itself.
-QString EscapedComponent(const std::string& name) {
-  if (name.empty()) return QStringLiteral("%");
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string escaped;
-  escaped.reserve(name.size());
-  for (char c : name) {
-    if (c == '%' || c == '/' || c == '\0') {
-      const auto byte = static_cast<unsigned char>(c);
-      escaped += '%';
-      escaped += kHex[byte >> 4];
-      escaped += kHex[byte & 0xF];
-    } else {
-      escaped += LowerAscii(c);
-    }
-  }
-  return QString::fromLatin1(escaped.data(), static_cast<qsizetype>(escaped.size()));
+std::string Folded(std::string_view text) {
+  std::string folded(text);
+  for (char& c : folded) c = LowerAscii(c);
+  return folded;
 }
 
-// "\software\KIRV" and "SOFTWARE\\kirv\" are the same group, "software/kirv".
-QString GroupOf(const std::string& path) {
-  QStringList components;
+bool SameName(std::string_view a, std::string_view b) { return Folded(a) == Folded(b); }
+
+std::string_view Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(kBlanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+// "\software\KIRV" in any case, with any number of separators between and around its parts.
+bool IsSettingsKey(std::string_view path) {
+  std::vector<std::string> parts;
   std::size_t start = 0;
   while (start <= path.size()) {
     std::size_t end = path.find('\\', start);
-    if (end == std::string::npos) end = path.size();
-    if (end > start) components << EscapedComponent(path.substr(start, end - start));
+    if (end == std::string_view::npos) end = path.size();
+    if (end > start) parts.push_back(Folded(path.substr(start, end - start)));
     start = end + 1;
   }
-  return components.join('/');
+  return parts == std::vector<std::string>{"software", "kirv"};
 }
 
-bool IsStoredInteger(const QString& stored) {
-  if (!stored.startsWith(kIntegerPrefix)) return false;
-  const qsizetype digits = stored.size() - kIntegerPrefix.size();
-  if (digits < 1 || digits > 8) return false;
-  bool ok = false;
-  stored.mid(kIntegerPrefix.size()).toUInt(&ok, 16);
-  return ok;
+// The length of the UTF-8 sequence that starts at text[i], or 0 when none does.
+std::size_t Utf8Length(std::string_view text, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+  const unsigned char lead = byte(i);
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;  // bounds of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+  for (std::size_t k = 2; k < length; ++k) {
+    if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+  }
+  return length;
+}
+
+void AppendHexEscape(std::string& out, char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  out += "\\x";
+  out += kHex[byte >> 4];
+  out += kHex[byte & 0xF];
+}
+
+// A name or a value as the file holds it, so that reading the line gives it back.
+std::string Escaped(std::string_view text, bool isName) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    const auto byte = static_cast<unsigned char>(c);
+    const bool atEnd = i == 0 || i + 1 == text.size();
+    const bool lineSyntax = (isName && c == '=') ||
+                            (i == 0 && isName && (c == ';' || c == '#' || c == '[')) ||
+                            (atEnd && c == ' ');
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (byte < 0x20 || byte == 0x7F || lineSyntax) {
+      AppendHexEscape(out, c);
+    } else if (byte >= 0x80) {
+      const std::size_t length = Utf8Length(text, i);
+      if (length == 0) {
+        AppendHexEscape(out, c);
+      } else {
+        out.append(text.substr(i, length));
+        i += length;
+        continue;
+      }
+    } else {
+      out += c;
+    }
+    ++i;
+  }
+  return out;
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// "\\" is a backslash and "\xHH" a byte; a backslash before anything else stands for itself.
+std::string Unescaped(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == '\\') {
+      out += '\\';
+      ++i;
+    } else if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' &&
+               HexValue(text[i + 2]) >= 0 && HexValue(text[i + 3]) >= 0) {
+      out += static_cast<char>(HexValue(text[i + 2]) * 16 + HexValue(text[i + 3]));
+      i += 3;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+// A short, printable piece of a text for an error message.
+std::string Excerpt(std::string_view text) {
+  const bool cut = text.size() > kExcerptLength;
+  std::string shown = '"' + Escaped(text.substr(0, kExcerptLength), false);
+  shown += cut ? "…\"" : "\"";
+  return shown;
 }
 
 }  // namespace
@@ -68,74 +164,175 @@ QSettingsStore::~QSettingsStore() = default;
 
 std::string QSettingsStore::DefaultFilePath() { return XdgConfigHome() + "/KIRV/KIRV.ini"; }
 
-QString QSettingsStore::EscapedName(const std::string& name) { return EscapedComponent(name); }
-
 void QSettingsStore::OpenKey(const std::string& path, bool create) {
-  settings_ = std::make_unique<QSettings>(QString::fromStdString(filePath_), QSettings::IniFormat);
-  group_ = GroupOf(path);
-  settings_->beginGroup(group_);
-  writable_ = create || !settings_->childKeys().isEmpty() || !settings_->childGroups().isEmpty();
-  settings_->endGroup();
+  open_ = true;
+  changed_ = false;
+  entries_.clear();
+  index_.clear();
+  writable_ = false;
+  if (!IsSettingsKey(path)) return;
+  Load();
+  writable_ = writable_ || create;
 }
 
-QString QSettingsStore::Stored(const std::string& name) const {
-  if (!settings_) return {};
-  const QVariant value = settings_->value(group_ + '/' + EscapedName(name));
-  if (!value.isValid()) return {};
-  // A hand-written "a, b" reads as a list.
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(',');
-  const QString text = value.toString();
-  return text.isNull() ? QStringLiteral("") : text;
+void QSettingsStore::Load() {
+  QFile file(QString::fromStdString(filePath_));
+  if (!file.exists()) return;
+  if (static_cast<std::size_t>(file.size()) > kMaxFileSize) {
+    SayFileProblem("fichier de réglages de plus de " +
+                   std::to_string(kMaxFileSize / (1024 * 1024)) + " Mio, non lu");
+    return;
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
+    SayFileProblem("fichier de réglages illisible (" + file.errorString().toStdString() + ")");
+    return;
+  }
+  const QByteArray bytes = file.read(static_cast<qint64>(kMaxFileSize));
+  std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte order mark
+  bool inGroup = false;
+  bool otherGroups = false;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    const std::string_view line = Trimmed(text.substr(0, end));
+    text.remove_prefix(std::min(end + 1, text.size()));
+    if (line.empty() || line[0] == ';' || line[0] == '#') continue;
+    if (line.front() == '[' && line.back() == ']') {
+      inGroup = SameName(Trimmed(line.substr(1, line.size() - 2)), kGroup);
+      writable_ = writable_ || inGroup;
+      otherGroups = otherGroups || !inGroup;
+      continue;
+    }
+    const std::size_t equals = line.find('=');
+    if (!inGroup || equals == std::string_view::npos) continue;
+    Put(Unescaped(Trimmed(line.substr(0, equals))), Unescaped(Trimmed(line.substr(equals + 1))));
+  }
+  if (!writable_ && otherGroups) SayFileProblem("pas de groupe [KIRV], réglages par défaut");
 }
 
-bool QSettingsStore::ValueExists(const std::string& name) const { return !Stored(name).isNull(); }
+void QSettingsStore::SayFileProblem(const std::string& problem) {
+  if (saidFileProblem_) return;
+  saidFileProblem_ = true;
+  std::fprintf(stderr, "KIRV: %s : %s\n", filePath_.c_str(), problem.c_str());
+}
+
+void QSettingsStore::Put(const std::string& name, std::string text) {
+  const auto [it, added] = index_.try_emplace(Folded(name), entries_.size());
+  if (added) {
+    entries_.push_back({name, std::move(text)});
+  } else {
+    entries_[it->second] = {name, std::move(text)};
+  }
+}
+
+const QSettingsStore::Entry* QSettingsStore::Find(const std::string& name) const {
+  if (!open_) return nullptr;
+  const auto it = index_.find(Folded(name));
+  return it == index_.end() ? nullptr : &entries_[it->second];
+}
+
+const std::string& QSettingsStore::Text(const std::string& name) const {
+  const Entry* entry = Find(name);
+  if (entry == nullptr) throw SettingsError("absent");
+  return entry->text;
+}
+
+bool QSettingsStore::ValueExists(const std::string& name) const { return Find(name) != nullptr; }
+
+std::vector<std::string> QSettingsStore::ValueNames() const {
+  std::vector<std::string> names;
+  if (!open_) return names;
+  for (const Entry& entry : entries_) {
+    if (!entry.removed) names.push_back(entry.name);
+  }
+  return names;
+}
 
 std::string QSettingsStore::ReadString(const std::string& name) const {
-  const QString stored = Stored(name);
-  if (IsStoredInteger(stored)) throw SettingsError("Invalid data type for '" + name + "'");
-  if (stored.startsWith(kStringPrefix)) return stored.mid(kStringPrefix.size()).toStdString();
-  return stored.toStdString();
+  const Entry* entry = Find(name);
+  return entry == nullptr ? std::string() : entry->text;
 }
 
 std::int32_t QSettingsStore::ReadInteger(const std::string& name) const {
-  const QString stored = Stored(name);
-  if (stored.isNull()) throw SettingsError("No value '" + name + "'");
-  if (!IsStoredInteger(stored)) throw SettingsError("Invalid data type for '" + name + "'");
-  return static_cast<std::int32_t>(stored.mid(kIntegerPrefix.size()).toUInt(nullptr, 16));
+  const std::string& text = Text(name);
+  std::string_view digits = text;
+  if (digits.starts_with('+')) digits.remove_prefix(1);  // "+7"; from_chars takes only "-"
+  std::int32_t value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (digits.empty() || (digits.size() < text.size() && digits[0] == '-') || error != std::errc() ||
+      end != digits.data() + digits.size()) {
+    throw SettingsError(Excerpt(text) + " n'est pas un nombre entier de 32 bits");
+  }
+  return value;
+}
+
+bool QSettingsStore::ReadBool(const std::string& name) const {
+  const std::string& text = Text(name);
+  const std::string folded = Folded(text);
+  if (folded == "true" || folded == "1") return true;
+  if (folded == "false" || folded == "0") return false;
+  throw SettingsError(Excerpt(text) + " n'est ni true ni false");
 }
 
 void QSettingsStore::WriteString(const std::string& name, const std::string& value) {
-  QString text = QString::fromStdString(value);
-  if (text.startsWith(kIntegerPrefix) || text.startsWith(kStringPrefix))
-    text.prepend(kStringPrefix);
-  Write(name, text);
+  Write(name, value);
 }
 
 void QSettingsStore::WriteInteger(const std::string& name, std::int32_t value) {
-  Write(name, kIntegerPrefix + QStringLiteral("%1").arg(static_cast<std::uint32_t>(value), 8, 16,
-                                                        QLatin1Char('0')));
+  Write(name, std::to_string(value));
 }
 
-void QSettingsStore::Write(const std::string& name, const QString& stored) {
-  if (!settings_ || !writable_) throw SettingsError("Failed to set data for '" + name + "'");
-  settings_->setValue(group_ + '/' + EscapedName(name), stored);
+void QSettingsStore::WriteBool(const std::string& name, bool value) {
+  Write(name, value ? "true" : "false");
+}
+
+void QSettingsStore::Write(const std::string& name, std::string text) {
+  if (!open_ || !writable_) {
+    throw SettingsError("La clé des réglages n'existe pas : \"" + name + "\" n'est pas écrit");
+  }
+  Put(name, std::move(text));
+  changed_ = true;
 }
 
 void QSettingsStore::DeleteValue(const std::string& name) {
-  if (settings_) settings_->remove(group_ + '/' + EscapedName(name));
+  const auto it = open_ ? index_.find(Folded(name)) : index_.end();
+  if (it == index_.end()) return;
+  entries_[it->second].removed = true;
+  index_.erase(it);
+  changed_ = true;
+}
+
+void QSettingsStore::Save() const {
+  std::string text = "[" + std::string(kGroup) + "]\n";
+  for (const Entry& entry : entries_) {
+    if (entry.removed) continue;
+    text += Escaped(entry.name, true);
+    text += '=';
+    text += Escaped(entry.text, false);
+    text += '\n';
+  }
+  const QString path = QString::fromStdString(filePath_);
+  const auto failed = [&](const QString& reason) {
+    return SettingsError("Le fichier de réglages " + filePath_ +
+                         " ne peut pas être écrit : " + reason.toStdString());
+  };
+  const QString folder = QFileInfo(path).absolutePath();
+  if (!QDir().mkpath(folder))
+    throw failed(QStringLiteral("dossier %1 impossible à créer").arg(folder));
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) throw failed(file.errorString());
+  const qint64 size = static_cast<qint64>(text.size());
+  if (file.write(text.data(), size) != size) throw failed(file.errorString());
+  if (!file.commit()) throw failed(file.errorString());
 }
 
 void QSettingsStore::CloseKey() {
-  if (!settings_) return;
-  settings_->sync();
-  const QSettings::Status status = settings_->status();
-  settings_.reset();
-  if (status == QSettings::AccessError) {
-    throw SettingsError("Cannot write the settings file " + filePath_);
-  }
-  if (status == QSettings::FormatError) {
-    throw SettingsError("The settings file " + filePath_ + " is not a valid INI file");
-  }
+  const bool save = open_ && changed_;
+  open_ = false;
+  changed_ = false;
+  if (save) Save();
+  entries_.clear();
+  index_.clear();
 }
 
 }  // namespace kirv

@@ -60,6 +60,12 @@ class MemorySettingsStore : public SettingsStore {
   bool ValueExists(const std::string& name) const override {
     return open && values.count(Key(name)) > 0;
   }
+  std::vector<std::string> ValueNames() const override {
+    std::vector<std::string> names;
+    if (!open) return names;
+    for (const auto& entry : values) names.push_back(entry.first);
+    return names;
+  }
   std::string ReadString(const std::string& name) const override {
     auto it = values.find(Key(name));
     if (!open || it == values.end()) return "";
