@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDate>
+#include <QFontMetrics>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -392,6 +393,7 @@ TEST_F(GraphWindowTest, OuvrirChoosesTheArchiveWithoutTracing) {
   Form2->Button4Click(Form2->Button4);
   ASSERT_EQ(fakes_.dialogs.openRequests.size(), 1u);
   EXPECT_EQ(fakes_.dialogs.openRequests[0].filter, "Fichier Archive KIRV|*.mdf");
+  EXPECT_EQ(fakes_.dialogs.openRequests[0].initialPath, dir_.string());  // the data folder
   EXPECT_EQ(Form2->ArchivePath(), archivePath_);
   EXPECT_FALSE(Form2->Traced());
   Form2->Button4Click(Form2->Button4);  // cancelled: the archive stays
@@ -434,7 +436,7 @@ TEST_F(GraphWindowTest, SnapshotProposesTheDayAndPeriodAndCancellingWritesNoFile
   QApplication::clipboard()->clear();
   Form2->BitBtn1Click(Form2->BitBtn1);
   ASSERT_EQ(fakes_.dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(fakes_.dialogs.saveRequests[0].initialPath, "/opt/kirv/bin/2026-04-20 Semaine.bmp");
+  EXPECT_EQ(fakes_.dialogs.saveRequests[0].initialPath, (dir_ / "2026-04-20 Semaine.bmp").string());
   EXPECT_TRUE(fakes_.dialogs.messages.empty());
   // Without "Légende" the picture holds the graph area alone.
   EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(716, 236));
@@ -485,6 +487,61 @@ TEST_F(GraphWindowTest, FailedSnapshotIsReportedAndTheLayoutRestored) {
   EXPECT_FALSE(Form2->Cleared());
   Form2->resize(720, 360);
   EXPECT_TRUE(Form2->Cleared());
+}
+
+}  // namespace
+}  // namespace kirv
+
+namespace kirv {
+namespace {
+
+// The widest figures the statistics can show, measured with the fonts installed here: every
+// caption and figure shows whole, and no figure starts before its caption ends.
+struct StatisticsTexts {
+  const char* name;
+  const char* figure;
+};
+
+class GraphStatisticsLayout : public GraphWindowTest,
+                              public ::testing::WithParamInterface<StatisticsTexts> {};
+
+TEST_P(GraphStatisticsLayout, CaptionsAndFiguresNeverOverlapNorGetCut) {
+  Start();
+  const QLabel* captions[] = {Form2->Label1, Form2->Label2, Form2->Label3,
+                              Form2->Label4, Form2->Label5, Form2->Label6};
+  QLabel* figures[] = {Form2->actueld, Form2->actuelu, Form2->maxd,
+                       Form2->maxu,    Form2->moyd,    Form2->moyu};
+  for (QLabel* figure : figures) figure->setText(QString::fromUtf8(GetParam().figure));
+  Form2->LayOutStatistics();
+  const QRect inside = Form2->GroupBox1->contentsRect();
+  for (int i = 0; i < 6; ++i) {
+    const QFontMetrics captionMetrics(captions[i]->font());
+    const QFontMetrics figureMetrics(figures[i]->font());
+    const int captionEnd = captions[i]->x() + captionMetrics.horizontalAdvance(captions[i]->text());
+    SCOPED_TRACE(captions[i]->text().toStdString());
+    EXPECT_LT(captionEnd, figures[i]->x());
+    EXPECT_GE(figures[i]->width(), figureMetrics.horizontalAdvance(figures[i]->text()));
+    EXPECT_LE(figures[i]->geometry().right(), inside.right());
+    EXPECT_EQ(figures[i]->y(), captions[i]->y());
+    EXPECT_GE(figures[i]->height(), figureMetrics.height());
+  }
+  EXPECT_GE(Form2->actueld->font().pixelSize(), 7);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Figures, GraphStatisticsLayout,
+    ::testing::Values(StatisticsTexts{"Empty", ""}, StatisticsTexts{"Zero", "0 K/s (0%)"},
+                      StatisticsTexts{"OverFullScale", "1023,99 K/s (655%)"},
+                      StatisticsTexts{"LargestDesignFigure", "9999,99 K/s (100%)"},
+                      StatisticsTexts{"MegaFarOverScale", "1023,99 M/s (6553%)"}),
+    [](const ::testing::TestParamInfo<StatisticsTexts>& info) { return info.param.name; });
+
+TEST_F(GraphWindowTest, ShortFiguresKeepTheTenPixelFont) {
+  Start();
+  Form2->actueld->setText(QStringLiteral("12,5 K/s (3%)"));
+  Form2->LayOutStatistics();
+  EXPECT_EQ(Form2->actueld->font().pixelSize(), 10);
+  EXPECT_EQ(Form2->Label6->font().pixelSize(), 10);
 }
 
 }  // namespace
