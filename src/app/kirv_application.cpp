@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "platform/application_id.h"
+
 namespace kirv {
 
 bool DeliverShowingErrors(Dialogs& dialogs, const std::function<bool()>& deliver) {
@@ -15,6 +17,7 @@ bool DeliverShowingErrors(Dialogs& dialogs, const std::function<bool()>& deliver
 
 KirvApplication::KirvApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setQuitOnLastWindowClosed(false);
+  setDesktopFileName(QString::fromLatin1(kApplicationId));
 }
 
 bool KirvApplication::notify(QObject* receiver, QEvent* event) {

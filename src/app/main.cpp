@@ -1,53 +1,39 @@
-// KIRV: start-up, the windows in their fixed order, the message loop.
+// KIRV: the command line, then the desktop program with its windows and its message loop.
 
-#include <QIcon>
-#include <QLocale>
-#include <QPixmap>
-#include <exception>
+#include <cstdio>
 
-#include "app/artwork.h"
-#include "app/forms.h"
+#include "app/command_line.h"
+#include "app/desktop_platform.h"
+#include "app/desktop_program.h"
 #include "app/kirv_application.h"
-#include "app/main_form.h"
-#include "app/startup.h"
+#include "app/single_instance.h"
 #include "app/termination_signals.h"
 #include "cli/command_line.h"
-#include "platform/netlink_interface_table.h"
-#include "platform/qsettings_store.h"
-#include "platform/system_clock.h"
-#include "platform/xdg_auto_start.h"
-#include "widgets/desktop_tray_shell.h"
-#include "widgets/qt_dialogs.h"
 
 int main(int argc, char** argv) {
+  // The subcommands report, graph and log, which make their own application objects.
   if (const std::optional<int> status = kirv::RunSubcommand(argc, argv)) return *status;
-  kirv::KirvApplication app(argc, argv);
-  kirv::KirvApplication::setWindowIcon(QIcon(QPixmap::fromImage(kirv::TrayPicture(0))));
 
-  kirv::QtDialogs dialogs(QString::fromUtf8(kirv::KirvApplication::kTitle));
-  kirv::NetlinkInterfaceTable interfaces;
-  kirv::QSettingsStore settings;
-  kirv::XdgAutoStartEntry autoStart;
-  kirv::SystemClock clock;
-  kirv::Services services;
-  services.interfaces = &interfaces;
-  services.settings = &settings;
-  services.autoStart = &autoStart;
-  services.clock = &clock;
-  services.dialogs = &dialogs;
-  const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
-  services.numberFormat.decimalSeparator = point != 0 ? point : '.';
-  services.executablePath = kirv::KirvApplication::applicationFilePath().toStdString();
+  // A signal from here on ends the program in good order, once its windows exist.
+  kirv::InstallTerminationSignals();
 
-  try {
-    kirv::StartUp(services, kirv::MakeDesktopTrayShell());
-    app.SetDialogs(&dialogs);
-    kirv::TerminationSignals terminationSignals([] { kirv::Form4->EndProgram(); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, [] { kirv::EndOfSession(); });
-    kirv::KirvApplication::exec();
-  } catch (const std::exception& error) {
-    dialogs.ShowMessage(error.what());
+  // Options, before anything needs a display: --help, --version and mistakes end here.
+  const kirv::CommandLine commandLine = kirv::ParseCommandLine(kirv::Arguments(argc, argv));
+  if (commandLine.action != kirv::CommandLine::Action::kRun) {
+    return kirv::AnswerCommandLine(commandLine);
   }
-  kirv::ShutDown();
-  return 0;
+
+  // The application object, on the X server where one is reachable, with Qt's French texts.
+  kirv::ChooseDesktopPlatform();
+  kirv::KirvApplication app(argc, argv);
+  kirv::LoadToolkitTranslations();
+
+  // One KIRV per user: a second start shows the running one's meter window and ends.
+  kirv::SingleInstance instance;
+  if (instance.Take() == kirv::SingleInstance::Claim::kHandedOver) {
+    std::fputs("KIRV est déjà lancé.\n", stderr);
+    return 0;
+  }
+
+  return kirv::RunDesktopProgram(app, instance, commandLine);
 }

@@ -1,5 +1,12 @@
 #include "app/startup.h"
 
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <utility>
 
 #include "app/about_box.h"
@@ -51,6 +58,34 @@ void ShutDown() {
   Destroy(Form2);
   Destroy(Form1);
   Destroy(Form4);
+}
+
+DataFolderStatus EnterDataFolder(const QString& path) {
+  DataFolderStatus status = PrepareDataFolder(path);
+  if (status.usable && QDir::setCurrent(status.path)) return status;
+  if (status.usable) {
+    status.usable = false;
+    status.error =
+        QStringLiteral("Le dossier de données « %1 » ne peut pas être ouvert").arg(status.path);
+  }
+  std::fprintf(stderr, "kirv: %s\n", status.error.toLocal8Bit().constData());
+  std::fflush(stderr);
+  if (QDir::setCurrent(status.path)) return status;
+  // A folder that is gone takes no new file, not even from root.
+  std::string gone = QFile::encodeName(QDir::tempPath()).toStdString() + "/kirv-none-XXXXXX";
+  if (mkdtemp(gone.data()) != nullptr && chdir(gone.c_str()) == 0) rmdir(gone.c_str());
+  return status;
+}
+
+void ShowDataFolderStatus(const DataFolderStatus& status) {
+  if (!status.usable && Form3 != nullptr) Form3->Label3->setText(status.error);
+}
+
+void ShowMeterWindow() {
+  if (!Form3->isVisible()) Form4->TrayIcon1Click(Form4->TrayIcon1);
+  Form3->setWindowState(Form3->windowState() & ~Qt::WindowMinimized);
+  Form3->raise();
+  Form3->activateWindow();
 }
 
 void EndOfSession() {

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <csignal>
 #include <stdexcept>
 #include <utility>
@@ -11,13 +12,9 @@ namespace kirv {
 
 namespace {
 
+// Made once and kept for the life of the process: a signal may come at any time.
 int signalPipe[2] = {-1, -1};  // read end, write end
-
-void OnSignal(int) {
-  const char byte = 1;
-  // Nothing to do when the pipe is full: a quit is already on its way.
-  [[maybe_unused]] const ssize_t written = write(signalPipe[1], &byte, 1);
-}
+std::atomic<bool> signalWaiting{false};
 
 void Install(void (*handler)(int)) {
   struct sigaction action {};
@@ -28,30 +25,43 @@ void Install(void (*handler)(int)) {
   sigaction(SIGINT, &action, nullptr);
 }
 
+void OnSignal(int number) {
+  if (signalWaiting.exchange(true)) {
+    signal(number, SIG_DFL);
+    raise(number);
+    return;
+  }
+  const char byte = 1;
+  // Nothing to do when the pipe is full: a quit is already on its way.
+  [[maybe_unused]] const ssize_t written = write(signalPipe[1], &byte, 1);
+}
+
 }  // namespace
+
+void InstallTerminationSignals() {
+  if (signalPipe[0] < 0 && pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+    throw std::runtime_error("Cannot create the signal pipe");
+  }
+  Install(OnSignal);
+}
 
 TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject* parent)
     : QObject(parent), onSignal_(std::move(onSignal)) {
-  if (pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-    throw std::runtime_error("Cannot create the signal pipe");
-  }
+  InstallTerminationSignals();
   notifier_ = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
   connect(notifier_.get(), &QSocketNotifier::activated, this, [this] { Drain(); });
-  Install(OnSignal);
 }
 
 TerminationSignals::~TerminationSignals() {
   Install(SIG_DFL);
   notifier_.reset();
-  close(signalPipe[0]);
-  close(signalPipe[1]);
-  signalPipe[0] = signalPipe[1] = -1;
 }
 
 void TerminationSignals::Drain() {
   char bytes[64];
   bool received = false;
   while (read(signalPipe[0], bytes, sizeof bytes) > 0) received = true;
+  signalWaiting = false;
   if (received && onSignal_) onSignal_();
 }
 

@@ -7,9 +7,15 @@
 
 namespace kirv {
 
-// Turns SIGTERM and SIGINT into a call on the user-interface thread (through a pipe that the
-// signal handler writes one byte to), so that the program can quit in good order. One instance
-// per process.
+// Installs the SIGTERM and SIGINT handler, first thing in the program: from then on a signal is
+// kept (one byte in a pipe) until a TerminationSignals object acts on it, so that a signal that
+// comes during start-up ends the program as one that comes later does. A second signal that comes
+// before the first was acted on ends the process at once, as without a handler: the user insists.
+void InstallTerminationSignals();
+
+// Turns the kept signals into calls on the user-interface thread, one per batch of signals, from
+// the event loop; a signal that came before the object was made is delivered at the first pass of
+// the loop. One instance at a time; its end gives the signals their default action back.
 class TerminationSignals : public QObject {
  public:
   explicit TerminationSignals(std::function<void()> onSignal, QObject* parent = nullptr);

@@ -196,6 +196,9 @@ std::vector<MonitorEntry> TForm1::MonitorEntries() const {
 
 void TForm1::FormCloseQuery(QObject* sender, bool& canClose) {
   canClose = true;
+  // At quit the last records come first: a settings save that fails or takes long must not
+  // keep them from the archives.
+  if (sender == nullptr) ApplyDisplays(logger_.WriteFinalRecords(MonitorEntries()));
   try {
     const GraphControls graph = Form2 != nullptr ? Form2->Controls() : GraphControls{};
     const MeterControls meter = Form3 != nullptr ? Form3->Controls() : MeterControls{};
@@ -205,7 +208,6 @@ void TForm1::FormCloseQuery(QObject* sender, bool& canClose) {
     services_.dialogs->ShowMessage(error.what());
     canClose = false;
   }
-  if (sender == nullptr) ApplyDisplays(logger_.WriteFinalRecords(MonitorEntries()));
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -425,9 +425,12 @@ void TForm2::Button3Click(QObject*) {
   cleared_ = true;
 }
 
+// The dialogs start in the data folder, the working directory, unless an archive is chosen.
 void TForm2::Button4Click(QObject*) {
-  const std::optional<std::string> chosen =
-      services_.dialogs->OpenFile(kArchiveFilter, archivePath_);
+  std::error_code noFolder;
+  const std::string start =
+      archivePath_.empty() ? std::filesystem::current_path(noFolder).string() : archivePath_;
+  const std::optional<std::string> chosen = services_.dialogs->OpenFile(kArchiveFilter, start);
   if (chosen) archivePath_ = *chosen;
 }
 
@@ -487,8 +490,8 @@ std::string TForm2::SnapshotTarget(bool fromTimer) {
   if (fromTimer) return archivePath_ + " " + period + ".bmp";
   const std::string name =
       FormatDateTime(DateOf(datep->date()), "yyyy-mm-dd") + " " + period + ".bmp";
-  const std::filesystem::path folder =
-      std::filesystem::path(services_.executablePath).parent_path();
+  std::error_code noFolder;
+  const std::filesystem::path folder = std::filesystem::current_path(noFolder);
   const std::optional<std::string> chosen =
       services_.dialogs->SaveFile(kSnapshotFilter, (folder / name).string());
   return chosen.value_or("");

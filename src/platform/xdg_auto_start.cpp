@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "common/settings_store.h"
+#include "platform/application_id.h"
 #include "platform/xdg_config_home.h"
 
 namespace kirv {
@@ -53,14 +54,25 @@ std::string EscapedString(const std::string& text) {
   return escaped;
 }
 
+bool IsFile(const std::string& path) { return QFileInfo(QString::fromStdString(path)).isFile(); }
+
+void RemoveFile(const std::string& path) {
+  if (std::remove(path.c_str()) != 0 && errno != ENOENT) {
+    throw SettingsError("Cannot remove the autostart entry " + path + ": " + std::strerror(errno));
+  }
+}
+
 }  // namespace
 
 XdgAutoStartEntry::XdgAutoStartEntry() : XdgAutoStartEntry(DefaultFilePath()) {}
 
-XdgAutoStartEntry::XdgAutoStartEntry(std::string filePath) : filePath_(std::move(filePath)) {}
+XdgAutoStartEntry::XdgAutoStartEntry(std::string filePath)
+    : filePath_(std::move(filePath)),
+      formerFilePath_(QFileInfo(QString::fromStdString(filePath_)).path().toStdString() +
+                      "/KIRV.desktop") {}
 
 std::string XdgAutoStartEntry::DefaultFilePath() {
-  return XdgConfigHome() + "/autostart/KIRV.desktop";
+  return XdgConfigHome() + "/autostart/" + kApplicationId + ".desktop";
 }
 
 std::string XdgAutoStartEntry::ExecValue(const std::string& path) {
@@ -74,9 +86,7 @@ std::string XdgAutoStartEntry::ExecValue(const std::string& path) {
   return EscapedString(command);
 }
 
-bool XdgAutoStartEntry::Exists() const {
-  return QFileInfo(QString::fromStdString(filePath_)).isFile();
-}
+bool XdgAutoStartEntry::Exists() const { return IsFile(filePath_) || IsFile(formerFilePath_); }
 
 void XdgAutoStartEntry::Write(const std::string& executablePath) {
   const QString file = QString::fromStdString(filePath_);
@@ -86,6 +96,9 @@ void XdgAutoStartEntry::Write(const std::string& executablePath) {
       "[Desktop Entry]\n"
       "Type=Application\n"
       "Name=KIRV\n"
+      "Icon=" +
+      std::string(kApplicationId) +
+      "\n"
       "Exec=" +
       ExecValue(absolute) +
       "\n"
@@ -100,13 +113,12 @@ void XdgAutoStartEntry::Write(const std::string& executablePath) {
     throw SettingsError("Cannot write the autostart entry " + filePath_ + ": " +
                         out.errorString().toStdString());
   }
+  if (formerFilePath_ != filePath_ && IsFile(formerFilePath_)) RemoveFile(formerFilePath_);
 }
 
 void XdgAutoStartEntry::Remove() {
-  if (std::remove(filePath_.c_str()) != 0 && errno != ENOENT) {
-    throw SettingsError("Cannot remove the autostart entry " + filePath_ + ": " +
-                        std::strerror(errno));
-  }
+  RemoveFile(filePath_);
+  if (formerFilePath_ != filePath_ && IsFile(formerFilePath_)) RemoveFile(formerFilePath_);
 }
 
 }  // namespace kirv

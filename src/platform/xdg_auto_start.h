@@ -7,7 +7,9 @@
 namespace kirv {
 
 // The session's autostart entry: a desktop entry file, by default
-// $XDG_CONFIG_HOME/autostart/KIRV.desktop, whose Exec starts the given executable.
+// $XDG_CONFIG_HOME/autostart/org.kirv.kirv.desktop, whose Exec starts the given executable.
+// Earlier versions named it KIRV.desktop: such an entry counts as the entry, and writing or
+// removing the entry removes it.
 class XdgAutoStartEntry : public AutoStartEntry {
  public:
   XdgAutoStartEntry();
@@ -15,11 +17,13 @@ class XdgAutoStartEntry : public AutoStartEntry {
 
   static std::string DefaultFilePath();
   const std::string& FilePath() const { return filePath_; }
+  // KIRV.desktop beside the entry.
+  const std::string& FormerFilePath() const { return formerFilePath_; }
 
   bool Exists() const override;
   // Throws SettingsError when the file cannot be written.
   void Write(const std::string& executablePath) override;
-  // Throws SettingsError when the file exists and cannot be removed.
+  // Throws SettingsError when a file exists and cannot be removed.
   void Remove() override;
 
   // The Exec value that runs the program at path, quoted and escaped as desktop entries ask.
@@ -27,6 +31,7 @@ class XdgAutoStartEntry : public AutoStartEntry {
 
  private:
   std::string filePath_;
+  std::string formerFilePath_;
 };
 
 }  // namespace kirv

@@ -4,7 +4,9 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
+#include <cstdio>
 #include <utility>
 
 #include "widgets/qt_canvas.h"
@@ -13,39 +15,72 @@ namespace kirv {
 
 namespace {
 
-std::optional<std::string> Chosen(const QString& path) {
-  if (path.isEmpty()) return std::nullopt;
-  return path.toStdString();
+std::optional<std::string> Chosen(const QFileDialog& dialog) {
+  const QStringList files = dialog.selectedFiles();
+  if (files.isEmpty() || files[0].isEmpty()) return std::nullopt;
+  return files[0].toStdString();
 }
 
 }  // namespace
 
 QtDialogs::QtDialogs(QString title) : title_(std::move(title)) {}
 
+bool QtDialogs::Run(QDialog& dialog) {
+  if (!asking_) return false;
+  open_.emplace_back(&dialog);
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  open_.pop_back();
+  return accepted && asking_;
+}
+
 void QtDialogs::ShowMessage(const std::string& text) {
+  if (!asking_) {
+    std::fprintf(stderr, "kirv: %s\n", text.c_str());
+    std::fflush(stderr);
+    return;
+  }
   QMessageBox box(QMessageBox::NoIcon, title_, QString::fromStdString(text), QMessageBox::Ok);
-  box.exec();
+  Run(box);
 }
 
 std::optional<std::string> QtDialogs::OpenFile(const std::string& filter,
                                                const std::string& initialPath) {
-  return Chosen(QFileDialog::getOpenFileName(
-      nullptr, QString(), QString::fromStdString(initialPath), QtFilter(filter)));
+  QFileDialog dialog(nullptr, QString(), QString::fromStdString(initialPath), QtFilter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDefaultSuffix(DefaultSuffix(filter));
+  if (!Run(dialog)) return std::nullopt;
+  return Chosen(dialog);
 }
 
 std::optional<std::string> QtDialogs::SaveFile(const std::string& filter,
                                                const std::string& initialPath) {
-  return Chosen(QFileDialog::getSaveFileName(
-      nullptr, QString(), QString::fromStdString(initialPath), QtFilter(filter)));
+  QFileDialog dialog(nullptr, QString(), QString::fromStdString(initialPath), QtFilter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(DefaultSuffix(filter));
+  if (!Run(dialog)) return std::nullopt;
+  return Chosen(dialog);
 }
 
 std::optional<Colour> QtDialogs::PickColour(Colour initial) {
-  const QColor chosen = QColorDialog::getColor(QtCanvas::ToQColor(initial));
+  QColorDialog dialog(QtCanvas::ToQColor(initial));
+  if (!Run(dialog)) return std::nullopt;
+  const QColor chosen = dialog.selectedColor();
   if (!chosen.isValid()) return std::nullopt;
   return QtCanvas::FromQColor(chosen);
 }
 
-void QtDialogs::Beep() { QApplication::beep(); }
+void QtDialogs::Beep() {
+  if (asking_) QApplication::beep();
+}
+
+void QtDialogs::StopAsking() {
+  asking_ = false;
+  for (const QPointer<QDialog>& dialog : open_) {
+    if (dialog) dialog->reject();
+  }
+}
 
 QString QtDialogs::QtFilter(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
@@ -55,6 +90,14 @@ QString QtDialogs::QtFilter(const std::string& filter) {
     entries.append(parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
   }
   return entries.join(QStringLiteral(";;"));
+}
+
+QString QtDialogs::DefaultSuffix(const std::string& filter) {
+  const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
+  if (parts.size() < 2) return {};
+  static const QRegularExpression kOneExtension(QStringLiteral("^\\*\\.([^.*?;\\[\\]]+)$"));
+  const QRegularExpressionMatch match = kOneExtension.match(parts[1]);
+  return match.hasMatch() ? match.captured(1) : QString();
 }
 
 }  // namespace kirv

@@ -393,6 +393,7 @@ TEST_F(GraphWindowTest, OuvrirChoosesTheArchiveWithoutTracing) {
   Form2->Button4Click(Form2->Button4);
   ASSERT_EQ(fakes_.dialogs.openRequests.size(), 1u);
   EXPECT_EQ(fakes_.dialogs.openRequests[0].filter, "Fichier Archive KIRV|*.mdf");
+  EXPECT_EQ(fakes_.dialogs.openRequests[0].initialPath, dir_.string());  // the data folder
   EXPECT_EQ(Form2->ArchivePath(), archivePath_);
   EXPECT_FALSE(Form2->Traced());
   Form2->Button4Click(Form2->Button4);  // cancelled: the archive stays
@@ -435,7 +436,7 @@ TEST_F(GraphWindowTest, SnapshotProposesTheDayAndPeriodAndCancellingWritesNoFile
   QApplication::clipboard()->clear();
   Form2->BitBtn1Click(Form2->BitBtn1);
   ASSERT_EQ(fakes_.dialogs.saveRequests.size(), 1u);
-  EXPECT_EQ(fakes_.dialogs.saveRequests[0].initialPath, "/opt/kirv/bin/2026-04-20 Semaine.bmp");
+  EXPECT_EQ(fakes_.dialogs.saveRequests[0].initialPath, (dir_ / "2026-04-20 Semaine.bmp").string());
   EXPECT_TRUE(fakes_.dialogs.messages.empty());
   // Without "Légende" the picture holds the graph area alone.
   EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(716, 236));

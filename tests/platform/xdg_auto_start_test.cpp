@@ -16,7 +16,8 @@ namespace {
 
 class XdgAutoStartTest : public testing::XdgConfigHomeTest {
  protected:
-  std::filesystem::path EntryPath() const { return dir_ / "autostart" / "KIRV.desktop"; }
+  std::filesystem::path EntryPath() const { return dir_ / "autostart" / "org.kirv.kirv.desktop"; }
+  std::filesystem::path FormerEntryPath() const { return dir_ / "autostart" / "KIRV.desktop"; }
 
   std::vector<std::string> EntryLines() const {
     std::istringstream in(ReadFile(EntryPath()));
@@ -37,8 +38,9 @@ TEST_F(XdgAutoStartTest, WriteMakesADesktopEntryThatRunsTheExecutable) {
   entry.Write("/opt/kirv/bin/kirv");
   EXPECT_TRUE(entry.Exists());
   EXPECT_TRUE(XdgAutoStartEntry().Exists());
-  const std::vector<std::string> expected = {"[Desktop Entry]", "Type=Application", "Name=KIRV",
-                                             "Exec=/opt/kirv/bin/kirv", "Terminal=false"};
+  const std::vector<std::string> expected = {
+      "[Desktop Entry]",    "Type=Application",        "Name=KIRV",
+      "Icon=org.kirv.kirv", "Exec=/opt/kirv/bin/kirv", "Terminal=false"};
   EXPECT_EQ(EntryLines(), expected);
 }
 
@@ -46,13 +48,13 @@ TEST_F(XdgAutoStartTest, WriteReplacesAnEarlierEntry) {
   XdgAutoStartEntry entry;
   entry.Write("/opt/old/kirv");
   entry.Write("/opt/new/kirv");
-  EXPECT_EQ(EntryLines().at(3), "Exec=/opt/new/kirv");
+  EXPECT_EQ(EntryLines().at(4), "Exec=/opt/new/kirv");
 }
 
 TEST_F(XdgAutoStartTest, RelativeExecutablePathIsMadeAbsolute) {
   XdgAutoStartEntry entry;
   entry.Write("kirv");
-  EXPECT_EQ(EntryLines().at(3), "Exec=" + (std::filesystem::current_path() / "kirv").string());
+  EXPECT_EQ(EntryLines().at(4), "Exec=" + (std::filesystem::current_path() / "kirv").string());
 }
 
 struct ExecCase {
@@ -84,6 +86,27 @@ TEST_F(XdgAutoStartTest, RemoveDeletesTheEntry) {
   entry.Remove();
   EXPECT_FALSE(entry.Exists());
   EXPECT_FALSE(std::filesystem::exists(EntryPath()));
+}
+
+TEST_F(XdgAutoStartTest, AnEntryOfAnEarlierVersionCountsAsTheEntry) {
+  WriteFile(FormerEntryPath(), "[Desktop Entry]\nType=Application\nName=KIRV\nExec=/old/kirv\n");
+  EXPECT_TRUE(XdgAutoStartEntry().Exists());
+}
+
+TEST_F(XdgAutoStartTest, WriteReplacesTheEntryOfAnEarlierVersion) {
+  WriteFile(FormerEntryPath(), "[Desktop Entry]\nExec=/old/kirv\n");
+  XdgAutoStartEntry().Write("/opt/kirv/bin/kirv");
+  EXPECT_FALSE(std::filesystem::exists(FormerEntryPath()));
+  EXPECT_EQ(EntryLines().at(4), "Exec=/opt/kirv/bin/kirv");
+}
+
+TEST_F(XdgAutoStartTest, RemoveDeletesTheEntryOfAnEarlierVersionToo) {
+  XdgAutoStartEntry entry;
+  entry.Write("/opt/kirv/bin/kirv");
+  WriteFile(FormerEntryPath(), "[Desktop Entry]\nExec=/old/kirv\n");
+  entry.Remove();
+  EXPECT_FALSE(entry.Exists());
+  EXPECT_FALSE(std::filesystem::exists(FormerEntryPath()));
 }
 
 TEST_F(XdgAutoStartTest, RemoveWithoutAnEntryIsNoError) {

@@ -1,0 +1,81 @@
+#include "app/desktop_program.h"
+
+#include <QIcon>
+#include <QLocale>
+#include <QPixmap>
+#include <QTimer>
+#include <exception>
+
+#include "app/artwork.h"
+#include "app/forms.h"
+#include "app/main_form.h"
+#include "app/startup.h"
+#include "app/termination_signals.h"
+#include "platform/data_folder.h"
+#include "platform/netlink_interface_table.h"
+#include "platform/qsettings_store.h"
+#include "platform/system_clock.h"
+#include "platform/xdg_auto_start.h"
+#include "widgets/desktop_tray_shell.h"
+#include "widgets/qt_dialogs.h"
+
+namespace kirv {
+
+int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
+                      const CommandLine& commandLine) {
+  KirvApplication::setWindowIcon(QIcon(QPixmap::fromImage(TrayPicture(0))));
+  const DataFolderStatus dataFolder =
+      EnterDataFolder(commandLine.dataDir.isEmpty() ? DefaultDataFolder() : commandLine.dataDir);
+
+  QtDialogs dialogs(QString::fromUtf8(KirvApplication::kTitle));
+  NetlinkInterfaceTable interfaces;
+  QSettingsStore settings;
+  XdgAutoStartEntry autoStart;
+  SystemClock clock;
+  Services services;
+  services.interfaces = &interfaces;
+  services.settings = &settings;
+  services.autoStart = &autoStart;
+  services.clock = &clock;
+  services.dialogs = &dialogs;
+  const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
+  services.numberFormat.decimalSeparator = point != 0 ? point : '.';
+  services.executablePath = KirvApplication::applicationFilePath().toStdString();
+
+  // A signal or the session's end quits without asking anyone: an open dialog is closed, the
+  // errors go to standard error. A quit asked for while the windows are being made waits for
+  // them, so that it saves what a later one would.
+  bool windowsReady = false;
+  bool quitWaiting = false;
+  const auto endProgram = [&] {
+    dialogs.StopAsking();
+    if (windowsReady) {
+      QTimer::singleShot(0, &app, [] { Form4->EndProgram(); });
+    } else {
+      quitWaiting = true;
+    }
+  };
+  TerminationSignals terminationSignals(endProgram);
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, [&] {
+    if (!windowsReady) return endProgram();
+    dialogs.StopAsking();
+    EndOfSession();
+  });
+
+  try {
+    StartUp(services, MakeDesktopTrayShell());
+    app.SetDialogs(&dialogs);
+    ShowDataFolderStatus(dataFolder);
+    instance.SetShowHandler([] { ShowMeterWindow(); });
+    windowsReady = true;
+    if (quitWaiting) endProgram();
+    KirvApplication::exec();
+  } catch (const std::exception& error) {
+    dialogs.ShowMessage(error.what());
+  }
+  app.SetDialogs(nullptr);
+  ShutDown();
+  return 0;
+}
+
+}  // namespace kirv
