@@ -1,11 +1,17 @@
 #pragma once
 
-// Helpers for tests that measure known traffic over the loopback interface of a fresh network
-// namespace, where nothing else moves.
+// Helpers for tests that measure known traffic over the loopback interface or veth pairs of a
+// fresh network namespace, where nothing else moves.
 
 #include <arpa/inet.h>
+#include <linux/if_packet.h>
+#include <net/ethernet.h>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <netlink/netlink.h>
+#include <netlink/route/link.h>
+#include <netlink/route/link/veth.h>
+#include <netlink/socket.h>
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
@@ -13,6 +19,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -22,16 +30,69 @@ namespace kirv::testing {
 
 inline constexpr int kUdpIpv4Headers = 28;  // octets a datagram adds to lo: 20 IPv4, 8 UDP
 
-inline bool BringLoopbackUp() {
+inline bool BringLinkUp(const char* name) {
   const int s = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
   if (s < 0) return false;
   ifreq request{};
-  std::strncpy(request.ifr_name, "lo", IFNAMSIZ - 1);
+  std::strncpy(request.ifr_name, name, IFNAMSIZ - 1);
   bool up = ioctl(s, SIOCGIFFLAGS, &request) == 0;
   request.ifr_flags = static_cast<short>(request.ifr_flags | IFF_UP | IFF_RUNNING);
   up = up && ioctl(s, SIOCSIFFLAGS, &request) == 0;
   close(s);
   return up;
+}
+
+inline bool BringLoopbackUp() { return BringLinkUp("lo"); }
+
+// Links created from now on send no IPv6 neighbour or router messages of their own.
+inline void KeepNewLinksQuiet() {
+  if (FILE* f = std::fopen("/proc/sys/net/ipv6/conf/default/disable_ipv6", "w")) {
+    std::fputs("1", f);
+    std::fclose(f);
+  }
+}
+
+// A route netlink socket for the duration of one change of the namespace's links.
+inline bool WithRouteSocket(const std::function<bool(nl_sock*)>& change) {
+  nl_sock* socket = nl_socket_alloc();
+  const bool done = socket != nullptr && nl_connect(socket, NETLINK_ROUTE) == 0 && change(socket);
+  if (socket != nullptr) nl_socket_free(socket);
+  return done;
+}
+
+// Deletes a link (and the other end of a veth pair with it).
+inline bool DeleteLink(const char* name) {
+  return WithRouteSocket([&](nl_sock* socket) {
+    rtnl_link* link = rtnl_link_alloc();
+    rtnl_link_set_name(link, name);
+    const bool deleted = rtnl_link_delete(socket, link) == 0;
+    rtnl_link_put(link);
+    return deleted;
+  });
+}
+
+// Sends Ethernet broadcast frames of `size` octets, header included, out of a link: they count
+// `size` octets each in the link's sent counter and in its veth peer's received counter.
+inline bool SendFrames(const char* link, int frames, int size) {
+  const int s = socket(AF_PACKET, SOCK_RAW | SOCK_CLOEXEC, 0);  // protocol 0: receives nothing
+  if (s < 0) return false;
+  sockaddr_ll to{};
+  to.sll_family = AF_PACKET;
+  to.sll_ifindex = static_cast<int>(if_nametoindex(link));
+  to.sll_halen = ETH_ALEN;
+  std::memset(to.sll_addr, 0xff, ETH_ALEN);
+  std::vector<unsigned char> frame(static_cast<std::size_t>(size), 0);
+  std::memset(frame.data(), 0xff, ETH_ALEN);  // to everyone
+  frame[6] = 0x02;                            // from a locally administered address
+  frame[12] = 0x88;                           // local experimental EtherType 88B5
+  frame[13] = 0xb5;
+  bool sent = to.sll_ifindex != 0;
+  for (int i = 0; sent && i < frames; ++i) {
+    sent = sendto(s, frame.data(), frame.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to) ==
+           size;
+  }
+  close(s);
+  return sent;
 }
 
 // Sends the datagrams from one socket to another over 127.0.0.1 and reads every one back, so
@@ -90,6 +151,32 @@ inline std::string RunInFreshNetworkNamespace(const std::function<std::string()>
   waitpid(child, &status, 0);
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "FAIL the child did not report";
   return result;
+}
+
+// A veth pair in this namespace, both ends up and passing frames: each end has sent one frame
+// of kProbeFrame octets (a link drops what it is handed until a moment after it comes up).
+inline constexpr int kProbeFrame = 60;
+
+inline bool AddVethPair(const char* name, const char* peer) {
+  auto sentOctets = [](nl_sock* socket, const char* link) {
+    rtnl_link* found = nullptr;
+    if (rtnl_link_get_kernel(socket, 0, link, &found) != 0) return std::uint64_t{0};
+    const std::uint64_t sent = rtnl_link_get_stat(found, RTNL_LINK_TX_BYTES);
+    rtnl_link_put(found);
+    return sent;
+  };
+  auto passing = [&](nl_sock* socket, const char* link) {
+    for (int attempt = 0; attempt < 300; ++attempt) {
+      if (!SendFrames(link, 1, kProbeFrame)) return false;
+      if (sentOctets(socket, link) > 0) return true;
+      usleep(10000);
+    }
+    return false;
+  };
+  return WithRouteSocket([&](nl_sock* socket) {
+    return rtnl_link_veth_add(socket, name, peer, getpid()) == 0 && BringLinkUp(name) &&
+           BringLinkUp(peer) && passing(socket, name) && passing(socket, peer);
+  });
 }
 
 }  // namespace kirv::testing
