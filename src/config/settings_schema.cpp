@@ -36,6 +36,18 @@ class KeyPass {
   bool closed_ = false;
 };
 
+bool SameName(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+bool IsGlobalName(const std::string& name) {
+  return std::any_of(kGlobalSettings.begin(), kGlobalSettings.end(),
+                     [&](const SettingDefinition& d) { return SameName(d.name, name); });
+}
+
 bool IsHexDigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
 }
@@ -85,10 +97,13 @@ class Reader {
     return Guarded(name, Shown(control), [&] { control = store_.ReadBool(name); });
   }
 
-  // Checks the box when the value reads true; never unchecks it.
+  // Checks the box when the value reads true; never unchecks it. An interface value named like a
+  // global value ("Gradu" followed by "2") is that global value's, and is not read.
   bool CheckWhenTrue(const std::string& name, bool& control) {
     bool value = false;
-    if (!store_.ValueExists(name) || !Read(name, value) || !value) return false;
+    if (IsGlobalName(name) || !store_.ValueExists(name) || !Read(name, value) || !value) {
+      return false;
+    }
     control = true;
     return true;
   }
@@ -192,18 +207,6 @@ void Write(SettingsStore& store, const SettingDefinition& d, const std::string& 
   store.WriteString(std::string(d.name), value);
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-bool IsGlobalName(const std::string& name) {
-  return std::any_of(kGlobalSettings.begin(), kGlobalSettings.end(),
-                     [&](const SettingDefinition& d) { return SameName(d.name, name); });
-}
-
 // An interface's value, of an interface not in today's lists, is kept for the day it comes back.
 bool CouldBeInterfaceValue(const SettingsStore& store, const std::string& name) {
   if (name.size() > kMaxInterfaceValueName) return false;
@@ -221,11 +224,16 @@ void RemoveUnknownValues(SettingsStore& store) {
   }
 }
 
+// A global value of the same name is written later and is the one that stays.
+void WriteInterfaceValue(SettingsStore& store, const std::string& name, bool value) {
+  if (!IsGlobalName(name)) store.WriteBool(name, value);
+}
+
 void WriteInterfaces(SettingsStore& store, const std::vector<InterfaceChecks>& interfaces) {
   for (const InterfaceChecks& i : interfaces) {
-    store.WriteBool(MonitorValueName(i.name), i.lb);
-    store.WriteBool(Graph1ValueName(i.name), i.lb1);
-    store.WriteBool(Graph2ValueName(i.name), i.lb2);
+    WriteInterfaceValue(store, MonitorValueName(i.name), i.lb);
+    WriteInterfaceValue(store, Graph1ValueName(i.name), i.lb1);
+    WriteInterfaceValue(store, Graph2ValueName(i.name), i.lb2);
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace kirv {
 namespace {
 
@@ -9,6 +11,14 @@ TEST(RefreshPeriod, IsFiftyMillisecondsPerTrackbarStep) {
   EXPECT_EQ(RefreshPeriodMs(1), 50);
   EXPECT_EQ(RefreshPeriodMs(20), 1000);
   EXPECT_EQ(RefreshPeriodMs(40), 2000);
+}
+
+TEST(RefreshPeriod, PositionOutsideTheBarIsTakenAsTheNearerBound) {
+  EXPECT_EQ(RefreshPeriodMs(0), 50);
+  EXPECT_EQ(RefreshPeriodMs(INT_MIN), 50);
+  EXPECT_EQ(RefreshPeriodMs(41), 2000);
+  EXPECT_EQ(RefreshPeriodMs(INT_MAX), 2000);
+  EXPECT_EQ(RefreshPeriodText(INT_MAX), "2000ms");
 }
 
 TEST(RefreshPeriod, TextIsTheMillisecondsFollowedByMs) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,11 +41,12 @@ struct Windows {
     config.interfaces = Interfaces(names);
   }
 
-  // The three creations, in the order of start-up.
+  // The three creations, in the order of start-up; what they say goes to said.
   void Start(SettingsStore& store, const AutoStartEntry& autoStart) {
-    form1 = ReadForm1Settings(store, autoStart, config);
-    form2 = ReadForm2Settings(store, graph);
-    form3 = ReadForm3Settings(store, config, meter);
+    const SettingsWarningSink sink = [this](std::string_view line) { said.emplace_back(line); };
+    form1 = ReadForm1Settings(store, autoStart, config, sink);
+    form2 = ReadForm2Settings(store, graph, sink);
+    form3 = ReadForm3Settings(store, config, meter, sink);
   }
   void Save(SettingsStore& store, AutoStartEntry& autoStart) {
     SaveSettings(store, autoStart, "/opt/kirv/bin/kirv", config, graph, meter);
@@ -52,6 +54,8 @@ struct Windows {
   std::size_t WarningCount() const {
     return form1.warnings.size() + form2.warnings.size() + form3.warnings.size();
   }
+
+  std::vector<std::string> said;
 };
 
 // Every control away from its default, as a user leaves them.
@@ -540,6 +544,266 @@ TEST_F(SettingsSchemaTest, GraphWindowDoesNotCreateTheKey) {
   EXPECT_FALSE(store.exists);
   EXPECT_EQ(graph, GraphControls{});
 }
+
+// An integer stored outside its control's bounds, and what the control holds after the start.
+struct BoundsCase {
+  std::string label;
+  std::string name;
+  std::int32_t stored;
+  std::function<std::int32_t(const Windows&)> control;
+  std::int32_t expected;
+  std::string said;  // the line said, or empty when the value is taken as it is
+};
+
+class StoredIntegerTest : public SettingsSchemaTest,
+                          public ::testing::WithParamInterface<BoundsCase> {};
+
+TEST_P(StoredIntegerTest, IsHeldToItsControlsBoundsOrKeepsTheDefault) {
+  const BoundsCase& c = GetParam();
+  Put("lrec", std::string("00CC00"));
+  Put("Graphfile", std::string(""));
+  Put(c.name, c.stored);
+  Windows w;
+  w.Start(store, autoStart);
+  EXPECT_EQ(c.control(w), c.expected);
+  std::vector<std::string> about;
+  for (const std::string& line : w.said) {
+    if (line.find('"' + c.name + '"') != std::string::npos) about.push_back(line);
+  }
+  if (c.said.empty()) {
+    EXPECT_TRUE(about.empty()) << about.front();
+  } else {
+    EXPECT_EQ(about, std::vector<std::string>{c.said});
+  }
+}
+
+std::int32_t Width(const Windows& w) { return w.meter.width; }
+std::int32_t Height(const Windows& w) { return w.meter.height; }
+std::int32_t Top(const Windows& w) { return w.meter.top; }
+std::int32_t Left(const Windows& w) { return w.meter.left; }
+std::int32_t MeterGraduations(const Windows& w) { return w.config.gradspin; }
+std::int32_t MeterSeconds(const Windows& w) { return w.config.hspin; }
+std::int32_t MeterScale(const Windows& w) { return w.config.cb; }
+std::int32_t MeterSpeed(const Windows& w) { return w.config.spdspin; }
+std::int32_t GraphGraduations(const Windows& w) { return w.graph.gradspin; }
+std::int32_t GraphScale(const Windows& w) { return w.graph.cb; }
+std::int32_t GraphSpeed(const Windows& w) { return w.graph.spdspin; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, StoredIntegerTest,
+    ::testing::Values(
+        BoundsCase{"HeightOfTheLargestInteger", "height", INT_MAX, Height, 16384,
+                   "KIRV: réglage \"height\" : 2147483647 hors de 19 à 16384 ; ramené à 16384"},
+        BoundsCase{"HeightZero", "height", 0, Height, 19,
+                   "KIRV: réglage \"height\" : 0 hors de 19 à 16384 ; ramené à 19"},
+        BoundsCase{"HeightAtTheLimit", "height", 16384, Height, 16384, ""},
+        BoundsCase{"WidthNegative", "width", -5, Width, 60,
+                   "KIRV: réglage \"width\" : -5 hors de 60 à 16384 ; ramené à 60"},
+        BoundsCase{"WidthAtTheMeterMinimum", "width", 60, Width, 60, ""},
+        BoundsCase{"TopOfTheSmallestInteger", "top", INT_MIN, Top, -32768,
+                   "KIRV: réglage \"top\" : -2147483648 hors de -32768 à 32767 ; ramené à "
+                   "-32768"},
+        BoundsCase{"TopAtTheLowestPosition", "top", -32768, Top, -32768, ""},
+        BoundsCase{"LeftBeyondTheScreens", "left", 40000, Left, 32767,
+                   "KIRV: réglage \"left\" : 40000 hors de -32768 à 32767 ; ramené à 32767"},
+        BoundsCase{"MeterGraduationsAboveTheSpin", "Gradu2", 1000, MeterGraduations, 999,
+                   "KIRV: réglage \"Gradu2\" : 1000 hors de 0 à 999 ; ramené à 999"},
+        BoundsCase{"MeterGraduationsZero", "Gradu2", 0, MeterGraduations, 0, ""},
+        BoundsCase{"MeterSecondsZero", "Gradu3", 0, MeterSeconds, 1,
+                   "KIRV: réglage \"Gradu3\" : 0 hors de 1 à 3600 ; ramené à 1"},
+        BoundsCase{"MeterSecondsAboveAnHour", "Gradu3", 3601, MeterSeconds, 3600,
+                   "KIRV: réglage \"Gradu3\" : 3601 hors de 1 à 3600 ; ramené à 3600"},
+        BoundsCase{"MeterSpeedBelowTheSpin", "Vitesse2", 1024, MeterSpeed, 1025,
+                   "KIRV: réglage \"Vitesse2\" : 1024 hors de 1025 à 2147483647 ; ramené à 1025"},
+        BoundsCase{"MeterScaleNoItem", "Echelle2", -1, MeterScale, -1, ""},
+        BoundsCase{"MeterScaleBeyondTheList", "Echelle2", 9, MeterScale, -1,
+                   "KIRV: réglage \"Echelle2\" : 9 hors de -1 à 8 ; valeur gardée : -1"},
+        BoundsCase{"GraphGraduationsZero", "Gradu", 0, GraphGraduations, 1,
+                   "KIRV: réglage \"Gradu\" : 0 hors de 1 à 999 ; ramené à 1"},
+        BoundsCase{"GraphScaleBelowTheList", "Echelle", -2, GraphScale, 2,
+                   "KIRV: réglage \"Echelle\" : -2 hors de -1 à 8 ; valeur gardée : 2"},
+        BoundsCase{"GraphSpeedZero", "Vitesse", 0, GraphSpeed, 1,
+                   "KIRV: réglage \"Vitesse\" : 0 hors de 1 à 2147483647 ; ramené à 1"}),
+    [](const ::testing::TestParamInfo<BoundsCase>& info) { return info.param.label; });
+
+// A stored text, and whether the control takes it.
+struct TextCase {
+  std::string label;
+  std::string name;
+  std::string stored;
+  bool taken;
+};
+
+class StoredTextTest : public SettingsSchemaTest, public ::testing::WithParamInterface<TextCase> {};
+
+TEST_P(StoredTextTest, IsTakenOnlyInItsControlsForm) {
+  const TextCase& c = GetParam();
+  SaveCustom();
+  Put(c.name, c.stored);
+  Windows w;
+  w.Start(store, autoStart);
+  const Windows custom = CustomWindows();
+  const std::string& control = c.name == "Graphfile" ? w.graph.Graphfile : w.config.Edit1;
+  const std::string& kept = c.name == "Graphfile" ? std::string() : std::string("00CC00");
+  EXPECT_EQ(control, c.taken ? c.stored : kept);
+  EXPECT_EQ(w.WarningCount(), c.taken ? 0u : 1u);
+  // The rest of the group is read all the same.
+  EXPECT_EQ(w.graph.gradspin, custom.graph.gradspin);
+  EXPECT_EQ(w.config.Edit2, custom.config.Edit2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StoredTextTest,
+    ::testing::Values(TextCase{"ColourOfSixDigits", "lrec", "0A0b0C", true},
+                      TextCase{"ColourOfOneDigit", "lrec", "7", true},
+                      TextCase{"ColourOfEightDigits", "lrec", "FF00CC00", true},
+                      TextCase{"ColourOfNineDigits", "lrec", "0FF00CC00", false},
+                      TextCase{"ColourNotHexadecimal", "lrec", "vert", false},
+                      TextCase{"ColourWithAPrefix", "lrec", "0x00CC00", false},
+                      TextCase{"ColourEmpty", "lrec", "", false},
+                      TextCase{"PathEmpty", "Graphfile", "", true},
+                      TextCase{"PathOfTheLongestLength", "Graphfile", std::string(4096, 'a'), true},
+                      TextCase{"PathTooLong", "Graphfile", std::string(4097, 'a'), false},
+                      TextCase{"PathWithANulByte", "Graphfile", std::string("/a\0b", 4), false}),
+    [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.label; });
+
+TEST_F(SettingsSchemaTest, PassSaysAtMostTenLinesThenHowManyMore) {
+  std::vector<std::string> names;
+  for (int i = 0; i < 25; ++i) {
+    names.push_back("veth" + std::to_string(i) + "a");  // no name is another's followed by 1
+    Put(names.back(), std::string("peut-être"));
+  }
+  Windows w(names);
+  w.Start(store, autoStart);
+  ASSERT_EQ(w.form1.warnings.size(), kMaxWarningsPerPass + 1);
+  EXPECT_EQ(w.form1.warnings.back(), "KIRV: et 15 autres réglages invalides");
+  EXPECT_NE(w.form1.warnings[9].find("\"veth9a\""), std::string::npos);
+  ASSERT_EQ(w.form3.warnings.size(), kMaxWarningsPerPass + 1);
+  EXPECT_EQ(w.form3.warnings.back(), "KIRV: et 15 autres réglages invalides");
+  // The sink hears exactly the lines kept in the readings, in order.
+  std::vector<std::string> all = w.form1.warnings;
+  all.insert(all.end(), w.form3.warnings.begin(), w.form3.warnings.end());
+  EXPECT_EQ(w.said, all);
+}
+
+TEST_F(SettingsSchemaTest, SaveRemovesValuesThatNothingReads) {
+  Put("junk", std::string("x"));
+  Put("wlan0", 1);  // an interface that is not plugged in today
+  Put("wlan01", 0);
+  Put(std::string(kMaxInterfaceValueName + 1, 'n'), 1);
+  Put("WIDTH", std::string("wide"));
+  Windows w({"lo"});
+  w.Save(store, autoStart);
+  EXPECT_FALSE(Has("junk"));
+  EXPECT_EQ(Get("wlan0"), MemorySettingsStore::Value(1));
+  EXPECT_EQ(Get("wlan01"), MemorySettingsStore::Value(0));
+  EXPECT_FALSE(Has(std::string(kMaxInterfaceValueName + 1, 'n')));
+  EXPECT_EQ(Get("width"), MemorySettingsStore::Value(403));
+  EXPECT_EQ(store.values.size(), 3 + 2 + kGlobalSettings.size());
+}
+
+TEST_F(SettingsSchemaTest, SavesHoldGeometryToWhatAScreenShows) {
+  Windows w;
+  w.meter = {99999, -3, -99999, 99999, true, false, false};
+  w.config.gradspin = 5000;
+  w.Save(store, autoStart);
+  EXPECT_EQ(Get("width"), MemorySettingsStore::Value(kMaxWindowSize));
+  EXPECT_EQ(Get("height"), MemorySettingsStore::Value(kMinMeterHeight));
+  EXPECT_EQ(Get("top"), MemorySettingsStore::Value(kMinScreenPosition));
+  EXPECT_EQ(Get("left"), MemorySettingsStore::Value(kMaxScreenPosition));
+  EXPECT_EQ(Get("Gradu2"), MemorySettingsStore::Value(999));
+  SaveMeterGeometry(store, {0, INT_MAX, INT_MIN, 0, true, false, false});
+  EXPECT_EQ(Get("width"), MemorySettingsStore::Value(kMinMeterWidth));
+  EXPECT_EQ(Get("height"), MemorySettingsStore::Value(kMaxWindowSize));
+  EXPECT_EQ(Get("top"), MemorySettingsStore::Value(kMinScreenPosition));
+}
+
+TEST_F(SettingsSchemaTest, InterfaceNamedLikeAGlobalValueLeavesThatValueAlone) {
+  SaveCustom();
+  Put("Gradu2", -5);
+  Windows w({"Gradu", "aot"});
+  w.Start(store, autoStart);
+  EXPECT_EQ(w.config.interfaces[0], (InterfaceChecks{"Gradu", false, false, false}));
+  EXPECT_EQ(w.config.interfaces[1], (InterfaceChecks{"aot", false, false, false}));
+  EXPECT_EQ(w.config.gradspin, 0);
+  w.config.interfaces[0].lb2 = true;
+  w.config.interfaces[1].lb = true;
+  w.Save(store, autoStart);
+  EXPECT_EQ(Get("Gradu2"), MemorySettingsStore::Value(0));
+  EXPECT_EQ(Get("aot"), MemorySettingsStore::Value(0));  // CustomWindows' unchecked box
+}
+
+// A key filled with anything: read at start, saved, and read again, gives back what was saved,
+// with nothing said the second time and the meter on the screens.
+struct KeyCase {
+  std::string label;
+  std::vector<std::pair<std::string, MemorySettingsStore::Value>> values;
+  std::vector<std::string> interfaces;
+};
+
+class AnyKeyTest : public SettingsSchemaTest, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(AnyKeyTest, ReadsBackWhatItsFirstStartSaved) {
+  for (const auto& [name, value] : GetParam().values) Put(name, value);
+  Windows first(GetParam().interfaces);
+  first.Start(store, autoStart);
+  for (std::int32_t size : {first.meter.width, first.meter.height}) {
+    EXPECT_GE(size, kMinMeterHeight);
+    EXPECT_LE(size, kMaxWindowSize);
+  }
+  for (std::int32_t position : {first.meter.top, first.meter.left}) {
+    EXPECT_GE(position, kMinScreenPosition);
+    EXPECT_LE(position, kMaxScreenPosition);
+  }
+  first.Save(store, autoStart);
+  Windows second(GetParam().interfaces);
+  second.Start(store, autoStart);
+  EXPECT_EQ(second.config, first.config);
+  EXPECT_EQ(second.meter, first.meter);
+  first.graph.cbG = 0;  // written only
+  EXPECT_EQ(second.graph, first.graph);
+  EXPECT_EQ(second.WarningCount(), 0u) << second.said.front();
+}
+
+std::vector<std::pair<std::string, MemorySettingsStore::Value>> EveryGlobal(
+    const std::function<MemorySettingsStore::Value(const SettingDefinition&)>& value) {
+  std::vector<std::pair<std::string, MemorySettingsStore::Value>> values;
+  for (const SettingDefinition& d : kGlobalSettings) values.emplace_back(d.name, value(d));
+  return values;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, AnyKeyTest,
+    ::testing::Values(
+        KeyCase{"Empty", {}, {"lo", "eth0"}},
+        KeyCase{"EveryValueOfTheWrongType",
+                EveryGlobal([](const SettingDefinition& d) -> MemorySettingsStore::Value {
+                  if (d.type == SettingType::kString) return 12;
+                  return std::string("douze");
+                }),
+                {"lo", "eth0"}},
+        KeyCase{"EveryIntegerTheLargest",
+                EveryGlobal([](const SettingDefinition& d) -> MemorySettingsStore::Value {
+                  if (d.type == SettingType::kString) return std::string("00CC00");
+                  return INT_MAX;
+                }),
+                {"lo", "eth0"}},
+        KeyCase{"EveryIntegerTheSmallest",
+                EveryGlobal([](const SettingDefinition& d) -> MemorySettingsStore::Value {
+                  if (d.type == SettingType::kString) return std::string("zz");
+                  return INT_MIN;
+                }),
+                {"lo", "eth0"}},
+        KeyCase{"InterfacesNamedLikeGlobalValues",
+                EveryGlobal([](const SettingDefinition& d) -> MemorySettingsStore::Value {
+                  if (d.type == SettingType::kString) return std::string("1");
+                  return -5;
+                }),
+                {"Gradu", "Vitesse", "Echelle", "Unite", "aot", "width", "lrec"}},
+        KeyCase{"NamesThatShareValues",
+                {{"eth1", 1}, {"ETH02", 7}, {"lrec", std::string("00CC00")}},
+                {"eth", "eth1", "ETH0", "eth0", "eth"}}),
+    [](const ::testing::TestParamInfo<KeyCase>& info) { return info.param.label; });
 
 }  // namespace
 }  // namespace kirv
