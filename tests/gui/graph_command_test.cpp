@@ -1,0 +1,136 @@
+// "kirv graph" run as a user runs it draws the very pixels that the history graph window's
+// snapshot saves for the same archive, period, instant, scale and unit.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/forms.h"
+#include "app/startup.h"
+#include "archive/temp_directory.h"
+#include "fakes/fake_services.h"
+#include "fakes/fake_tray_shell.h"
+#include "graph/graph_window.h"
+#include "graph/speed_scale_table.h"
+
+namespace kirv {
+namespace {
+
+// Oldest first, around the fake clock's 20 April 2026 10:00: a day of rising traffic and older
+// days for the week, month and year graphs.
+std::vector<testing::ArchiveLine> Archive() {
+  std::vector<testing::ArchiveLine> lines;
+  for (int day = 0; day < 400; day += 3) {
+    lines.push_back({AddDays({2026, 4, 20, 12, 0, 0}, -day - 1), 90000000u + 7919u * day,
+                     4000000u + 131u * day});
+  }
+  std::reverse(lines.begin(), lines.end());
+  for (int slot = 0; slot < 120; ++slot) {
+    lines.push_back({{2026, 4, 20, slot / 12, slot % 12 * 5, 0},
+                     1000000u + 40000u * static_cast<unsigned>(slot),
+                     200000u + 3000u * static_cast<unsigned>(slot % 17)});
+  }
+  return lines;
+}
+
+struct PictureCase {
+  const char* name;
+  int period;          // cbG item
+  int scaleItem;       // cb item
+  std::int32_t speed;  // spdspin for "Manuel"
+  bool bits;
+  std::vector<const char*> options;  // the same inputs on the command line
+};
+
+class GraphCommandPictureTest : public testing::TempDirectoryTest,
+                                public ::testing::WithParamInterface<PictureCase> {
+ protected:
+  void TearDown() override {
+    ShutDown();
+    TempDirectoryTest::TearDown();
+  }
+
+  // The windows use the services until ShutDown.
+  testing::FakeServices fakes_;
+  Services services_ = fakes_.Get();
+  testing::TrayShellLog log_;
+};
+
+TEST_P(GraphCommandPictureTest, EqualsTheWindowSnapshot) {
+  const PictureCase& c = GetParam();
+  const std::string archive = (dir_ / "Carte reseau.mdf").string();
+  WriteArchive(archive, Archive());
+
+  fakes_.settings.exists = true;
+  fakes_.settings.values[testing::MemorySettingsStore::Key("Graphfile")] = archive;
+  services_.numberFormat.decimalSeparator = '.';
+  StartUp(services_, std::make_unique<testing::FakeTrayShell>(log_));
+  Form2->cbG->setCurrentIndex(c.period);
+  Form2->cbGChange(Form2->cbG);
+  Form2->cb->setCurrentIndex(c.scaleItem);
+  Form2->cbChange(Form2->cb);
+  if (c.scaleItem == kManualScaleItem) Form2->spdspin->SetValue(c.speed);
+  (c.bits ? Form2->rb2 : Form2->rb1)->setChecked(true);
+  Form2->Button2Click(Form2->Button2);
+  const std::string windowShot = (dir_ / "window.bmp").string();
+  fakes_.dialogs.saveAnswers = {windowShot};
+  Form2->BitBtn1Click(Form2->BitBtn1);
+
+  const QString commandShot = QString::fromStdString((dir_ / "command.png").string());
+  QStringList arguments = {QStringLiteral("graph"), QString::fromStdString(archive),
+                           QStringLiteral("--at"),  QStringLiteral("20/04/2026 10:00"),
+                           QStringLiteral("-o"),    commandShot};
+  for (const char* option : c.options) arguments << QString::fromUtf8(option);
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(dir_.string()));
+  environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+  process.setProcessEnvironment(environment);
+  process.start(QStringLiteral(KIRV_PROGRAM), arguments);
+  ASSERT_TRUE(process.waitForFinished(30000));
+  ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+
+  const QImage expected =
+      QImage(QString::fromStdString(windowShot)).convertToFormat(QImage::Format_RGB32);
+  const QImage actual = QImage(commandShot).convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(actual.size(), expected.size());
+  int differing = 0;
+  QPoint first(-1, -1);
+  for (int y = 0; y < expected.height(); ++y) {
+    for (int x = 0; x < expected.width(); ++x) {
+      if (actual.pixel(x, y) == expected.pixel(x, y)) continue;
+      if (differing++ == 0) first = QPoint(x, y);
+    }
+  }
+  EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, GraphCommandPictureTest,
+    ::testing::Values(
+        PictureCase{"DayAutomaticOctets",
+                    0,
+                    kAutomaticScaleItem,
+                    0,
+                    false,
+                    {"--period", "day", "--scale", "auto"}},
+        PictureCase{
+            "WeekAdslBits", 1, 3, 0, true, {"--period", "week", "--scale", "1024kbps", "--bits"}},
+        PictureCase{"MonthEthernetOctets", 2, 4, 0, false, {"--period", "month", "--scale", "4"}},
+        PictureCase{"YearManualBits",
+                    3,
+                    kManualScaleItem,
+                    5000,
+                    true,
+                    {"--period", "year", "--scale", "manual:5000", "--bits"}}),
+    [](const ::testing::TestParamInfo<PictureCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace kirv
