@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -17,11 +16,13 @@ struct ArchiveRecord {
   std::uint64_t sent = 0;      // below 2^63
 };
 
-// Octets added up from records: a + b, or the largest 64-bit value when that does not fit, so
-// that sums of columns, days and months never wrap.
+// Octets added up from records, held to the range of a count, 0 to 2^63 - 1: sums of columns,
+// days and months stop at 2^63 - 1 rather than wrap, stay valid signed 64-bit numbers, and two
+// of them still add up in 64 unsigned bits.
+inline constexpr std::uint64_t kLargestCount = 9223372036854775807ULL;
 constexpr std::uint64_t SaturatingSum(std::uint64_t a, std::uint64_t b) {
   std::uint64_t sum = 0;
-  return __builtin_add_overflow(a, b, &sum) ? std::numeric_limits<std::uint64_t>::max() : sum;
+  return __builtin_add_overflow(a, b, &sum) || sum > kLargestCount ? kLargestCount : sum;
 }
 
 // The whole line, CR LF included. The counts are written in full, however many digits they take.
@@ -31,7 +32,7 @@ std::string FormatRecord(const DateTime& time, std::uint64_t received, std::uint
 // 4-5, year 7-10, hour 12-13, minute 15-16, second 18-19; the received count runs from 21 up to
 // the first "U" at or after 21 (to the end when there is none), the sent count is everything after
 // that "U". A field that is not a plain decimal number below 2^63 reads as 0, so every count is
-// at most 2^63 - 1; a short text gives the part of each field it holds.
+// at most kLargestCount; a short text gives the part of each field it holds.
 ArchiveRecord ParseRecord(std::string_view text);
 
 }  // namespace kirv

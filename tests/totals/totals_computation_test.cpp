@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -242,6 +243,54 @@ TEST_F(TotalsComputationTest, TotalsKeepSmallRecordsAddedToLargeOnes) {
   EXPECT_EQ(r.since.received, "16,01Go");
   EXPECT_EQ(r.today.received, "16,01Go");
 }
+
+constexpr std::uint64_t kLargest = 9223372036854775807ULL;  // 2^63 - 1
+constexpr std::uint64_t kQuarter = 4611686018427387904ULL;  // 2^62
+
+struct SaturationCase {
+  const char* name;
+  std::vector<Rec> records;  // all of today, oldest first
+  std::uint64_t receivedOctets;
+  std::vector<std::string> since;  // received, sent, both
+};
+
+void PrintTo(const SaturationCase& c, std::ostream* os) { *os << c.name; }
+
+class TotalsSaturation : public TotalsComputationTest,
+                         public ::testing::WithParamInterface<SaturationCase> {};
+
+TEST_P(TotalsSaturation, TotalsStopAtTheLargestCountInsteadOfWrapping) {
+  const SaturationCase& c = GetParam();
+  const TotalsReport r = Run(c.records, today_);
+  ASSERT_EQ(r.dailyRows.size(), 1u);
+  EXPECT_EQ(r.dailyRows[0].receivedOctets, c.receivedOctets);
+  EXPECT_EQ(r.monthlyRows.back().receivedOctets, c.receivedOctets);
+  EXPECT_EQ(Figures(r.since), c.since);
+  EXPECT_EQ(Figures(r.today), c.since);
+}
+
+// 2^63 octets are 8589934592 Go; two sums of 2^63 - 1 add up to 17179869184 Go exactly.
+INSTANTIATE_TEST_SUITE_P(
+    Limits, TotalsSaturation,
+    ::testing::Values(SaturationCase{"OneLargestCount",
+                                     {{2026, 4, 20, kLargest, kLargest}},
+                                     kLargest,
+                                     {"8589934592Go", "8589934592Go", "17179869184Go"}},
+                      // Unchecked, 2^64 - 2 octets: 17179869184 Go.
+                      SaturationCase{"TwoLargestCountsStopAt2To63",
+                                     {{2026, 4, 20, kLargest, 1}, {2026, 4, 20, kLargest, 1}},
+                                     kLargest,
+                                     {"8589934592Go", "0Go", "8589934592Go"}},
+                      // Unchecked, five times 2^62 wraps to 2^62: 4294967296 Go.
+                      SaturationCase{"FiveQuartersStopAt2To63",
+                                     std::vector<Rec>(5, Rec{2026, 4, 20, kQuarter, 1024}),
+                                     kLargest,
+                                     {"8589934592Go", "0Go", "8589934592Go"}},
+                      SaturationCase{"ACountOf2To63IsNotANumber",
+                                     {{2026, 4, 20, kLargest + 1, 2048}},
+                                     0,
+                                     {"0Ko", "2Ko", "2Ko"}}),
+    [](const ::testing::TestParamInfo<SaturationCase>& info) { return info.param.name; });
 
 TEST_F(TotalsComputationTest, BadRecordsAreSkippedAndTheRestCounted) {
   WriteFile(kArchive,
