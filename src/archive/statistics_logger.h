@@ -47,12 +47,11 @@ DiagnosticSink StandardErrorSink();
 // keeps its baselines; one that is back under a new interface index counts from zero, so its
 // first record holds its traffic since it came back. A record reaches the disk before the
 // baselines move: while it cannot be written, its traffic is carried into the next record, and
-// each failure is told to the diagnostic sink with the file name and the system's reason.
+// each failure is told to the diagnostic sink with the file name and the system's reason. A
+// growth beyond kImpossibleGrowth is not written and leaves the baselines for the next reading.
 class StatisticsLogger {
  public:
   static constexpr int kMaxWriteCalls = 50;
-  // No link moves 2^62 octets (4.6 EB) in one period: a larger growth is a bad reading.
-  static constexpr std::uint64_t kImpossibleGrowth = std::uint64_t{1} << 62;
 
   StatisticsLogger(InterfaceTable& table, Clock& clock, Dialogs& dialogs, NumberFormat format,
                    DiagnosticSink diagnostics = StandardErrorSink());

@@ -19,6 +19,10 @@ struct InterfaceRow {
   int index = 0;
 };
 
+// No link moves 2^62 octets (4.6 EB, some 1500 years at 100 Gbit/s) between two readings: a
+// counter that grew by more is a bad reading, and its growth is never counted.
+inline constexpr std::uint64_t kImpossibleGrowth = std::uint64_t{1} << 62;
+
 // One copy of the table, rows in ascending interface index. A failed read gives no rows.
 struct InterfaceSnapshot {
   int result = 0;  // 0 on success, else the platform's error code

@@ -18,9 +18,10 @@ std::uint64_t Scaled(std::uint64_t octets, long double seconds) {
   return static_cast<std::uint64_t>(quotient);
 }
 
-// A counter that fell back (interface restarted, counters reset) grew by nothing this tick.
-std::uint64_t Growth(std::uint64_t previous, std::uint64_t current) {
-  return current >= previous ? current - previous : 0;
+// A counter that fell back (interface restarted, counters reset) grew by nothing this tick, and
+// so did one that jumped further than any link can move (limit: kImpossibleGrowth scaled).
+std::uint64_t Growth(std::uint64_t previous, std::uint64_t current, std::uint64_t limit) {
+  return current >= previous && current - previous <= limit ? current - previous : 0;
 }
 
 std::int32_t Saturated(std::uint64_t value) {
@@ -89,6 +90,7 @@ TickResult RateSampler::Tick(const TickInput& input) {
 RateSampler::Sums RateSampler::Sample(const InterfaceSnapshot& snapshot, const TickInput& input,
                                       bool measure) {
   const long double seconds = std::max(input.period, 1) * 50 * 0.001L;
+  const std::uint64_t limit = Scaled(kImpossibleGrowth, seconds);
   Sums sums;
   auto measureInto = [&](const InterfaceRow* row, Previous& previous, std::uint64_t& sumIn,
                          std::uint64_t& sumOut) {
@@ -98,8 +100,8 @@ RateSampler::Sums RateSampler::Sample(const InterfaceSnapshot& snapshot, const T
     }
     const Counters current{Scaled(row->inOctets, seconds), Scaled(row->outOctets, seconds)};
     if (measure && previous.index == row->index) {
-      sumIn += Growth(previous.counters.in, current.in);
-      sumOut += Growth(previous.counters.out, current.out);
+      sumIn += Growth(previous.counters.in, current.in, limit);
+      sumOut += Growth(previous.counters.out, current.out, limit);
     }
     previous.index = row->index;
     previous.counters = current;

@@ -46,7 +46,7 @@ struct TickResult {
 //
 // Counters are divided by the nominal period before they are differenced: floor(C ÷ T) with
 // T = P × 50 × 0.001 s in extended precision. A counter that falls back (interface restarted)
-// counts 0 for that tick.
+// or grows by more than kImpossibleGrowth (a bad reading) counts 0 for that tick.
 //
 // A list entry is read from the snapshot's row of the same name, wherever the table put it, and
 // its previous counters belong to that name. An entry whose interface is not in the snapshot

@@ -332,7 +332,7 @@ TEST_P(BadReading, IsNotWrittenAndLeavesTheBaselinesForTheNextSaneOne) {
   EXPECT_EQ(said_, GetParam().said);
 }
 
-constexpr std::uint64_t kLimit = StatisticsLogger::kImpossibleGrowth;
+constexpr std::uint64_t kLimit = kImpossibleGrowth;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadReading,

@@ -437,6 +437,15 @@ INSTANTIATE_TEST_SUITE_P(
         CounterCase{"HighSixtyFourBitCounters",
                     {1ull << 60, (1ull << 60) + 12345, (1ull << 60) + 12345},
                     {12345, 0}},
+        CounterCase{"JumpBeyondTwoTo62CountsZero",
+                    {1000, 1001 + kImpossibleGrowth, 1501 + kImpossibleGrowth},
+                    {0, 500}},
+        CounterCase{"JumpOfExactlyTwoTo62IsBelieved",
+                    {1000, 1000 + kImpossibleGrowth},
+                    {std::numeric_limits<std::int32_t>::max()}},
+        CounterCase{"AllOnesReadingThenBack",
+                    {1000, std::numeric_limits<std::uint64_t>::max(), 1200, 1300},
+                    {0, 0, 100}},
         // 7000 ÷ (7 × 50 × 0.001) is 20000 only in extended precision (19999 in double).
         CounterCase{"ExtendedPrecisionScaling", {6999, 7000, 7001}, {3, 2}, 7}),
     [](const auto& info) { return std::string(info.param.what); });
