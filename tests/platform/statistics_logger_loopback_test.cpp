@@ -29,7 +29,7 @@ std::string LogOneTickOfLoopback(const std::string& directory) {
   if (!table.IsAvailable()) return "FAIL netlink is not available";
   std::vector<MonitorEntry> list;
   for (const InterfaceRow& row : table.TakeSnapshot().rows) {
-    list.push_back({row.description, row.description == "lo"});
+    list.push_back({row.name, row.name == "lo"});
   }
   testing::FakeClock clock;
   clock.now = {2026, 4, 20, 3, 10, 0};
