@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLoggingCategory>
 #include <cstring>
 
 #include "cli/commands.h"
@@ -30,6 +31,8 @@ std::optional<int> RunSubcommand(int argc, char** argv) {
   if (std::strcmp(name, "graph") == 0) {
     // Drawn without any display, whatever the session has.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The platform's notes (no runtime folder, no session) are not the command's business.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
     QGuiApplication app(argc, argv);
     return RunGraph(ArgumentsOf(QCoreApplication::arguments()));
   }

@@ -1,0 +1,173 @@
+// The forms of "kirv report": the window's texts laid out as text, the rows as CSV, everything
+// with its octets as JSON, from one totals computation of a known archive.
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <string>
+#include <vector>
+
+#include "archive/temp_directory.h"
+#include "cli/report_json.h"
+#include "totals/totals_computation.h"
+
+namespace kirv {
+namespace {
+
+const DateTime kToday{2026, 4, 20};
+
+// Oldest first: a day of March, a small day and today's two records of 1 Mio.
+const std::vector<testing::ArchiveLine> kArchive = {
+    {{2026, 3, 15, 12, 5, 0}, 2048, 1000},
+    {{2026, 4, 19, 12, 5, 0}, 500, 1500},
+    {{2026, 4, 20, 12, 5, 0}, 1048576, 2048},
+    {{2026, 4, 20, 12, 10, 0}, 1048576, 2048},
+};
+
+class ReportFormsTest : public testing::TempDirectoryTest {
+ protected:
+  TotalsReport Report(const std::string& name) {
+    WriteArchive(name, kArchive);
+    return *TotalsComputation().Run(name, kToday, NumberFormat{'.'});
+  }
+};
+
+TEST_F(ReportFormsTest, TextShowsTheGroupsAndBothGridsWithTheWindowsTexts) {
+  const TotalsReport report = Report("eth0.mdf");
+  EXPECT_EQ(TotalsReportText("/data/eth0.mdf", report),
+            "/data/eth0.mdf\n"
+            "\n"
+            "Totaux/Prévisions\n"
+            "  Transferts d'aujourd'hui\n"
+            "    Récéption:        2Mo\n"
+            "    Envoi:            0Mo\n"
+            "    Deux directions:  2Mo\n"
+            "  Prévisions sur le mois\n"
+            "    Récéption:        3Mo\n"
+            "    Envoi:            0Mo\n"
+            "    Deux directions:  3Mo\n"
+            "  Transferts depuis le 15/3/2026\n"
+            "    Récéption:        2Mo\n"
+            "    Envoi:            0Mo\n"
+            "    Deux directions:  2Mo\n"
+            "\n"
+            "Stats Journalières\n"
+            "  Date       DL       UL       Total\n"
+            "  20/4/2026  2 Mo     0 Mo     2 Mo\n"
+            "  19/4/2026  0.48 Ko  1.46 Ko  1.95 Ko\n"
+            "  15/3/2026  2 Ko     0.97 Ko  2.97 Ko\n"
+            "\n"
+            "Stats Mensuelles\n"
+            "  Date    DL    UL       Total\n"
+            "  4/2026  2 Mo  0 Mo     2 Mo\n"
+            "  3/2026  2 Ko  0.97 Ko  2.97 Ko\n");
+}
+
+TEST_F(ReportFormsTest, CsvGivesEveryDayAndMonthInOctetsNewestFirst) {
+  const TotalsReport report = Report("eth0.mdf");
+  EXPECT_EQ(TotalsCsvHeading() + TotalsCsvRows("/data/eth0.mdf", report),
+            "archive,period,date,received,sent,total\r\n"
+            "/data/eth0.mdf,day,2026-04-20,2097152,4096,2101248\r\n"
+            "/data/eth0.mdf,day,2026-04-19,500,1500,2000\r\n"
+            "/data/eth0.mdf,day,2026-03-15,2048,1000,3048\r\n"
+            "/data/eth0.mdf,month,2026-04,2097652,5596,2103248\r\n"
+            "/data/eth0.mdf,month,2026-03,2048,1000,3048\r\n");
+}
+
+TEST_F(ReportFormsTest, CsvQuotesAnArchiveNameWithACommaOrAQuote) {
+  const TotalsReport report = Report("a.mdf");
+  const std::string rows = TotalsCsvRows("/data/Carte, \"rapide\".mdf", report);
+  EXPECT_EQ(rows.substr(0, rows.find("\r\n")),
+            "\"/data/Carte, \"\"rapide\"\".mdf\",day,2026-04-20,2097152,4096,2101248");
+}
+
+TEST_F(ReportFormsTest, AnArchiveWithoutRecordsGivesNoCsvRow) {
+  WriteFile("empty.mdf", "");
+  const TotalsReport report = *TotalsComputation().Run("empty.mdf", kToday, NumberFormat{'.'});
+  EXPECT_EQ(TotalsCsvRows("empty.mdf", report), "");
+}
+
+TEST_F(ReportFormsTest, JsonHoldsTheTextsBesideTheirOctets) {
+  const TotalsReport report = Report("eth0.mdf");
+  const QJsonObject json = TotalsJson(QStringLiteral("/data/eth0.mdf"), kToday, report);
+  EXPECT_EQ(json[QStringLiteral("archive")].toString(), QStringLiteral("/data/eth0.mdf"));
+  EXPECT_EQ(json[QStringLiteral("date")].toString(), QStringLiteral("2026-04-20"));
+  EXPECT_EQ(json[QStringLiteral("skippedRecords")].toInteger(), 0);
+
+  const QJsonObject today = json[QStringLiteral("today")].toObject();
+  EXPECT_EQ(today[QStringLiteral("caption")].toString(),
+            QStringLiteral("Transferts d'aujourd'hui"));
+  EXPECT_EQ(today[QStringLiteral("received")].toString(), QStringLiteral("2Mo"));
+  EXPECT_EQ(today[QStringLiteral("receivedOctets")].toInteger(), 2097152);
+  EXPECT_EQ(today[QStringLiteral("sentOctets")].toInteger(), 4096);
+  EXPECT_EQ(today[QStringLiteral("bothOctets")].toInteger(), 2101248);
+
+  // The month so far, 2097652 octets in 20 days, over the 30 days of April.
+  const QJsonObject forecast = json[QStringLiteral("forecast")].toObject();
+  EXPECT_NEAR(forecast[QStringLiteral("receivedOctets")].toDouble(), 3146478, 1e-6);
+  EXPECT_NEAR(forecast[QStringLiteral("sentOctets")].toDouble(), 8394, 1e-6);
+
+  const QJsonObject since = json[QStringLiteral("since")].toObject();
+  EXPECT_EQ(since[QStringLiteral("caption")].toString(),
+            QStringLiteral("Transferts depuis le 15/3/2026"));
+  EXPECT_EQ(since[QStringLiteral("firstDay")].toString(), QStringLiteral("2026-03-15"));
+  EXPECT_EQ(since[QStringLiteral("receivedOctets")].toInteger(), 2099700);
+
+  const QJsonArray daily = json[QStringLiteral("daily")].toArray();
+  ASSERT_EQ(daily.size(), 3);
+  const QJsonObject small = daily[1].toObject();
+  EXPECT_EQ(small[QStringLiteral("date")].toString(), QStringLiteral("19/4/2026"));
+  EXPECT_EQ(small[QStringLiteral("iso")].toString(), QStringLiteral("2026-04-19"));
+  EXPECT_EQ(small[QStringLiteral("received")].toString(), QStringLiteral("0.48 Ko"));
+  EXPECT_EQ(small[QStringLiteral("totalOctets")].toInteger(), 2000);
+  const QJsonArray monthly = json[QStringLiteral("monthly")].toArray();
+  ASSERT_EQ(monthly.size(), 2);
+  EXPECT_EQ(monthly[0].toObject()[QStringLiteral("iso")].toString(), QStringLiteral("2026-04"));
+  EXPECT_EQ(monthly[0].toObject()[QStringLiteral("receivedOctets")].toInteger(), 2097652);
+}
+
+TEST_F(ReportFormsTest, JsonOfAnArchiveWithoutRecordsHasNoFirstDay) {
+  WriteFile("empty.mdf", "");
+  const TotalsReport report = *TotalsComputation().Run("empty.mdf", kToday, NumberFormat{'.'});
+  const QJsonObject json = TotalsJson(QStringLiteral("empty.mdf"), kToday, report);
+  EXPECT_TRUE(json[QStringLiteral("since")].toObject()[QStringLiteral("firstDay")].isNull());
+  const QJsonArray daily = json[QStringLiteral("daily")].toArray();
+  ASSERT_EQ(daily.size(), 1);  // the window's one empty row
+  EXPECT_TRUE(daily[0].toObject()[QStringLiteral("iso")].isNull());
+}
+
+TEST_F(ReportFormsTest, SkippedRecordsAreCounted) {
+  WriteFile("bad.mdf",
+            "F20/04/2026 12:05:00D100U200\r\n"
+            "F20/04/2026 12:10:00D100\r\n"      // no "U"
+            "F31/02/2026 12:15:00D100U200\r\n"  // no such day
+            "F20/04/2026 12:20:00D300U400\r\n");
+  const TotalsReport report = *TotalsComputation().Run("bad.mdf", kToday, NumberFormat{'.'});
+  EXPECT_EQ(report.skippedRecords, 2u);
+  ASSERT_FALSE(report.dailyRows.empty());
+  EXPECT_EQ(report.dailyRows.front().receivedOctets, 400u);
+}
+
+struct IsoCase {
+  const char* name;
+  const char* key;
+  const char* iso;
+};
+
+class IsoDateTest : public ::testing::TestWithParam<IsoCase> {};
+
+TEST_P(IsoDateTest, WritesTheKeyAsAnIsoDate) {
+  EXPECT_EQ(IsoDateOfKey(GetParam().key), GetParam().iso);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, IsoDateTest,
+    ::testing::Values(IsoCase{"OneDigitDayAndMonth", "7/3/2004", "2004-03-07"},
+                      IsoCase{"TwoDigitDayAndMonth", "31/12/2026", "2026-12-31"},
+                      IsoCase{"Month", "3/2004", "2004-03"},
+                      IsoCase{"TwoDigitMonth", "11/2026", "2026-11"}),
+    [](const ::testing::TestParamInfo<IsoCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace kirv
