@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <iostream>
+#include <set>
 #include <utility>
 
 namespace kirv {
@@ -98,17 +99,29 @@ class Reader {
   }
 
   // Checks the box when the value reads true; never unchecks it. An interface value named like a
-  // global value ("Gradu" followed by "2") is that global value's, and is not read.
-  bool CheckWhenTrue(const std::string& name, bool& control) {
+  // global value ("Gradu" followed by "2") is that global value's, and is not read. A value that
+  // an earlier pass has read already is not said again.
+  bool CheckWhenTrue(const std::string& name, bool& control, bool readBefore = false) {
+    if (IsGlobalName(name) || !store_.ValueExists(name)) return false;
     bool value = false;
-    if (IsGlobalName(name) || !store_.ValueExists(name) || !Read(name, value) || !value) {
+    if (readBefore) {
+      try {
+        value = store_.ReadBool(name);
+      } catch (const SettingsError&) {
+        return false;
+      }
+    } else if (!Read(name, value)) {
       return false;
     }
-    control = true;
-    return true;
+    if (value) control = true;
+    return value;
   }
 
+  // Two interfaces of the same name share their values: a bad one is said once.
   void Warn(const std::string& name, const std::string& why) {
+    std::string folded = name;
+    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!warned_.insert(std::move(folded)).second) return;
     ++warnings_;
     if (warnings_ > kMaxWarningsPerPass) return;
     Say("KIRV: réglage \"" + name + "\" : " + why);
@@ -182,6 +195,7 @@ class Reader {
   SettingsReading& reading_;
   const SettingsWarningSink& warn_;
   std::size_t warnings_ = 0;
+  std::set<std::string> warned_;
 };
 
 // Closes a reading pass; a key that cannot be stored is reported, start-up goes on.
@@ -379,7 +393,7 @@ SettingsReading ReadForm3Settings(SettingsStore& store, ConfigControls& c, Meter
   Reader reader(store, reading, warn);
   for (std::size_t i = 0; i < c.interfaces.size(); ++i) {
     InterfaceChecks& entry = c.interfaces[i];
-    if (reader.CheckWhenTrue(MonitorValueName(entry.name), entry.lb)) {
+    if (reader.CheckWhenTrue(MonitorValueName(entry.name), entry.lb, true)) {
       reading.monitored.push_back(i);
     }
     reader.CheckWhenTrue(Graph1ValueName(entry.name), entry.lb1);
