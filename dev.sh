@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Builds, runs, tests and packages KIRV on Debian 12; installs whatever Debian packages are
+# missing first (as root, or through sudo).
+#   ./dev.sh run          build the program alone and start it (under Xvfb when there is no display)
+#   ./dev.sh test         build everything and run the whole test suite
+#   ./dev.sh build        build everything, tests and benchmarks included
+#   ./dev.sh package      build the Debian package build-package/kirv_<version>_amd64.deb
+#   ./dev.sh screenshots  renew the pictures of every window in docs/screenshots/
+set -euo pipefail
+cd "$(dirname "$0")"
+
+BUILD_DIR=${BUILD_DIR:-build}                         # the program, the tests and the benchmarks
+RUN_BUILD_DIR=${RUN_BUILD_DIR:-build-run}             # the program alone
+PACKAGE_BUILD_DIR=${PACKAGE_BUILD_DIR:-build-package} # the program for /usr, and the package
+
+# What building and running the program needs.
+RUN_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
+  libnl-3-dev libnl-route-3-dev
+  xvfb xauth
+)
+# What the tests and benchmarks add.
+TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  trayer iproute2 util-linux
+  desktop-file-utils appstream man-db
+)
+# What CPack's Debian generator adds (dpkg-shlibdeps, and file to find the programs).
+PACKAGE_PACKAGES=(dpkg-dev file)
+# What the screenshots add.
+SCREENSHOT_PACKAGES=(openbox trayer xdotool imagemagick python3 iproute2 util-linux)
+
+# Installs those of the given packages that are missing.
+install_packages() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "dev.sh: neither root nor sudo; as root, run: apt-get install ${missing[*]}" >&2
+      exit 1
+    fi
+    sudo=(sudo)
+  fi
+  echo "dev.sh: installing ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# configure DIR [CMAKE_OPTION...]
+configure() {
+  local dir=$1
+  shift
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKIRV_WERROR=ON \
+    "${launcher[@]}" "$@" >/dev/null
+}
+
+build_program() {
+  install_packages "${RUN_PACKAGES[@]}"
+  configure "$RUN_BUILD_DIR" -DKIRV_BUILD_TESTS=OFF
+  cmake --build "$RUN_BUILD_DIR" -j2 --target kirv
+}
+
+build() {
+  install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+  configure "$BUILD_DIR" -DKIRV_BUILD_TESTS=ON
+  cmake --build "$BUILD_DIR" -j2
+}
+
+run() {
+  build_program
+  if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec "$RUN_BUILD_DIR/src/app/kirv"
+  fi
+  echo "dev.sh: no display found, starting KIRV under Xvfb"
+  exec xvfb-run -a -s "-screen 0 1280x800x24" "$RUN_BUILD_DIR/src/app/kirv"
+}
+
+run_tests() {
+  build
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" -j2 --output-on-failure
+}
+
+package() {
+  install_packages "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
+  configure "$PACKAGE_BUILD_DIR" -DKIRV_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_INSTALL_PREFIX=/usr
+  cmake --build "$PACKAGE_BUILD_DIR" -j2
+  (cd "$PACKAGE_BUILD_DIR" && cpack -G DEB >/dev/null)
+  ls "$PACKAGE_BUILD_DIR"/kirv_*.deb
+}
+
+screenshots() {
+  install_packages "${RUN_PACKAGES[@]}" "${SCREENSHOT_PACKAGES[@]}"
+  build_program
+  tools/screenshots.sh "$RUN_BUILD_DIR/src/app/kirv"
+}
+
+case "${1:-}" in
+  run) run ;;
+  test) run_tests ;;
+  build) build ;;
+  package) package ;;
+  screenshots) screenshots ;;
+  *)
+    echo "usage: $0 run|test|build|package|screenshots" >&2
+    exit 2
+    ;;
+esac
