@@ -1,7 +1,6 @@
 #include "config/settings_schema.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <set>
 #include <utility>
@@ -37,11 +36,36 @@ class KeyPass {
   bool closed_ = false;
 };
 
+// Value names are compared without regard to ASCII case, whatever the locale.
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string Folded(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) c = AsciiLower(c);
+  return folded;
+}
+
 bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+// A text as part of one line of a message: control bytes as "\xHH", cut after length bytes.
+std::string OneLine(std::string_view text, std::size_t length) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string line;
+  for (char c : text.substr(0, length)) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F) {
+      line += "\\x";
+      line += kHex[byte >> 4];
+      line += kHex[byte & 0xF];
+    } else {
+      line += c;
+    }
+  }
+  if (text.size() > length) line += "…";
+  return line;
 }
 
 bool IsGlobalName(const std::string& name) {
@@ -119,12 +143,10 @@ class Reader {
 
   // Two interfaces of the same name share their values: a bad one is said once.
   void Warn(const std::string& name, const std::string& why) {
-    std::string folded = name;
-    for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (!warned_.insert(std::move(folded)).second) return;
+    if (!warned_.insert(Folded(name)).second) return;
     ++warnings_;
     if (warnings_ > kMaxWarningsPerPass) return;
-    Say("KIRV: réglage \"" + name + "\" : " + why);
+    Say("KIRV: réglage \"" + OneLine(name, 64) + "\" : " + OneLine(why, 240));
   }
 
   // Says how many lines were left out.

@@ -690,6 +690,20 @@ TEST_F(SettingsSchemaTest, PassSaysAtMostTenLinesThenHowManyMore) {
   EXPECT_EQ(w.said, all);
 }
 
+TEST_F(SettingsSchemaTest, EachBadValueIsSaidOnOneShortLine) {
+  const std::string broken = "eth\n0";
+  const std::string longName(300, 'n');
+  Put(broken, std::string("x"));
+  Put(longName, std::string("x"));
+  Windows w({broken, longName});
+  w.Start(store, autoStart);
+  ASSERT_EQ(w.said.size(), 2u);
+  EXPECT_EQ(w.said[0].find('\n'), std::string::npos);
+  EXPECT_NE(w.said[0].find("\"eth\\x0A0\""), std::string::npos) << w.said[0];
+  EXPECT_NE(w.said[1].find("\"" + std::string(64, 'n') + "…\""), std::string::npos) << w.said[1];
+  EXPECT_LT(w.said[1].size(), 400u);
+}
+
 TEST_F(SettingsSchemaTest, SaveRemovesValuesThatNothingReads) {
   Put("junk", std::string("x"));
   Put("wlan0", 1);  // an interface that is not plugged in today
