@@ -98,7 +98,7 @@ int RunLog(const QStringList& arguments) {
   StatisticsLogger logger(table, clock, dialogs, SystemNumberFormat());
   WriterLock lock(folder.path);
   TerminationSignals onSignal([&] {
-    if (lock.Held()) PrintStatus(logger.WriteFinalRecords(entries));
+    if (!lock.LogsElsewhere()) PrintStatus(logger.WriteFinalRecords(entries));
     QCoreApplication::quit();
   });
   if (!lock.TryTake()) {

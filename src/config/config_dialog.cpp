@@ -1,5 +1,6 @@
 #include "config/config_dialog.h"
 
+#include <QDir>
 #include <QFont>
 #include <QFontInfo>
 #include <QScreen>
@@ -44,7 +45,8 @@ TForm1::TForm1(Services& services)
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       services_(services),
-      logger_(*services.interfaces, *services.clock, *services.dialogs, services.numberFormat) {
+      logger_(*services.interfaces, *services.clock, *services.dialogs, services.numberFormat),
+      writerLock_(QDir::currentPath()) {
   setWindowTitle(QStringLiteral("Configuration"));
   setFixedSize(522, 367);
   // The controls' bounds suit a narrow 11-pixel font; where the family is missing, a condensed
@@ -133,6 +135,7 @@ void TForm1::FormCreate() {
   Edit4->setText(Text(controls.Edit4));
   Edit5->setText(Text(controls.Edit5));
   logger_.TakeBaselines(MonitorEntries());
+  writerLock_.TryTake();  // else the first tick says who logs
   Edit1Exit(nullptr);
   Timer1->start();
 }
@@ -198,7 +201,9 @@ void TForm1::FormCloseQuery(QObject* sender, bool& canClose) {
   canClose = true;
   // At quit the last records come first: a settings save that fails or takes long must not
   // keep them from the archives.
-  if (sender == nullptr) ApplyDisplays(logger_.WriteFinalRecords(MonitorEntries()));
+  if (sender == nullptr && !writerLock_.LogsElsewhere()) {
+    ApplyDisplays(logger_.WriteFinalRecords(MonitorEntries()));
+  }
   try {
     const GraphControls graph = Form2 != nullptr ? Form2->Controls() : GraphControls{};
     const MeterControls meter = Form3 != nullptr ? Form3->Controls() : MeterControls{};
@@ -335,7 +340,25 @@ void TForm1::lb2Click(QObject*) {
   }
 }
 
-void TForm1::Timer1Timer(QObject*) { ApplyDisplays(logger_.Timer1Timer(MonitorEntries())); }
+// While another process ("kirv log") appends to the data folder, this one leaves the logging to
+// it; once it has ended, the next tick takes fresh baselines and the one after logs again.
+void TForm1::Timer1Timer(QObject*) {
+  const std::vector<MonitorEntry> entries = MonitorEntries();
+  LoggerDisplays displays;
+  switch (writerLock_.TurnAtTick()) {
+    case WriterTurn::kWrite:
+      displays = logger_.Timer1Timer(entries);
+      break;
+    case WriterTurn::kTakenOver:
+      logger_.TakeBaselines(entries);
+      displays.status.push_back("LOG REPRIS");
+      break;
+    case WriterTurn::kElsewhere:
+      displays.status.push_back(LoggingElsewhereStatus(writerLock_.HolderPid()));
+      break;
+  }
+  ApplyDisplays(displays);
+}
 
 void TForm1::ApplyDisplays(const LoggerDisplays& displays) {
   if (displays.Label1) SetLabel(*Label1, *displays.Label1);

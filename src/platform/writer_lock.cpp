@@ -12,14 +12,18 @@ WriterLock::WriterLock(const QString& dataFolder)
 
 WriterLock::~WriterLock() = default;
 
-bool WriterLock::TryTake() {
-  if (file_.isLocked()) return true;
-  return file_.tryLock(0);
+bool WriterLock::Try() {
+  const bool taken = file_.tryLock(0);
+  elsewhere_ = !taken && file_.error() == QLockFile::LockFailedError;
+  return taken;
 }
+
+bool WriterLock::TryTake() { return file_.isLocked() || Try(); }
 
 WriterTurn WriterLock::TurnAtTick() {
   if (file_.isLocked()) return WriterTurn::kWrite;
-  return file_.tryLock(0) ? WriterTurn::kTakenOver : WriterTurn::kElsewhere;
+  if (Try()) return WriterTurn::kTakenOver;
+  return elsewhere_ ? WriterTurn::kElsewhere : WriterTurn::kWrite;
 }
 
 qint64 WriterLock::HolderPid() const {

@@ -28,15 +28,21 @@ class WriterLock {
   // Takes the lock when no live process holds it. True while this process holds it.
   bool TryTake();
   bool Held() const { return file_.isLocked(); }
-  // At each logging tick: keeps, takes over or leaves the logging.
+  // At each logging tick: keeps, takes over or leaves the logging. A folder where no lock file
+  // can be made has no other writer to wait for: the logger writes, and its appends say what is
+  // wrong with the folder.
   WriterTurn TurnAtTick();
-  void Release() { file_.unlock(); }
+  // Another live process held the lock at the last try: this one must not append.
+  bool LogsElsewhere() const { return elsewhere_; }
 
   // The process id that the lock file names, 0 when there is none.
   qint64 HolderPid() const;
 
  private:
+  bool Try();
+
   QLockFile file_;
+  bool elsewhere_ = false;
 };
 
 // The status line of a logger that leaves the logging to another process: "LOG PAR LE PROCESSUS "

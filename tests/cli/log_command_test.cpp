@@ -1,0 +1,181 @@
+// "kirv log" as a running process: known traffic over the loopback interface of a fresh network
+// namespace, its records, its final record at SIGTERM, the single writer of a data folder shared
+// by two loggers, and its rest between ticks.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/network_namespace.h"
+#include "program_run.h"
+
+namespace kirv {
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::milliseconds;
+
+constexpr int kPayload = 1000;
+constexpr int kGrowthPerDatagram = kPayload + testing::kUdpIpv4Headers;
+
+// A folder with a settings file that marks "lo" as monitored, and a data folder inside it.
+class LoggerFolder {
+ public:
+  LoggerFolder() {
+    std::string pattern = (fs::temp_directory_path() / "kirv-log-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr) root_ = pattern;
+    fs::create_directories(root_ / "config" / "KIRV");
+    std::ofstream(root_ / "config" / "KIRV" / "KIRV.ini") << "[KIRV]\nlo=true\n";
+  }
+  ~LoggerFolder() {
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+  }
+
+  fs::path Data() const { return root_ / "data"; }
+  fs::path Archive() const { return Data() / "lo.mdf"; }
+  fs::path Root() const { return root_; }
+
+  pid_t Start(const std::string& name, int periodMs) const {
+    return testing::StartProgram(
+        {"log", "--data-dir", Data().string(), "--period-ms", std::to_string(periodMs)},
+        {"LC_ALL=C", "XDG_CONFIG_HOME=" + (root_ / "config").string()}, root_ / (name + ".out"),
+        root_ / (name + ".err"));
+  }
+  std::string Errors(const std::string& name) const {
+    return testing::ReadWhole(root_ / (name + ".err"));
+  }
+
+  // The archive's lines, without their CR LF.
+  std::vector<std::string> Lines() const {
+    std::vector<std::string> lines;
+    std::ifstream in(Archive(), std::ios::binary);
+    for (std::string line; std::getline(in, line);)
+      lines.push_back(line.substr(0, line.find('\r')));
+    return lines;
+  }
+
+ private:
+  fs::path root_;
+};
+
+// "D" received "U" sent of a record line.
+std::string Counts(const std::string& line) { return line.size() > 20 ? line.substr(20) : ""; }
+
+std::string Growth(int datagrams) {
+  const std::string n = std::to_string(datagrams * kGrowthPerDatagram);
+  return "D" + n + "U" + n;
+}
+
+bool LockTaken(const LoggerFolder& folder) { return fs::exists(folder.Data() / "writer.lock"); }
+
+// In the namespace's child: one record at a tick, one more at SIGTERM, nothing lost.
+std::string LogTicksAndTheFinalRecord(const LoggerFolder& folder) {
+  const pid_t logger = folder.Start("logger", 700);
+  if (!testing::WaitUntil([&] { return LockTaken(folder); }))
+    return "FAIL the logger never started";
+  std::this_thread::sleep_for(milliseconds(100));  // the baselines follow the lock at once
+  if (!testing::SendOverLoopback(11, kPayload)) return "FAIL no traffic";
+  if (!testing::WaitUntil([&] { return folder.Lines().size() == 1; })) {
+    return "FAIL no record at the tick";
+  }
+  if (!testing::SendOverLoopback(5, kPayload)) return "FAIL no traffic";
+  kill(logger, SIGTERM);
+  const int status = testing::WaitForExit(logger);
+  std::string result = "status " + std::to_string(status) + ";";
+  for (const std::string& line : folder.Lines()) result += Counts(line) + ";";
+  return result + folder.Errors("logger");
+}
+
+TEST(LogCommand, WritesATickRecordAndTheFinalRecordAtSigterm) {
+  const LoggerFolder folder;
+  const std::string result =
+      testing::RunInFreshNetworkNamespace([&] { return LogTicksAndTheFinalRecord(folder); });
+  if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
+  EXPECT_EQ(result, "status 0;" + Growth(11) + ";" + Growth(5) + ";");
+}
+
+// In the namespace's child: a second logger waits while the first holds the data folder, writes
+// nothing meanwhile, and takes over once the first has ended.
+std::string TwoLoggersShareOneFolder(const LoggerFolder& folder) {
+  const pid_t first = folder.Start("first", 600000);
+  if (!testing::WaitUntil([&] { return LockTaken(folder); })) return "FAIL no first logger";
+  const pid_t second = folder.Start("second", 300);
+  if (!testing::WaitUntil(
+          [&] { return folder.Errors("second").find("écrit déjà") != std::string::npos; })) {
+    kill(first, SIGKILL);
+    kill(second, SIGKILL);
+    return "FAIL the second logger does not wait: " + folder.Errors("second");
+  }
+  std::string result;
+  if (!testing::SendOverLoopback(7, kPayload)) return "FAIL no traffic";
+  std::this_thread::sleep_for(milliseconds(1200));  // several ticks of the second logger
+  result += "while both run: " + std::to_string(folder.Lines().size()) + " lines;";
+
+  kill(first, SIGTERM);  // its final record holds the 7 datagrams
+  result += " first ended " + std::to_string(testing::WaitForExit(first)) + ";";
+  if (!testing::WaitUntil(
+          [&] { return folder.Errors("second").find("reprise") != std::string::npos; })) {
+    kill(second, SIGKILL);
+    return result + " FAIL no take-over";
+  }
+  if (!testing::SendOverLoopback(3, kPayload)) return "FAIL no traffic";
+  const bool logged = testing::WaitUntil([&] { return folder.Lines().size() >= 2; });
+  kill(second, SIGTERM);
+  result += " second ended " + std::to_string(testing::WaitForExit(second)) + ";";
+  if (!logged) return result + " FAIL the second logger wrote nothing";
+  // The first record is the first logger's; a tick of the second may split the 3 datagrams.
+  const std::vector<std::string> lines = folder.Lines();
+  long received = 0;
+  long sent = 0;
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::string counts = Counts(lines[i]);
+    received += std::stol(counts.substr(1));
+    sent += std::stol(counts.substr(counts.find('U') + 1));
+  }
+  return result + " " + Counts(lines.front()) + " then D" + std::to_string(received) + "U" +
+         std::to_string(sent);
+}
+
+TEST(LogCommand, ASecondLoggerWaitsForTheFirstAndTakesOverWhenItEnds) {
+  const LoggerFolder folder;
+  const std::string result =
+      testing::RunInFreshNetworkNamespace([&] { return TwoLoggersShareOneFolder(folder); });
+  if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
+  EXPECT_EQ(result, "while both run: 0 lines; first ended 0; second ended 0; " + Growth(7) +
+                        " then " + Growth(3));
+}
+
+// voluntary_ctxt_switches of /proc/<pid>/status: how often the process went to sleep and woke.
+long WakeUps(pid_t pid) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(in, line);) {
+    if (line.starts_with("voluntary_ctxt_switches:")) return std::stol(line.substr(24));
+  }
+  return -1;
+}
+
+TEST(LogCommand, SleepsBetweenItsTicks) {
+  const LoggerFolder folder;
+  const pid_t logger = folder.Start("logger", 300000);
+  ASSERT_TRUE(testing::WaitUntil([&] { return LockTaken(folder); }));
+  std::this_thread::sleep_for(milliseconds(300));
+  const long before = WakeUps(logger);
+  std::this_thread::sleep_for(milliseconds(2000));
+  const long after = WakeUps(logger);
+  kill(logger, SIGTERM);
+  EXPECT_EQ(testing::WaitForExit(logger), 0);
+  ASSERT_GE(before, 0);
+  EXPECT_EQ(after, before);
+}
+
+}  // namespace
+}  // namespace kirv
