@@ -95,7 +95,7 @@ QString QtDialogs::QtFilter(const std::string& filter) {
 QString QtDialogs::DefaultSuffix(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
   if (parts.size() < 2) return {};
-  static const QRegularExpression kOneExtension(QStringLiteral("^\\*\\.([^.*?;\\[\\]]+)$"));
+  static const QRegularExpression kOneExtension(QStringLiteral("^\\*\\.([^*?;\\[\\]]+)$"));
   const QRegularExpressionMatch match = kOneExtension.match(parts[1]);
   return match.hasMatch() ? match.captured(1) : QString();
 }

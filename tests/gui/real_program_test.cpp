@@ -1,0 +1,401 @@
+// The desktop program run as a user runs it: its command line, one KIRV per user, its data
+// folder, and its end by a signal whatever state it is in.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "gui/program_process.h"
+
+namespace kirv {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::PollUntil;
+using testing::ProgramProcess;
+
+constexpr auto kStartUp = 5000ms;  // generous: the machine may be busy with other builds
+constexpr auto kQuit = 2000ms;     // a quit by signal ends within this
+constexpr auto kHandOver = 1000ms;
+
+size_t Count(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+    ++count;
+  }
+  return count;
+}
+
+std::filesystem::path WorkingDirectory(pid_t pid) {
+  std::error_code error;
+  return std::filesystem::read_symlink("/proc/" + std::to_string(pid) + "/cwd", error);
+}
+
+class RealProgramTest : public testing::ProgramUserTest {
+ protected:
+  // Started and listening for a second start, so its start-up is under way.
+  ProgramProcess& StartListening(const std::vector<std::string>& arguments = {},
+                                 const std::vector<std::string>& prefix = {}) {
+    ProgramProcess& program = Start(arguments, prefix);
+    EXPECT_TRUE(PollUntil([this] { return Listening(); }, kStartUp)) << program.Err();
+    return program;
+  }
+  // Ends the program by SIGTERM and answers whether it ended at once and well.
+  static void EndBySignal(ProgramProcess& program, int number = SIGTERM) {
+    program.Signal(number);
+    EXPECT_EQ(program.WaitForExit(kQuit), 0) << program.Err();
+  }
+};
+
+// --- Command line ----------------------------------------------------------------------------
+
+struct CommandCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  bool display;  // false: no display at all, as in a package build or over ssh
+  int status;
+  std::string out;  // the whole output, or its start when it ends with "..."
+  std::string err;
+};
+
+class CommandLineRun : public RealProgramTest, public ::testing::WithParamInterface<CommandCase> {};
+
+void ExpectText(const std::string& actual, const std::string& expected) {
+  if (expected.ends_with("...")) {
+    EXPECT_TRUE(actual.starts_with(expected.substr(0, expected.size() - 3))) << actual;
+  } else {
+    EXPECT_EQ(actual, expected);
+  }
+}
+
+TEST_P(CommandLineRun, AnswersAndEndsWithItsStatus) {
+  if (!GetParam().display) environment["QT_QPA_PLATFORM"] = "xcb";  // and no DISPLAY
+  ProgramProcess& program = Start(GetParam().arguments);
+  ASSERT_EQ(program.WaitForExit(kStartUp), GetParam().status);
+  ExpectText(program.Out(), GetParam().out);
+  ExpectText(program.Err(), GetParam().err);
+  EXPECT_FALSE(std::filesystem::exists(Home() / ".local")) << "nothing is made by these";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, CommandLineRun,
+    ::testing::Values(
+        CommandCase{"Version",
+                    {"--version"},
+                    true,
+                    0,
+                    std::string("kirv ") + KIRV_PROJECT_VERSION + "\n",
+                    ""},
+        CommandCase{"VersionWithoutDisplay",
+                    {"--version"},
+                    false,
+                    0,
+                    std::string("kirv ") + KIRV_PROJECT_VERSION + "\n",
+                    ""},
+        CommandCase{"Help", {"--help"}, false, 0, "Utilisation : kirv [options]\n...", ""},
+        CommandCase{"UnknownOption",
+                    {"--bogus"},
+                    false,
+                    2,
+                    "",
+                    "kirv: option inconnue « --bogus »\n\nUtilisation : kirv [options]\n..."},
+        CommandCase{"UnexpectedArgument",
+                    {"rapport"},
+                    false,
+                    2,
+                    "",
+                    "kirv: argument inattendu « rapport »\n\nUtilisation : kirv [options]\n..."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- One KIRV per user -----------------------------------------------------------------------
+
+TEST_F(RealProgramTest, ASecondStartSaysSoAndEndsWithinASecond) {
+  ProgramProcess& first = StartListening();
+  ProgramProcess& second = Start();
+  ASSERT_EQ(second.WaitForExit(kHandOver + 500ms), 0);
+  EXPECT_LT(second.Lifetime(), kHandOver);
+  EXPECT_EQ(second.Err(), "KIRV est déjà lancé.\n");
+  EXPECT_EQ(second.Out(), "");
+  EXPECT_TRUE(first.Running());
+  EndBySignal(first);
+}
+
+TEST_F(RealProgramTest, ASecondStartDuringTheFirstsStartUpAlsoHandsOver) {
+  ProgramProcess& first = Start();
+  ProgramProcess& second = Start();
+  ASSERT_EQ(second.WaitForExit(kStartUp), 0);
+  EXPECT_EQ(second.Err(), "KIRV est déjà lancé.\n");
+  EXPECT_TRUE(first.Running());
+  EndBySignal(first);
+}
+
+TEST_F(RealProgramTest, ALockLeftByAKilledKirvDoesNotBlockTheNextStart) {
+  ProgramProcess& killed = StartListening();
+  killed.Signal(SIGKILL);
+  ASSERT_EQ(killed.WaitForExit(kQuit), 128 + SIGKILL);
+  ProgramProcess& next = StartListening();
+  std::this_thread::sleep_for(1500ms);
+  ASSERT_TRUE(next.Running()) << next.Err();
+  EXPECT_EQ(Count(next.Err(), "déjà lancé"), 0u);
+  // It holds the lock and answers in its turn.
+  ProgramProcess& third = Start();
+  EXPECT_EQ(third.WaitForExit(kHandOver + 500ms), 0);
+  EXPECT_EQ(third.Err(), "KIRV est déjà lancé.\n");
+  EndBySignal(next);
+}
+
+TEST_F(RealProgramTest, AnotherConfigurationFolderIsAnotherKirv) {
+  ProgramProcess& first = StartListening();
+  environment["XDG_CONFIG_HOME"] = (root_ / "other-config").string();
+  environment["XDG_DATA_HOME"] = (root_ / "other-data").string();
+  ProgramProcess& second = Start();
+  std::this_thread::sleep_for(1500ms);
+  EXPECT_TRUE(second.Running()) << second.Err();
+  EndBySignal(second);
+  EndBySignal(first);
+}
+
+// --- Data folder -----------------------------------------------------------------------------
+
+struct FolderCase {
+  const char* name;
+  std::vector<std::string> arguments;  // "{root}" stands for the test's root folder
+  const char* dataHome;                // $XDG_DATA_HOME below the test's root, or none
+  const char* expected;                // the working directory below the test's root
+};
+
+class DataFolderRun : public RealProgramTest, public ::testing::WithParamInterface<FolderCase> {};
+
+TEST_P(DataFolderRun, IsMadeAndBecomesTheWorkingDirectory) {
+  std::filesystem::create_directories(root_ / "started-here");
+  startFolder_ = root_ / "started-here";
+  if (GetParam().dataHome != nullptr) {
+    environment["XDG_DATA_HOME"] = (root_ / GetParam().dataHome).string();
+  }
+  std::vector<std::string> arguments = GetParam().arguments;
+  for (std::string& argument : arguments) {
+    if (argument.starts_with("{root}")) argument.replace(0, 6, root_.string());
+  }
+  ProgramProcess& program = StartListening(arguments);
+  const std::filesystem::path expected = root_ / GetParam().expected;
+  EXPECT_TRUE(PollUntil([&] { return WorkingDirectory(program.Pid()) == expected; }, kStartUp))
+      << WorkingDirectory(program.Pid());
+  EXPECT_TRUE(std::filesystem::is_directory(expected));
+  EndBySignal(program);
+  EXPECT_EQ(program.Err().find("dossier"), std::string::npos) << program.Err();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, DataFolderRun,
+    ::testing::Values(FolderCase{"Default", {}, nullptr, "home/.local/share/KIRV"},
+                      FolderCase{"XdgDataHome", {}, "data", "data/KIRV"},
+                      FolderCase{"DataDirAbsolute",
+                                 {"--data-dir", "{root}/elsewhere/kirv"},
+                                 "data",
+                                 "elsewhere/kirv"},
+                      FolderCase{"DataDirRelativeToTheStart",
+                                 {"--data-dir=archives/mine"},
+                                 "data",
+                                 "started-here/archives/mine"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RealProgramTest, AnUnusableDataFolderIsSaidOnceAndNothingIsWrittenElsewhere) {
+  std::ofstream(root_ / "taken") << "a file where the folder should be";
+  ProgramProcess& program = StartListening({"--data-dir", (root_ / "taken").string()});
+  std::this_thread::sleep_for(1500ms);
+  ASSERT_TRUE(program.Running()) << program.Err();
+  EXPECT_EQ(Count(program.Err(), "kirv: Le dossier de données « " + (root_ / "taken").string() +
+                                     " » ne peut pas être créé : "),
+            1u)
+      << program.Err();
+  const std::filesystem::path folder = WorkingDirectory(program.Pid());
+  EXPECT_NE(folder, root_);
+  EXPECT_NE(std::filesystem::path(folder).filename(), "taken");
+  // Where it works, an archive cannot be made: the logger's error path says so.
+  std::ofstream probe("/proc/" + std::to_string(program.Pid()) + "/cwd/lo.mdf");
+  EXPECT_FALSE(probe.is_open()) << folder;
+  EndBySignal(program);
+  EXPECT_EQ(Count(program.Err(), "Le dossier de données"), 1u) << program.Err();
+}
+
+// --- Signals ---------------------------------------------------------------------------------
+
+enum class Settings { kWritable, kReadOnlyFolder, kFileInPlaceOfTheFolder };
+
+struct SignalCase {
+  const char* name;
+  int number;
+  std::chrono::milliseconds after;  // from the start
+  Settings settings;
+};
+
+class SignalRun : public RealProgramTest, public ::testing::WithParamInterface<SignalCase> {};
+
+TEST_P(SignalRun, EndsWithinTwoSecondsWithStatusZero) {
+  const std::filesystem::path config = Home() / ".config/KIRV";
+  std::vector<std::string> prefix;
+  switch (GetParam().settings) {
+    case Settings::kWritable:
+      break;
+    case Settings::kReadOnlyFolder:
+      // Root writes through any mode: only a read-only mount stops it.
+      if (geteuid() != 0) GTEST_SKIP() << "needs root for a read-only mount";
+      std::filesystem::create_directories(config);
+      prefix = {"/usr/bin/unshare",
+                "-m",
+                "/bin/sh",
+                "-c",
+                "mount --bind \"$1\" \"$1\" && mount -o remount,bind,ro \"$1\" && shift && "
+                "exec \"$@\"",
+                "sh",
+                config.string()};
+      break;
+    case Settings::kFileInPlaceOfTheFolder:
+      std::filesystem::create_directories(config.parent_path());
+      std::ofstream(config) << "not a folder";
+      break;
+  }
+  ProgramProcess& program = Start({}, prefix);
+  std::this_thread::sleep_until(std::chrono::steady_clock::now() + GetParam().after);
+  ASSERT_TRUE(program.Running()) << program.Err();
+  const auto sent = std::chrono::steady_clock::now();
+  program.Signal(GetParam().number);
+  ASSERT_EQ(program.WaitForExit(kQuit), 0) << program.Err();
+  EXPECT_LT(std::chrono::steady_clock::now() - sent, kQuit);
+  if (GetParam().settings == Settings::kWritable) {
+    // Saved as "&Quitter" saves, even when the signal came before the windows were made.
+    EXPECT_TRUE(std::filesystem::is_regular_file(SettingsFile()));
+    EXPECT_GT(std::filesystem::file_size(SettingsFile()), 0u);
+  } else {
+    EXPECT_NE(program.Err().find("KIRV.ini"), std::string::npos) << program.Err();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Signals, SignalRun,
+    ::testing::Values(
+        SignalCase{"TermAfterStartUp", SIGTERM, 1500ms, Settings::kWritable},
+        SignalCase{"IntAfterStartUp", SIGINT, 1500ms, Settings::kWritable},
+        SignalCase{"TermAt100ms", SIGTERM, 100ms, Settings::kWritable},
+        SignalCase{"IntAt100ms", SIGINT, 100ms, Settings::kWritable},
+        SignalCase{"TermWithReadOnlySettings", SIGTERM, 1500ms, Settings::kReadOnlyFolder},
+        SignalCase{"TermAt100msWithReadOnlySettings", SIGTERM, 100ms, Settings::kReadOnlyFolder},
+        SignalCase{"TermWithAFileForTheSettingsFolder", SIGTERM, 1500ms,
+                   Settings::kFileInPlaceOfTheFolder}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- On an X server --------------------------------------------------------------------------
+
+// An X server of its own for one test, on a display number it chooses.
+class XServer {
+ public:
+  XServer() {
+    if (access("/usr/bin/Xvfb", X_OK) != 0 || access("/usr/bin/xdotool", X_OK) != 0) return;
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      close(fds[0]);
+      const int null = open("/dev/null", O_WRONLY);
+      dup2(null, 1);
+      dup2(null, 2);
+      const std::string fd = std::to_string(fds[1]);
+      execl("/usr/bin/Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+            "-nolisten", "tcp", static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(fds[1]);
+    std::string number;
+    pollfd wait{fds[0], POLLIN, 0};
+    char c = 0;
+    while (poll(&wait, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    close(fds[0]);
+    if (!number.empty()) display_ = ":" + number;
+  }
+  ~XServer() {
+    if (pid_ > 0) {
+      kill(pid_, SIGTERM);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+  const std::string& Display() const { return display_; }
+
+  // Runs xdotool on this display; answers its output when it succeeded.
+  std::optional<std::string> XdoTool(const std::string& arguments) const {
+    const std::string command = "DISPLAY=" + display_ + " /usr/bin/xdotool " + arguments;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr) return std::nullopt;
+    std::string out;
+    char buffer[256];
+    while (fgets(buffer, sizeof buffer, pipe) != nullptr) out += buffer;
+    if (pclose(pipe) != 0) return std::nullopt;
+    return out;
+  }
+  bool Visible(const std::string& title) const {
+    return XdoTool("search --onlyvisible --name '^" + title + "$'").has_value();
+  }
+
+ private:
+  pid_t pid_ = -1;
+  std::string display_;
+};
+
+class OnXServerTest : public RealProgramTest {
+ protected:
+  void SetUp() override {
+    RealProgramTest::SetUp();
+    if (x_.Display().empty()) GTEST_SKIP() << "needs Xvfb and xdotool";
+    environment["QT_QPA_PLATFORM"] = "xcb";
+    environment["DISPLAY"] = x_.Display();
+  }
+  XServer x_;
+};
+
+TEST_F(OnXServerTest, ASecondStartShowsTheRunningMeterWindow) {
+  ProgramProcess& first = StartListening();
+  ASSERT_TRUE(PollUntil([&] { return x_.Visible("KIRV"); }, kStartUp));  // the tray stand-in
+  EXPECT_FALSE(x_.Visible("Tachymetre"));
+  ProgramProcess& second = Start();
+  EXPECT_EQ(second.WaitForExit(kHandOver + 500ms), 0);
+  EXPECT_TRUE(PollUntil([&] { return x_.Visible("Tachymetre"); }, kHandOver));
+  // A second request leaves it shown, where a tray click would hide it.
+  ProgramProcess& third = Start();
+  EXPECT_EQ(third.WaitForExit(kHandOver + 500ms), 0);
+  std::this_thread::sleep_for(300ms);
+  EXPECT_TRUE(x_.Visible("Tachymetre"));
+  EndBySignal(first);
+}
+
+TEST_F(OnXServerTest, ASignalClosesAnOpenMessageBoxAndEndsTheProgram) {
+  // A save that fails on "&Quitter" shows its message box and keeps the program running.
+  std::filesystem::create_directories(Home() / ".config");
+  std::ofstream(Home() / ".config/KIRV") << "not a folder";
+  ProgramProcess& program = StartListening();
+  ASSERT_TRUE(PollUntil([&] { return x_.Visible("KIRV"); }, kStartUp));
+  std::this_thread::sleep_for(1500ms);  // the splash is over: the tray menu opens
+  ASSERT_TRUE(
+      x_.XdoTool("search --onlyvisible --name '^KIRV$' mousemove --window %1 12 12 "
+                 "click 3 sleep 0.5 key q"));
+  ASSERT_TRUE(PollUntil([&] { return x_.Visible("KIRV Beta3"); }, kStartUp))
+      << "no message box after a failed save";
+  ASSERT_TRUE(program.Running());
+  const auto sent = std::chrono::steady_clock::now();
+  program.Signal(SIGTERM);
+  ASSERT_EQ(program.WaitForExit(kQuit), 0) << program.Err();
+  EXPECT_LT(std::chrono::steady_clock::now() - sent, kQuit);
+  EXPECT_NE(program.Err().find("KIRV.ini"), std::string::npos) << program.Err();
+}
+
+}  // namespace
+}  // namespace kirv
