@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds, runs, tests and packages KIRV on Debian 12; installs whatever Debian packages are
 # missing first (as root, or through sudo).
-#   ./dev.sh run          build the program alone and start it (under Xvfb when there is no display)
+#   ./dev.sh run          build the program alone and start it (without a display: how to use
+#                         kirv log and kirv report instead)
 #   ./dev.sh test         build everything and run the whole test suite
 #   ./dev.sh build        build everything, tests and benchmarks included
 #   ./dev.sh package      build the Debian package build-package/kirv_<version>_amd64.deb
@@ -79,8 +80,13 @@ run() {
   if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$RUN_BUILD_DIR/src/app/kirv"
   fi
-  echo "dev.sh: no display found, starting KIRV under Xvfb"
-  exec xvfb-run -a -s "-screen 0 1280x800x24" "$RUN_BUILD_DIR/src/app/kirv"
+  # Without a display there is no desktop program to start; logging and reading need none.
+  local kirv="$RUN_BUILD_DIR/src/app/kirv"
+  echo "dev.sh: no display found, so the desktop program cannot start." >&2
+  echo "  Log the monitored interfaces without a window:  $kirv log" >&2
+  echo "  Read the archives:  $kirv report [ARCHIVE] [--json | --csv]" >&2
+  echo "  Draw a graph:  $kirv graph ARCHIVE --period day -o graph.png" >&2
+  exit 1
 }
 
 run_tests() {
