@@ -4,6 +4,11 @@
 #   ./dev.sh run          build the program alone and start it (without a display: how to use
 #                         kirv log and kirv report instead)
 #   ./dev.sh test         build everything and run the whole test suite
+#   ./dev.sh test --sanitize [core]
+#                         the same with AddressSanitizer and UndefinedBehaviorSanitizer; with
+#                         "core", only the core and platform test programs and the fuzz replays
+#   ./dev.sh fuzz [SECONDS]
+#                         build the fuzz targets with clang and fuzz each for SECONDS (60)
 #   ./dev.sh build        build everything, tests and benchmarks included
 #   ./dev.sh package      build the Debian package build-package/kirv_<version>_amd64.deb
 #   ./dev.sh screenshots  renew the pictures of every window in docs/screenshots/
@@ -13,6 +18,8 @@ cd "$(dirname "$0")"
 BUILD_DIR=${BUILD_DIR:-build}                         # the program, the tests and the benchmarks
 RUN_BUILD_DIR=${RUN_BUILD_DIR:-build-run}             # the program alone
 PACKAGE_BUILD_DIR=${PACKAGE_BUILD_DIR:-build-package} # the program for /usr, and the package
+SANITIZE_BUILD_DIR=${SANITIZE_BUILD_DIR:-build-sanitize} # the tests with both sanitizers
+FUZZ_BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}          # the fuzz targets, their corpus and finds
 
 # What building and running the program needs.
 RUN_PACKAGES=(
@@ -31,6 +38,10 @@ TEST_PACKAGES=(
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What the screenshots add.
 SCREENSHOT_PACKAGES=(openbox trayer xdotool imagemagick python3 iproute2 util-linux)
+
+# What the fuzz targets add: clang and its sanitizer and libFuzzer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+FUZZ_TARGETS=(record record_scanner history_graph totals settings_schema interface_name)
 
 # Installs those of the given packages that are missing.
 install_packages() {
@@ -94,6 +105,52 @@ run_tests() {
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" -j2 --output-on-failure
 }
 
+# run_sanitized_tests [core]: a fault found ends its program with a report on standard error.
+run_sanitized_tests() {
+  install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+  configure "$SANITIZE_BUILD_DIR" -DKIRV_BUILD_TESTS=ON -DKIRV_SANITIZE=ON
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1
+  if [ "${1:-}" != core ]; then
+    cmake --build "$SANITIZE_BUILD_DIR" -j2
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$SANITIZE_BUILD_DIR" -j2 --output-on-failure
+    return
+  fi
+  local programs=(common_tests sampling_tests archive_tests meter_tests config_tests graph_tests
+    totals_tests chrono_tests platform_tests)
+  cmake --build "$SANITIZE_BUILD_DIR" -j2 --target "${programs[@]}" \
+    "${FUZZ_TARGETS[@]/#/fuzz_replay_}"
+  for p in "${programs[@]}"; do
+    echo "dev.sh: $p, sanitized"
+    "$SANITIZE_BUILD_DIR/tests/$p" --gtest_brief=1
+  done
+  ctest --test-dir "$SANITIZE_BUILD_DIR" -R '^fuzz_replay[.]' --output-on-failure
+}
+
+# fuzz SECONDS: every target in turn; the corpus it grows and the inputs that fail stay in the
+# build folder, the seeds and the inputs of fixed faults in tests/fuzz/corpus.
+fuzz() {
+  local seconds=$1 failed=()
+  install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+  configure "$FUZZ_BUILD_DIR" -DKIRV_BUILD_TESTS=ON -DKIRV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+  cmake --build "$FUZZ_BUILD_DIR" -j2 --target "${FUZZ_TARGETS[@]/#/fuzz_}"
+  for t in "${FUZZ_TARGETS[@]}"; do
+    local corpus="$FUZZ_BUILD_DIR/corpus/$t" finds="$FUZZ_BUILD_DIR/finds/$t"
+    local log="$FUZZ_BUILD_DIR/$t.log"
+    mkdir -p "$corpus" "$finds"
+    echo "dev.sh: fuzzing $t for $seconds s (log: $log)"
+    if ! "$FUZZ_BUILD_DIR/tests/fuzz/fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix="$finds/" "$corpus" "tests/fuzz/corpus/$t" >"$log" 2>&1; then
+      tail -n 30 "$log"
+      failed+=("$t")
+    fi
+    grep -E '^#[0-9]+ +DONE' "$log" || true
+  done
+  if [ ${#failed[@]} -gt 0 ]; then
+    echo "dev.sh: faults found by ${failed[*]}; the inputs are in $FUZZ_BUILD_DIR/finds" >&2
+    exit 1
+  fi
+}
+
 package() {
   install_packages "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
   configure "$PACKAGE_BUILD_DIR" -DKIRV_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
@@ -111,12 +168,15 @@ screenshots() {
 
 case "${1:-}" in
   run) run ;;
-  test) run_tests ;;
+  test)
+    if [ "${2:-}" = --sanitize ]; then run_sanitized_tests "${3:-}"; else run_tests; fi
+    ;;
+  fuzz) fuzz "${2:-60}" ;;
   build) build ;;
   package) package ;;
   screenshots) screenshots ;;
   *)
-    echo "usage: $0 run|test|build|package|screenshots" >&2
+    echo "usage: $0 run|test [--sanitize [core]]|build|package|screenshots|fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac

@@ -144,6 +144,8 @@ def seeds():
         "bad-fields-leap-month": totals_header(datetime.date(2028, 2, 29), 1) + ARCHIVES["bad-fields"],
         "torn-and-glued": totals_header(today, 0) + ARCHIVES["torn-and-glued"],
         "empty-archive": totals_header(today, 1),
+        "largest-counts-two-days": totals_header(today, 0) + record(END - datetime.timedelta(days=1), 2**63 - 1, 1)
+        + record(END, 2**63 - 1, 1),
     }
     saved = [(g(n), (b"00CC00" if n != "Graphfile" else b"/home/jo/eth0.mdf") if n in STRINGS else 1) for n in GLOBALS]
     s["settings_schema"] = {
