@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cstdint>
 #include <exception>
@@ -41,6 +42,7 @@ constexpr int kMaxWidth = 1024;
 constexpr int kMinWidth = 60;
 constexpr int kSamplingPeriod = 1000;  // ms, trackbar position 20
 constexpr int kLabelFontSize = 10;     // points: Arial of 13 px at 96 dpi
+constexpr int kStateSettle = 150;      // ms for the window manager to take a new mapping
 
 const Qt::WindowFlags kToolWindow =
     Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -242,7 +244,19 @@ void TForm3::ApplyWindowFlags(bool borderless, bool staysOnTop) {
   const QRect client = geometry();
   setWindowFlags(flags);
   setGeometry(client);
-  if (shown) show();
+  if (!shown) return;
+  show();
+  // The window was unmapped and mapped again at once: a window manager that handles the unmap
+  // late drops the stay-on-top state the new mapping carried. Asking again once it has seen the
+  // mapping keeps the window on top.
+  if (staysOnTop) QTimer::singleShot(kStateSettle, this, [this] { AskStaysOnTopAgain(); });
+}
+
+void TForm3::AskStaysOnTopAgain() {
+  QWindow* window = windowHandle();
+  if (!window || !isVisible() || !StaysOnTop()) return;
+  window->setFlags(window->flags() & ~Qt::WindowStaysOnTopHint);
+  window->setFlags(window->flags() | Qt::WindowStaysOnTopHint);
 }
 
 // Qt delivers the resize of a hidden window only when it is shown; the layout must not wait.

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
@@ -13,6 +14,7 @@ namespace {
 // px of a frame that must show on one area for the window to be reached and dragged back
 constexpr int kReachableWidth = 32;
 constexpr int kReachableHeight = 16;
+constexpr int kFrameBorder = 4;  // px, a generous window manager border
 
 bool Reachable(const QRect& frame, const QRect& area) {
   const QRect shown = frame.intersected(area);
@@ -54,7 +56,13 @@ void FitOnScreen(QWidget& window) {
   QList<QRect> areas;
   for (const QScreen* screen : QGuiApplication::screens())
     areas.append(screen->availableGeometry());
-  const QRect frame = window.frameGeometry();
+  QRect frame = window.frameGeometry();
+  // A window that was never shown has no frame yet: count the title bar and the borders that the
+  // window manager is about to add, or the fitted window would hang below the screen's edge.
+  if (frame == window.geometry() && !window.windowFlags().testFlag(Qt::FramelessWindowHint)) {
+    const int title = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    frame.setSize(frame.size() + QSize(2 * kFrameBorder, title + 2 * kFrameBorder));
+  }
   const QPoint fitted = FitOnScreens(frame, areas);
   if (fitted != frame.topLeft()) window.move(fitted);
 }

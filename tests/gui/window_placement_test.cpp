@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <functional>
 #include <string>
 
@@ -68,12 +69,14 @@ class WindowPlacementTest : public StartedProgramTest {
 struct StoredPlace {
   const char* name;
   int left, top;
-  QPoint expected;  // -1 stands for the screen's right or bottom edge less the window
+  // -1: against the screen's right or bottom edge, frame included; otherwise the position kept
+  QPoint expected;
 };
 
 class StoredMeterPlaceTest : public WindowPlacementTest,
                              public ::testing::WithParamInterface<StoredPlace> {};
 
+// A window not shown yet has no frame: the title bar it is about to get must fit too.
 TEST_P(StoredMeterPlaceTest, APlaceOffEveryScreenIsMovedOntoIt) {
   const StoredPlace& c = GetParam();
   StoreOnce();
@@ -83,11 +86,23 @@ TEST_P(StoredMeterPlaceTest, APlaceOffEveryScreenIsMovedOntoIt) {
   Store("width", 300);
   Store("height", 120);
   Start();
-  const QRect frame = Form3->frameGeometry();
-  const QPoint expected(
-      c.expected.x() < 0 ? Screen().right() + 1 - frame.width() : c.expected.x(),
-      c.expected.y() < 0 ? Screen().bottom() + 1 - frame.height() : c.expected.y());
-  EXPECT_EQ(Form3->pos(), expected);
+  const int title = Form3->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, Form3);
+  const int right = Form3->x() + Form3->width();
+  const int bottom = Form3->y() + Form3->height() + title;
+  EXPECT_GE(Form3->x(), Screen().left());
+  EXPECT_GE(Form3->y(), Screen().top());
+  EXPECT_LE(right, Screen().right() + 1);
+  EXPECT_LE(bottom, Screen().bottom() + 1);
+  if (c.expected.x() < 0) {
+    EXPECT_GE(right, Screen().right() + 1 - 16);  // against the edge, give or take a border
+  } else {
+    EXPECT_EQ(Form3->x(), c.expected.x());
+  }
+  if (c.expected.y() < 0) {
+    EXPECT_GE(bottom, Screen().bottom() + 1 - 16);
+  } else {
+    EXPECT_EQ(Form3->y(), c.expected.y());
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, StoredMeterPlaceTest,
