@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -781,6 +782,49 @@ TEST_P(AnyKeyTest, ReadsBackWhatItsFirstStartSaved) {
   first.graph.cbG = 0;  // written only
   EXPECT_EQ(second.graph, first.graph);
   EXPECT_EQ(second.WarningCount(), 0u) << second.said.front();
+}
+
+// The same property over keys drawn at random from global names, interface names and their
+// suffixes, with values of both types around every bound.
+TEST(AnyKey, RandomKeysReadBackWhatTheirFirstStartSaved) {
+  std::mt19937 random(20261208);
+  std::vector<std::string> names = {"lo", "eth", "eth1", "ETH12", "Gradu", "Vitesse", "aot", ""};
+  for (const SettingDefinition& d : kGlobalSettings) names.emplace_back(d.name);
+  const std::vector<std::int32_t> numbers = {0,     1,     -1,    2,      8,      9,       19,
+                                             60,    999,   1000,  1024,   1025,   3600,    3601,
+                                             16384, 16385, 32767, -32768, -32769, INT_MAX, INT_MIN};
+  const std::vector<std::string> texts = {"", "00CC00", "zz", "1", "true", std::string(4097, 'a')};
+  for (int round = 0; round < 300; ++round) {
+    MemorySettingsStore store;
+    store.exists = true;
+    for (int i = 0; i < 40; ++i) {
+      std::string name = names[random() % names.size()];
+      if (random() % 3 == 0) name += std::to_string(random() % 3);
+      if (random() % 2 == 0) {
+        store.values[MemorySettingsStore::Key(name)] = numbers[random() % numbers.size()];
+      } else {
+        store.values[MemorySettingsStore::Key(name)] = texts[random() % texts.size()];
+      }
+    }
+    std::vector<std::string> interfaces;
+    for (int i = 0; i < 4; ++i) interfaces.push_back(names[random() % names.size()]);
+    FakeAutoStartEntry autoStart;
+    Windows first(interfaces);
+    first.Start(store, autoStart);
+    ASSERT_GE(first.meter.width, kMinMeterWidth);
+    ASSERT_LE(first.meter.width, kMaxWindowSize);
+    ASSERT_GE(first.meter.height, kMinMeterHeight);
+    ASSERT_LE(first.meter.height, kMaxWindowSize);
+    ASSERT_GE(std::min(first.meter.top, first.meter.left), kMinScreenPosition);
+    ASSERT_LE(std::max(first.meter.top, first.meter.left), kMaxScreenPosition);
+    first.Save(store, autoStart);
+    Windows second(interfaces);
+    second.Start(store, autoStart);
+    first.graph.cbG = 0;
+    ASSERT_EQ(second.config, first.config) << "round " << round;
+    ASSERT_EQ(second.graph, first.graph) << "round " << round;
+    ASSERT_EQ(second.meter, first.meter) << "round " << round;
+  }
 }
 
 std::vector<std::pair<std::string, MemorySettingsStore::Value>> EveryGlobal(
