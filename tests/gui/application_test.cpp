@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "app/kirv_application.h"
@@ -44,7 +45,38 @@ TEST_P(TerminationSignalsTest, TheSignalBecomesOneCallOnTheEventLoop) {
   EXPECT_EQ(calls, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(TermAndInt, TerminationSignalsTest, ::testing::Values(SIGTERM, SIGINT));
+INSTANTIATE_TEST_SUITE_P(TermAndInt, TerminationSignalsTest, ::testing::Values(SIGTERM, SIGINT),
+                         [](const auto& info) { return info.param == SIGTERM ? "Term" : "Int"; });
+
+TEST(TerminationSignals, ASignalBeforeTheLoopRunsIsKeptUntilItDoes) {
+  InstallTerminationSignals();
+  std::raise(SIGTERM);  // during start-up: nobody acts on it yet, and the process lives on
+  int calls = 0;
+  TerminationSignals signalsSeen([&] { ++calls; });
+  EXPECT_EQ(calls, 0);
+  EXPECT_TRUE(testing::RunEventsUntil([&] { return calls > 0; }));
+  EXPECT_EQ(calls, 1);
+}
+
+TEST(TerminationSignals, LaterSignalsAreDeliveredInTheirTurn) {
+  int calls = 0;
+  TerminationSignals signalsSeen([&] { ++calls; });
+  for (int expected = 1; expected <= 3; ++expected) {
+    std::raise(expected == 2 ? SIGINT : SIGTERM);
+    EXPECT_TRUE(testing::RunEventsUntil([&] { return calls == expected; })) << expected;
+  }
+}
+
+TEST(TerminationSignalsDeathTest, ASecondSignalBeforeTheFirstIsActedOnEndsTheProcess) {
+  EXPECT_EXIT(
+      {
+        InstallTerminationSignals();
+        std::raise(SIGTERM);
+        std::raise(SIGINT);
+        std::_Exit(0);
+      },
+      ::testing::KilledBySignal(SIGINT), "");
+}
 
 }  // namespace
 }  // namespace kirv

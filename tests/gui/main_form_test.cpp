@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/about_box.h"
@@ -17,6 +21,7 @@
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_window.h"
 #include "gui/event_wait.h"
+#include "gui/started_program.h"
 #include "meter/meter_window.h"
 #include "totals/totals_window.h"
 
@@ -262,6 +267,75 @@ TEST_F(MainFormTest, TheEndOfTheSessionRemovesTheIconAndEndsTheProgram) {
   QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
   EXPECT_EQ(QCoreApplication::exec(), 0);
   EXPECT_EQ(log.calls.back().kind, TrayShellLog::Kind::kDelete);
+}
+
+// The meter window's state before a second start asks for it.
+struct ShowCase {
+  const char* name;
+  bool visible;
+  bool minimised;
+};
+
+class ShowMeterWindowTest : public MainFormTest, public ::testing::WithParamInterface<ShowCase> {};
+
+TEST_P(ShowMeterWindowTest, ShowsItRestoredAndCheckedWhateverItWas) {
+  EndSplash();
+  if (GetParam().visible) ClickTray(M::kLeftButtonDown, M::kLeftButtonUp);
+  if (GetParam().minimised) Form3->setWindowState(Qt::WindowMinimized);
+  ASSERT_EQ(Form3->isVisible(), GetParam().visible);
+  ShowMeterWindow();
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_FALSE(Form3->windowState() & Qt::WindowMinimized);
+  EXPECT_TRUE(Form4->Meter1->isChecked());
+  ShowMeterWindow();  // where a second tray click would hide it
+  EXPECT_TRUE(Form3->isVisible());
+  EXPECT_TRUE(Form4->Meter1->isChecked());
+}
+
+INSTANTIATE_TEST_SUITE_P(States, ShowMeterWindowTest,
+                         ::testing::Values(ShowCase{"Hidden", false, false},
+                                           ShowCase{"HiddenMinimised", false, true},
+                                           ShowCase{"Shown", true, false},
+                                           ShowCase{"ShownMinimised", true, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class QuitOrderTest : public testing::StartedProgramTest {
+ protected:
+  // eth0 monitored, with traffic since the start.
+  void StartWithTraffic() {
+    fakes.interfaces.Add("eth0", 1000, 2000);
+    Store("eth0", 1);
+    Start();
+    fakes.interfaces.Row("eth0").inOctets += 5000;
+    fakes.interfaces.Row("eth0").outOctets += 7000;
+  }
+  static int RunUntilEnd() {
+    QTimer::singleShot(0, [] { Form4->EndProgram(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    return QCoreApplication::exec();
+  }
+};
+
+TEST_F(QuitOrderTest, TheLastRecordsAreWrittenBeforeTheSettingsAreSaved) {
+  StartWithTraffic();
+  // No archive can be made: both failures are told, the archive's first.
+  for (const char* name : {"eth0.mdf", "eth.mdf", "et.mdf", "e.mdf", ".mdf"}) {
+    std::filesystem::create_directory(name);
+  }
+  fakes.settings.failWrites = true;
+  EXPECT_EQ(RunUntilEnd(), 0);
+  ASSERT_EQ(fakes.dialogs.messages.size(), 2u);
+  EXPECT_EQ(fakes.dialogs.messages[0], "Erreur dans le logging des statistiques");
+  EXPECT_NE(fakes.dialogs.messages[1].find("Failed to set data"), std::string::npos);
+}
+
+TEST_F(QuitOrderTest, SettingsThatCannotBeSavedDoNotKeepTheLastRecordsBack) {
+  StartWithTraffic();
+  fakes.settings.failWrites = true;
+  EXPECT_EQ(RunUntilEnd(), 0);
+  std::ifstream in("eth0.mdf", std::ios::binary);
+  const std::string archive{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  EXPECT_NE(archive.find("D5000U7000\r\n"), std::string::npos) << archive;
 }
 
 }  // namespace
