@@ -752,39 +752,8 @@ TEST_F(SettingsSchemaTest, InterfaceNamedLikeAGlobalValueLeavesThatValueAlone) {
   EXPECT_EQ(Get("aot"), MemorySettingsStore::Value(0));  // CustomWindows' unchecked box
 }
 
-// A key filled with anything: read at start, saved, and read again, gives back what was saved,
-// with nothing said the second time and the meter on the screens.
-struct KeyCase {
-  std::string label;
-  std::vector<std::pair<std::string, MemorySettingsStore::Value>> values;
-  std::vector<std::string> interfaces;
-};
-
-class AnyKeyTest : public SettingsSchemaTest, public ::testing::WithParamInterface<KeyCase> {};
-
-TEST_P(AnyKeyTest, ReadsBackWhatItsFirstStartSaved) {
-  for (const auto& [name, value] : GetParam().values) Put(name, value);
-  Windows first(GetParam().interfaces);
-  first.Start(store, autoStart);
-  for (std::int32_t size : {first.meter.width, first.meter.height}) {
-    EXPECT_GE(size, kMinMeterHeight);
-    EXPECT_LE(size, kMaxWindowSize);
-  }
-  for (std::int32_t position : {first.meter.top, first.meter.left}) {
-    EXPECT_GE(position, kMinScreenPosition);
-    EXPECT_LE(position, kMaxScreenPosition);
-  }
-  first.Save(store, autoStart);
-  Windows second(GetParam().interfaces);
-  second.Start(store, autoStart);
-  EXPECT_EQ(second.config, first.config);
-  EXPECT_EQ(second.meter, first.meter);
-  first.graph.cbG = 0;  // written only
-  EXPECT_EQ(second.graph, first.graph);
-  EXPECT_EQ(second.WarningCount(), 0u) << second.said.front();
-}
-
-// The same property over keys drawn at random from global names, interface names and their
+// A key filled with anything, read at start, saved and read again, gives back what was saved, with
+// the meter on the screens: keys drawn at random from global names, interface names and their
 // suffixes, with values of both types around every bound.
 TEST(AnyKey, RandomKeysReadBackWhatTheirFirstStartSaved) {
   std::mt19937 random(20261208);
@@ -826,46 +795,6 @@ TEST(AnyKey, RandomKeysReadBackWhatTheirFirstStartSaved) {
     ASSERT_EQ(second.meter, first.meter) << "round " << round;
   }
 }
-
-std::vector<std::pair<std::string, MemorySettingsStore::Value>> EveryGlobal(
-    const std::function<MemorySettingsStore::Value(const SettingDefinition&)>& value) {
-  std::vector<std::pair<std::string, MemorySettingsStore::Value>> values;
-  for (const SettingDefinition& d : kGlobalSettings) values.emplace_back(d.name, value(d));
-  return values;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, AnyKeyTest,
-    ::testing::Values(
-        KeyCase{"Empty", {}, {"lo", "eth0"}},
-        KeyCase{"EveryValueOfTheWrongType",
-                EveryGlobal([](const SettingDefinition& d) -> MemorySettingsStore::Value {
-                  if (d.type == SettingType::kString) return 12;
-                  return std::string("douze");
-                }),
-                {"lo", "eth0"}},
-        KeyCase{"EveryIntegerTheLargest",
-                EveryGlobal([](const SettingDefinition& d) -> MemorySettingsStore::Value {
-                  if (d.type == SettingType::kString) return std::string("00CC00");
-                  return INT_MAX;
-                }),
-                {"lo", "eth0"}},
-        KeyCase{"EveryIntegerTheSmallest",
-                EveryGlobal([](const SettingDefinition& d) -> MemorySettingsStore::Value {
-                  if (d.type == SettingType::kString) return std::string("zz");
-                  return INT_MIN;
-                }),
-                {"lo", "eth0"}},
-        KeyCase{"InterfacesNamedLikeGlobalValues",
-                EveryGlobal([](const SettingDefinition& d) -> MemorySettingsStore::Value {
-                  if (d.type == SettingType::kString) return std::string("1");
-                  return -5;
-                }),
-                {"Gradu", "Vitesse", "Echelle", "Unite", "aot", "width", "lrec"}},
-        KeyCase{"NamesThatShareValues",
-                {{"eth1", 1}, {"ETH02", 7}, {"lrec", std::string("00CC00")}},
-                {"eth", "eth1", "ETH0", "eth0", "eth"}}),
-    [](const ::testing::TestParamInfo<KeyCase>& info) { return info.param.label; });
 
 }  // namespace
 }  // namespace kirv
