@@ -88,7 +88,9 @@ std::string TextProblem(const SettingDefinition& d, const std::string& text) {
       }
       return "";
     case TextForm::kPath:
-      if (text.size() > kMaxPathLength) return "chemin de plus de 4096 octets";
+      if (text.size() > kMaxPathLength) {
+        return "chemin de plus de " + std::to_string(kMaxPathLength) + " octets";
+      }
       if (text.find('\0') != std::string::npos) return "chemin contenant un octet nul";
       return "";
   }
