@@ -153,8 +153,8 @@ fuzz() {
 
 package() {
   install_packages "${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
-  configure "$PACKAGE_BUILD_DIR" -DKIRV_BUILD_TESTS=OFF -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_INSTALL_PREFIX=/usr
+  # The tested build type (GCC 12 warns falsely about std::string at -O3); CPack strips it.
+  configure "$PACKAGE_BUILD_DIR" -DKIRV_BUILD_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
   cmake --build "$PACKAGE_BUILD_DIR" -j2
   (cd "$PACKAGE_BUILD_DIR" && cpack -G DEB >/dev/null)
   ls "$PACKAGE_BUILD_DIR"/kirv_*.deb
