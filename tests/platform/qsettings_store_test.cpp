@@ -343,6 +343,16 @@ TEST_F(QSettingsStoreTest, DeleteValueRemovesItAndIgnoresAnAbsentOne) {
   EXPECT_EQ(ReadFile(IniPath()), "[KIRV]\nlrec=00CC00\n");
 }
 
+TEST_F(QSettingsStoreTest, SaveThroughASymbolicLinkWritesItsTarget) {
+  const std::filesystem::path target = dir_ / "dotfiles" / "kirv.ini";
+  WriteFile(target, "[KIRV]\nlrec=00CC00\n");
+  std::filesystem::create_directories(IniPath().parent_path());
+  std::filesystem::create_symlink(target, IniPath());
+  WritePass([](SettingsStore& s) { s.WriteInteger("width", 500); });
+  EXPECT_TRUE(std::filesystem::is_symlink(IniPath()));
+  EXPECT_EQ(ReadFile(target), "[KIRV]\nlrec=00CC00\nwidth=500\n");
+}
+
 TEST_F(QSettingsStoreTest, ReadingPassWritesNoFile) {
   QSettingsStore store;
   store.OpenKey(kKey, true);
