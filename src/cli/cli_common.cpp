@@ -101,4 +101,8 @@ std::string Utf8(const QString& text) { return text.toStdString(); }
 
 void WriteOut(const std::string& bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
 
+void WriteOut(const QByteArray& bytes) {
+  std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+}
+
 }  // namespace kirv

@@ -49,5 +49,6 @@ QStringList ArchivesOf(const QString& folder);
 
 std::string Utf8(const QString& text);
 void WriteOut(const std::string& bytes);
+void WriteOut(const QByteArray& bytes);
 
 }  // namespace kirv

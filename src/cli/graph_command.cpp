@@ -90,7 +90,7 @@ int RunGraph(const QStringList& arguments) {
   }
 
   const QStringList positional = parser.positionalArguments();
-  if (positional.size() != 1) {
+  if (positional.size() != 1 || positional.front().isEmpty()) {
     return UsageError(parser, kCommand, QStringLiteral("une ARCHIVE, et une seule"));
   }
   if (!parser.isSet(outputOption) && !parser.isSet(jsonOption)) {
@@ -169,8 +169,8 @@ int RunGraph(const QStringList& arguments) {
     ColumnTable columns;
     LoadHistory(bounded, columns);
     WriteOut(QJsonDocument(GraphJson(bounded, result, graph.Unit(), columns))
-                 .toJson(QJsonDocument::Indented)
-                 .toStdString());
+                 .toJson(QJsonDocument::Compact)
+                 .append('\n'));
   }
   return kExitSuccess;
 }

@@ -46,6 +46,9 @@ int RunReport(const QStringList& arguments) {
   if (positional.size() > 1) {
     return UsageError(parser, kCommand, QStringLiteral("une seule ARCHIVE à la fois"));
   }
+  if (!positional.isEmpty() && positional.front().isEmpty()) {
+    return UsageError(parser, kCommand, QStringLiteral("ARCHIVE vide"));
+  }
   if (parser.isSet(jsonOption) && parser.isSet(csvOption)) {
     return UsageError(parser, kCommand, QStringLiteral("--json ou --csv, pas les deux"));
   }
@@ -77,6 +80,7 @@ int RunReport(const QStringList& arguments) {
 
   const NumberFormat format = SystemNumberFormat();
   int status = kExitSuccess;
+  int read = 0;  // archives that could be read
   QJsonArray documents;
   std::string out = form == Form::kCsv ? TotalsCsvHeading() : std::string();
   for (const QString& archive : archives) {
@@ -85,6 +89,7 @@ int RunReport(const QStringList& arguments) {
       status = kExitBadInput;
       continue;
     }
+    ++read;
     const std::string path = Utf8(archive);
     TotalsComputation computation;  // each archive on its own: no date carried between them
     const TotalsReport report = *computation.Run(path, day, format);
@@ -112,9 +117,10 @@ int RunReport(const QStringList& arguments) {
     const QJsonDocument document = positional.isEmpty()
                                        ? QJsonDocument(documents)
                                        : QJsonDocument(documents.first().toObject());
-    out = document.toJson(QJsonDocument::Indented).toStdString();
+    WriteOut(document.toJson(QJsonDocument::Compact).append('\n'));
+  } else if (read > 0) {
+    WriteOut(out);
   }
-  WriteOut(out);
   return status;
 }
 
