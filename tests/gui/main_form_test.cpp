@@ -6,8 +6,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -327,15 +325,6 @@ TEST_F(QuitOrderTest, TheLastRecordsAreWrittenBeforeTheSettingsAreSaved) {
   ASSERT_EQ(fakes.dialogs.messages.size(), 2u);
   EXPECT_EQ(fakes.dialogs.messages[0], "Erreur dans le logging des statistiques");
   EXPECT_NE(fakes.dialogs.messages[1].find("Failed to set data"), std::string::npos);
-}
-
-TEST_F(QuitOrderTest, SettingsThatCannotBeSavedDoNotKeepTheLastRecordsBack) {
-  StartWithTraffic();
-  fakes.settings.failWrites = true;
-  EXPECT_EQ(RunUntilEnd(), 0);
-  std::ifstream in("eth0.mdf", std::ios::binary);
-  const std::string archive{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  EXPECT_NE(archive.find("D5000U7000\r\n"), std::string::npos) << archive;
 }
 
 }  // namespace

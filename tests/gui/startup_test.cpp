@@ -1,11 +1,7 @@
 #include "app/startup.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <QDir>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -104,59 +100,6 @@ TEST_F(StartUpTest, AnIconThatCannotBePlacedEndsTheStartUpWithItsError) {
   EXPECT_NE(Form4, nullptr);
   EXPECT_EQ(Form1, nullptr);
 }
-
-// Each case runs in a fresh folder, which it starts from.
-struct DataFolderCase {
-  const char* name;
-  const char* path;    // relative to the start folder
-  const char* fileAt;  // a plain file made there first, or none
-  bool usable;
-};
-
-class EnterDataFolderTest : public ::testing::TestWithParam<DataFolderCase> {
- protected:
-  void SetUp() override {
-    previous_ = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "kirv-start-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    start_ = pattern;
-    std::filesystem::current_path(start_);
-  }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(start_, ignored);
-  }
-  std::filesystem::path previous_;
-  std::filesystem::path start_;
-};
-
-TEST_P(EnterDataFolderTest, TheFolderBecomesTheWorkingDirectoryOrNothingCanBeWritten) {
-  if (GetParam().fileAt != nullptr) std::ofstream(start_ / GetParam().fileAt) << "x";
-  const DataFolderStatus status = EnterDataFolder(QString::fromUtf8(GetParam().path));
-  std::string normal = (start_ / GetParam().path).lexically_normal().string();
-  if (normal.ends_with('/')) normal.pop_back();
-  const std::filesystem::path folder = normal;
-  EXPECT_EQ(status.usable, GetParam().usable);
-  EXPECT_EQ(status.path.toStdString(), normal);
-  std::ofstream archive("eth0.mdf");
-  if (GetParam().usable) {
-    EXPECT_EQ(QDir::currentPath().toStdString(), normal);
-    EXPECT_TRUE(archive.is_open());
-    EXPECT_TRUE(std::filesystem::exists(folder / "eth0.mdf"));
-  } else {
-    EXPECT_FALSE(archive.is_open()) << "written where nobody looks";
-    EXPECT_NE(QDir::currentPath().toStdString(), start_.string());
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Folders, EnterDataFolderTest,
-                         ::testing::Values(DataFolderCase{"New", "data/KIRV", nullptr, true},
-                                           DataFolderCase{"Existing", ".", nullptr, true},
-                                           DataFolderCase{"NotNormal", "a/../b", nullptr, true},
-                                           DataFolderCase{"FileInPlace", "KIRV", "KIRV", false},
-                                           DataFolderCase{"FileForAParent", "f/KIRV", "f", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartUpTest, AnUnusableDataFolderIsSaidInTheLoggersStatusLine) {
   StartUp(services, std::make_unique<FakeTrayShell>(log));
