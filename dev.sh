@@ -27,12 +27,14 @@ RUN_PACKAGES=(
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libnl-3-dev libnl-route-3-dev
   xvfb xauth
+  libxcb1-dev qt6-translations-l10n
 )
 # What the tests and benchmarks add.
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   trayer iproute2 util-linux
   desktop-file-utils appstream man-db
+  openbox xdotool x11-utils imagemagick dbus python3-dbus python3-gi
 )
 # What CPack's Debian generator adds (dpkg-shlibdeps, and file to find the programs).
 PACKAGE_PACKAGES=(dpkg-dev file)
