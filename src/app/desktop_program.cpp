@@ -31,6 +31,10 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
   NetlinkInterfaceTable interfaces;
   QSettingsStore settings;
   XdgAutoStartEntry autoStart;
+  // A session start must find the same archives.
+  if (!commandLine.dataDir.isEmpty()) {
+    autoStart.SetArguments({"--data-dir", dataFolder.path.toStdString()});
+  }
   SystemClock clock;
   Services services;
   services.interfaces = &interfaces;

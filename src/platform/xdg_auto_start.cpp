@@ -92,6 +92,8 @@ void XdgAutoStartEntry::Write(const std::string& executablePath) {
   const QString file = QString::fromStdString(filePath_);
   const std::string absolute =
       QFileInfo(QString::fromStdString(executablePath)).absoluteFilePath().toStdString();
+  std::string command = ExecValue(absolute);
+  for (const std::string& argument : arguments_) command += ' ' + ExecValue(argument);
   const std::string entry =
       "[Desktop Entry]\n"
       "Type=Application\n"
@@ -100,7 +102,7 @@ void XdgAutoStartEntry::Write(const std::string& executablePath) {
       std::string(kApplicationId) +
       "\n"
       "Exec=" +
-      ExecValue(absolute) +
+      command +
       "\n"
       "Terminal=false\n";
   QSaveFile out(file);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/auto_start_entry.h"
 
@@ -20,6 +22,9 @@ class XdgAutoStartEntry : public AutoStartEntry {
   // KIRV.desktop beside the entry.
   const std::string& FormerFilePath() const { return formerFilePath_; }
 
+  // Arguments that the entry passes after the executable, such as the data folder chosen.
+  void SetArguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
+
   bool Exists() const override;
   // Throws SettingsError when the file cannot be written.
   void Write(const std::string& executablePath) override;
@@ -32,6 +37,7 @@ class XdgAutoStartEntry : public AutoStartEntry {
  private:
   std::string filePath_;
   std::string formerFilePath_;
+  std::vector<std::string> arguments_;
 };
 
 }  // namespace kirv

@@ -57,6 +57,13 @@ TEST_F(XdgAutoStartTest, RelativeExecutablePathIsMadeAbsolute) {
   EXPECT_EQ(EntryLines().at(4), "Exec=" + (std::filesystem::current_path() / "kirv").string());
 }
 
+TEST_F(XdgAutoStartTest, TheArgumentsFollowTheExecutableEachQuotedAsNeeded) {
+  XdgAutoStartEntry entry;
+  entry.SetArguments({"--data-dir", "/home/jo/Mes archives"});
+  entry.Write("/opt/kirv/bin/kirv");
+  EXPECT_EQ(EntryLines().at(4), R"(Exec=/opt/kirv/bin/kirv --data-dir "/home/jo/Mes archives")");
+}
+
 struct ExecCase {
   std::string path;
   std::string exec;
