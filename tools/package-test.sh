@@ -8,7 +8,8 @@
 #   tools/package-test.sh --root-only                 only prepare the cached Debian 12 root
 #
 # The bare root is made once by debootstrap and kept as a tarball in $KIRV_ROOT_CACHE
-# (/var/cache/kirv-package-test by default); every run unpacks a fresh copy of it under /tmp.
+# (/var/cache/kirv-package-test by default), beside the downloaded dependencies; every run
+# unpacks a fresh copy of it under /tmp.
 # Needs debootstrap and network access to the Debian mirror ($KIRV_MIRROR).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -55,21 +56,26 @@ prepare_root
 
 root=$(mktemp -d /tmp/kirv-package-test-XXXXXX)
 cleanup() {
-  mountpoint -q "$root/proc" && umount "$root/proc"
+  for mount in "$root/proc" "$root/var/cache/apt/archives"; do
+    if mountpoint -q "$mount"; then umount "$mount"; fi
+  done
   rm -rf "$root"
 }
 trap cleanup EXIT
 tar -C "$root" -xf "$TARBALL"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 cp "$deb" "$root/tmp/"
+chmod 755 "$root"
 mount -t proc proc "$root/proc"
+mkdir -p "$CACHE/archives/partial"
+mount --bind "$CACHE/archives" "$root/var/cache/apt/archives"
 
 in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8 "$@"; }
+apt() { in_root env DEBIAN_FRONTEND=noninteractive apt-get -q -o APT::Sandbox::User=root "$@"; }
 
 echo "package-test: apt-get install ./$(basename "$deb") in a fresh Debian 12 root"
-in_root env DEBIAN_FRONTEND=noninteractive apt-get update -q >/dev/null
-in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "/tmp/$(basename "$deb")" \
-  >"$root.apt.log" 2>&1 || { tail -30 "$root.apt.log" >&2; rm -f "$root.apt.log"; fail "apt-get install failed"; }
+apt update >/dev/null
+apt install -y "/tmp/$(basename "$deb")" >"$root.apt.log" 2>&1 || { tail -30 "$root.apt.log" >&2; rm -f "$root.apt.log"; fail "apt-get install failed"; }
 echo "package-test: $(grep -c '^Setting up ' "$root.apt.log") packages set up"
 rm -f "$root.apt.log"
 
@@ -92,10 +98,19 @@ prints_version() {
   grep -qF "$version" <<<"$out"
 }
 installed() { [ -s "$root/$1" ]; }
+# Runs until stopped: it neither crashes nor misses a plugin at start.
+starts_offscreen() {
+  local status=0
+  in_root env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp timeout 5 kirv >/dev/null 2>&1 ||
+    status=$?
+  [ "$status" -eq 124 ]
+}
 
-check "package kirv $version is installed" in_root dpkg-query -W -f='${Status}' kirv
+package_installed() { [ "$(in_root dpkg-query -W -f='${Version}' kirv)" = "$version" ]; }
+check "package kirv $version is installed" package_installed
 check "every library of /usr/bin/kirv is found" libraries_resolved
 check "kirv --version prints $version" prints_version
+check "the desktop program starts (offscreen) and runs until stopped" starts_offscreen
 check "desktop entry" installed "usr/share/applications/$APP_ID.desktop"
 check "desktop entry passes desktop-file-validate" \
   desktop-file-validate "$root/usr/share/applications/$APP_ID.desktop"
