@@ -26,20 +26,19 @@ RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
   libnl-3-dev libnl-route-3-dev
-  xvfb xauth
   libxcb1-dev qt6-translations-l10n
 )
 # What the tests and benchmarks add.
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  trayer iproute2 util-linux
+  xvfb xauth trayer iproute2 util-linux
   desktop-file-utils appstream man-db
   openbox xdotool x11-utils imagemagick dbus python3-dbus python3-gi
 )
 # What CPack's Debian generator adds (dpkg-shlibdeps, and file to find the programs).
 PACKAGE_PACKAGES=(dpkg-dev file)
 # What the screenshots add.
-SCREENSHOT_PACKAGES=(openbox trayer xdotool imagemagick python3 iproute2 util-linux)
+SCREENSHOT_PACKAGES=(xvfb xauth openbox trayer xdotool imagemagick python3 iproute2 util-linux)
 
 # What the fuzz targets add: clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
