@@ -4,8 +4,8 @@
 set -uo pipefail
 
 KIRV=${KIRV:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build/src/app/kirv}
-SHOTS=${SHOTS:-$(mktemp -d /tmp/kirv-shots-XXXXXX)}
 WORK=$(mktemp -d /tmp/kirv-desktop-XXXXXX)
+SHOTS=${SHOTS:-$WORK/shots}  # kept only when the caller names a folder
 export XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data XDG_RUNTIME_DIR=$WORK/runtime
 mkdir -p "$XDG_CONFIG_HOME/KIRV" "$XDG_DATA_HOME/KIRV" "$XDG_RUNTIME_DIR" "$SHOTS"
 chmod 700 "$XDG_RUNTIME_DIR"
@@ -82,6 +82,6 @@ shot() {
 }
 
 finish() {
-  echo "$FAILURES failure(s); screenshots in $SHOTS"
+  echo "$FAILURES failure(s)"
   [ "$FAILURES" -eq 0 ]
 }
