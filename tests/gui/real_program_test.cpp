@@ -1,10 +1,14 @@
 // The desktop program run as a user runs it: its command line, one KIRV per user, its data
 // folder, and its end by a signal whatever state it is in.
 
+#include <arpa/inet.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <poll.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -277,6 +281,76 @@ INSTANTIATE_TEST_SUITE_P(
         SignalCase{"TermWithAFileForTheSettingsFolder", SIGTERM, 1500ms,
                    Settings::kFileInPlaceOfTheFolder}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Sends `count` datagrams of `size` octets to itself over the loopback interface of the
+// process's network namespace; answers whether they went. lo counts each one received and sent,
+// 28 octets of headers added.
+bool LoopbackTraffic(pid_t process, int count, int size) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const int ns = open(("/proc/" + std::to_string(process) + "/ns/net").c_str(), O_RDONLY);
+    if (ns < 0 || setns(ns, CLONE_NEWNET) != 0) _exit(1);
+    const int s = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in self{};
+    self.sin_family = AF_INET;
+    self.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof self;
+    if (bind(s, reinterpret_cast<sockaddr*>(&self), sizeof self) != 0 ||
+        getsockname(s, reinterpret_cast<sockaddr*>(&self), &length) != 0) {
+      _exit(1);
+    }
+    const std::string payload(static_cast<size_t>(size), 'x');
+    for (int i = 0; i < count; ++i) {
+      if (sendto(s, payload.data(), payload.size(), 0, reinterpret_cast<sockaddr*>(&self),
+                 sizeof self) != size) {
+        _exit(1);
+      }
+    }
+    _exit(0);
+  }
+  int status = 0;
+  return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+class LastRecordsRun : public RealProgramTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(LastRecordsRun, ASignalWritesTheLastRecordsWhateverTheSettingsGive) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root for a network namespace";
+  const std::filesystem::path config = Home() / ".config/KIRV";
+  std::filesystem::create_directories(config);
+  std::ofstream(config / "KIRV.ini") << "[KIRV]\nlo=true\n";
+  // Its own loopback, where nothing else moves; with read-only settings, a save that fails.
+  const std::string readOnly = GetParam() ? "mount --bind \"$1\" \"$1\" && "
+                                            "mount -o remount,bind,ro \"$1\" && "
+                                          : "";
+  std::vector<std::string> prefix = {
+      "/usr/bin/unshare",
+      "-m",
+      "-n",
+      "/bin/sh",
+      "-c",
+      readOnly + "/usr/sbin/ip link set lo up && shift && exec \"$@\"",
+      "sh",
+      config.string()};
+  {
+    std::vector<std::string> probe = prefix;
+    probe.push_back("/bin/true");
+    ProgramProcess namespaces(probe, environment, root_, root_ / "probe");
+    if (namespaces.WaitForExit(kStartUp) != 0) GTEST_SKIP() << "no namespaces here";
+  }
+  ProgramProcess& program = StartListening({}, prefix);
+  std::this_thread::sleep_for(1000ms);  // the baselines are taken
+  ASSERT_TRUE(LoopbackTraffic(program.Pid(), 10, 100));
+  EndBySignal(program);
+  const std::string archive = testing::ReadWholeFile(DataFolder() / "lo.mdf");
+  EXPECT_TRUE(archive.ends_with("D1280U1280\r\n")) << archive;
+  EXPECT_EQ(Count(archive, "\r\n"), 1u) << archive;
+  EXPECT_EQ(program.Err().find("KIRV.ini") != std::string::npos, GetParam()) << program.Err();
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, LastRecordsRun, ::testing::Bool(), [](const auto& info) {
+  return info.param ? "ReadOnlySettings" : "WritableSettings";
+});
 
 // --- On an X server --------------------------------------------------------------------------
 
