@@ -16,8 +16,8 @@ bool Set(const char* value) { return value != nullptr && *value != '\0'; }
 }  // namespace
 
 const char* const kCompositorNotice =
-    "KIRV : session Wayland sans serveur X, le maintien au premier plan et la position des "
-    "fenêtres sont laissés au compositeur.\n";
+    "KIRV : sous Wayland, le maintien au premier plan et la position des fenêtres sont "
+    "laissés au compositeur.\n";
 
 PlatformChoice ChoosePlatform(const char* qpaPlatform, const char* display,
                               const char* waylandDisplay) {
