@@ -449,7 +449,9 @@ class WithWindowManagerTest : public OnXServerTest {
   void SetUp() override {
     OnXServerTest::SetUp();
     if (IsSkipped()) return;
-    if (access("/usr/bin/openbox", X_OK) != 0) GTEST_SKIP() << "needs openbox";
+    if (access("/usr/bin/openbox", X_OK) != 0 || access("/usr/bin/xprop", X_OK) != 0) {
+      GTEST_SKIP() << "needs openbox and xprop";
+    }
     manager_ = fork();
     if (manager_ == 0) {
       const int null = open("/dev/null", O_WRONLY);
