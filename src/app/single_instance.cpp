@@ -26,21 +26,21 @@ void Say(const QString& text) {
   std::fflush(stderr);
 }
 
-// Sends the request; the running program may still be starting and not listening yet.
-bool AskToShow(const QString& socketPath) {
+// Sends the request; the running program may still be starting and not listening yet. One that
+// does not answer in time is still running: the request is dropped, not the rule.
+void AskToShow(const QString& socketPath) {
   const QDeadlineTimer deadline(kHandOverMs);
   while (!deadline.hasExpired()) {
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (socket.waitForConnected(kRetryMs)) {
       socket.write(kShowRequest);
-      const bool sent = socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
+      socket.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
       socket.disconnectFromServer();
-      return sent;
+      return;
     }
     QThread::msleep(kRetryMs);
   }
-  return false;
 }
 
 }  // namespace
