@@ -21,12 +21,42 @@ tray_icon_window() {
 }
 icon_in_tray() { [ -n "$(tray_icon_window)" ]; }
 
+# The tooltip shown over the stand-in, left of the icon (the bottom right corner of the screen).
+tip_picture() {
+  import -window root -crop 250x40+740+712 +repage "$WORK/$1.png"
+}
+tip_shown() { # a light tooltip, not the black desktop
+  [ "$(convert "$WORK/$1.png" -colorspace Gray -threshold 50% -format "%[fx:int(mean*100)]" info:)" -gt 15 ]
+}
+tips_differ() {
+  [ "$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1)" != 0 ]
+}
+
 start_x 1024x768x24
+# The loopback interface summed into the first graph, with traffic of a changing speed.
+printf '[KIRV]\nlo1=true\n' >"$XDG_CONFIG_HOME/KIRV/KIRV.ini"
+/usr/bin/python3 -c 'import random, socket, time
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+while True:
+    s.sendto(b"x" * random.randint(200, 1400), ("127.0.0.1", 9))
+    time.sleep(0.001)' &
+PIDS+=($!)
 start_kirv
 check "without a panel the 24x24 stand-in window shows the icon" \
   wait_for "the stand-in" 10 visible KIRV
 sleep 1.5  # the splash ends
 shot tray-1-stand-in
+
+xdotool mousemove --window "$(window_named KIRV)" 12 12
+sleep 1.5
+tip_picture tip-1
+sleep 1.2
+tip_picture tip-2
+check "the stand-in's tooltip shows" tip_shown tip-1
+check "the shown tooltip follows the speed text" tips_differ tip-1 tip-2
+cp "$WORK/tip-1.png" "$SHOTS/tray-tip-1.png"
+cp "$WORK/tip-2.png" "$SHOTS/tray-tip-2.png"
+xdotool mousemove 500 300
 
 start_trayer
 check "a panel started late takes the icon within two seconds" \
