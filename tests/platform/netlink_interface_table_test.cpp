@@ -105,7 +105,8 @@ TEST(NetlinkInterfaceTable, EachSnapshotReadsFreshCounters) {
   constexpr int kDatagrams = 20;
   constexpr int kPayload = 100;
   NetlinkInterfaceTable table;
-  const InterfaceRow* before = Find(table.TakeSnapshot(), "lo");
+  const InterfaceSnapshot earlier = table.TakeSnapshot();
+  const InterfaceRow* before = Find(earlier, "lo");
   ASSERT_NE(before, nullptr);
   const InterfaceRow first = *before;
   if (!testing::SendOverLoopback(kDatagrams, kPayload)) GTEST_SKIP() << "lo is down here";
