@@ -87,5 +87,22 @@ import -window "$DIALOG" "$SHOTS/dialog-1-open.png"
 echo "  screenshot $SHOTS/dialog-1-open.png, title: $(xdotool getwindowname "$DIALOG")"
 check "its title is French" test "$(xdotool getwindowname "$DIALOG")" = Ouvrir
 xdotool key Escape
+
+# The colour dialog of the configuration's first colour, in French.
+menu_item c
+wait_for "Configuration" 3 visible Configuration
+CONFIG=$(window_named Configuration)
+xdotool mousemove --window "$CONFIG" 50 12 click 1  # "Options Générales"
+sleep 0.5
+xdotool mousemove --window "$CONFIG" 492 117 click 1  # the colour of "Réception 1 :"
+check "the colour dialog opens with its French title" \
+  wait_for "the colour dialog" 3 visible "Sélectionner une couleur"
+COLOUR=$(window_named "Sélectionner une couleur")
+if [ -n "$COLOUR" ]; then
+  sleep 0.5
+  import -window "$COLOUR" "$SHOTS/dialog-2-colour.png"
+  echo "  screenshot $SHOTS/dialog-2-colour.png"
+  xdotool key Escape
+fi
 check "KIRV is still running" kill -0 "$KIRV_PID"
 finish
