@@ -48,8 +48,13 @@ if [ "${1:-}" = --root-only ]; then
   exit 0
 fi
 
-deb=${1:-$(ls -t build-package/kirv_*_amd64.deb 2>/dev/null | head -1)}
-[ -n "$deb" ] && [ -f "$deb" ] || fail "no package given and none in build-package/: run ./dev.sh package"
+deb=${1:-}
+if [ -z "$deb" ]; then # the newest package in build-package/
+  for candidate in build-package/kirv_*_amd64.deb; do
+    if [ -z "$deb" ] || [ "$candidate" -nt "$deb" ]; then deb=$candidate; fi
+  done
+fi
+[ -f "$deb" ] || fail "no package given and none in build-package/: run ./dev.sh package"
 deb=$(realpath "$deb")
 version=$(dpkg-deb -f "$deb" Version)
 prepare_root
@@ -106,6 +111,7 @@ starts_offscreen() {
   [ "$status" -eq 124 ]
 }
 
+# shellcheck disable=SC2016 # dpkg-query's own field syntax
 package_installed() { [ "$(in_root dpkg-query -W -f='${Version}' kirv)" = "$version" ]; }
 check "package kirv $version is installed" package_installed
 check "every library of /usr/bin/kirv is found" libraries_resolved
