@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -297,6 +298,49 @@ TEST_F(TotalsWindowTest, ARightClickOnARowWithoutADateOpensNothing) {
 
   EXPECT_FALSE(Form2->isVisible());
   EXPECT_FALSE(Form2->Traced());
+}
+
+}  // namespace
+}  // namespace kirv
+
+namespace kirv {
+namespace {
+
+// Figures of gigaoctets beside their captions, with the fonts installed here: no caption runs
+// under its figure and no figure is cut.
+TEST_F(TotalsWindowTest, CaptionsAndFiguresNeverOverlapNorGetCut) {
+  std::vector<testing::ArchiveLine> large;
+  for (int hour = 0; hour < 10; ++hour) {
+    large.push_back({{2004, 3, 9, hour, 0, 0}, 2147483000, 1999999999});
+  }
+  WriteArchive(large);
+  Start(archivePath_);
+  ShowComputed();
+  const QLabel* figures[] = {Form5->AujD, Form5->AujU,   Form5->AujB,   Form5->pd,    Form5->pu,
+                             Form5->pdu,  Form5->Label7, Form5->Label8, Form5->Label9};
+  int besideACaption = 0;
+  for (const QLabel* figure : figures) {
+    SCOPED_TRACE(figure->text().toStdString());
+    EXPECT_GE(figure->width(), QFontMetrics(figure->font()).horizontalAdvance(figure->text()));
+    for (const QLabel* caption : figure->parentWidget()->findChildren<QLabel*>()) {
+      if (caption == figure || caption->y() != figure->y()) continue;
+      ++besideACaption;
+      EXPECT_LT(caption->geometry().right(), figure->x()) << caption->text().toStdString();
+      EXPECT_GE(caption->width(), QFontMetrics(caption->font()).horizontalAdvance(caption->text()));
+    }
+  }
+}
+
+TEST_F(TotalsWindowTest, ARightClickOnADayBringsBackAMinimisedGraph) {
+  WriteArchive(kArchive);
+  Start(archivePath_);
+  ShowComputed();
+  Form5->PageControl1->setCurrentWidget(Form5->TabSheet2);
+  Form2->show();
+  Form2->setWindowState(Form2->windowState() | Qt::WindowMinimized);
+  Click(Form5->grid1->viewport(), Qt::RightButton, CellCentre(1, 0));
+  EXPECT_FALSE(Form2->isMinimized());
+  EXPECT_TRUE(Form2->isVisible());
 }
 
 }  // namespace
