@@ -167,17 +167,23 @@ screenshots() {
   tools/screenshots.sh "$RUN_BUILD_DIR/src/app/kirv"
 }
 
-case "${1:-}" in
-  run) run ;;
-  test)
-    if [ "${2:-}" = --sanitize ]; then run_sanitized_tests "${3:-}"; else run_tests; fi
-    ;;
-  fuzz) fuzz "${2:-60}" ;;
-  build) build ;;
-  package) package ;;
-  screenshots) screenshots ;;
-  *)
-    echo "usage: $0 run|test [--sanitize [core]]|build|package|screenshots|fuzz [SECONDS]" >&2
-    exit 2
-    ;;
-esac
+main() {
+  case "${1:-}" in
+    run) run ;;
+    test)
+      if [ "${2:-}" = --sanitize ]; then run_sanitized_tests "${3:-}"; else run_tests; fi
+      ;;
+    fuzz) fuzz "${2:-60}" ;;
+    build) build ;;
+    package) package ;;
+    screenshots) screenshots ;;
+    *)
+      echo "usage: $0 run|test [--sanitize [core]]|build|package|screenshots|fuzz [SECONDS]" >&2
+      exit 2
+      ;;
+  esac
+}
+
+# One line, read whole before it runs: a dev.sh edited during a long build is not read on from
+# a shifted offset when the build returns.
+main "$@"; exit
