@@ -16,14 +16,13 @@
 #include "graph/speed_scale_table.h"
 #include "meter/meter_window.h"
 #include "widgets/qt_canvas.h"
+#include "widgets/screen_fit.h"
 
 namespace kirv {
 
 namespace {
 
 constexpr int kLoggerPeriod = 300000;  // ms
-constexpr int kMinHeightWithGraph = 50;
-constexpr int kMinHeightWithoutGraph = 19;
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -232,7 +231,7 @@ void TForm1::Button1Click(QObject*) {
 }
 
 void TForm1::Button2Click(QObject*) {
-  if (Form2 != nullptr) Form2->setVisible(true);
+  if (Form2 != nullptr) ShowRestored(*Form2);
 }
 
 void TForm1::Button3Click(QObject*) { hide(); }
@@ -301,12 +300,12 @@ void TForm1::cbGrClick(QObject*) {
   if (Form3 == nullptr) return;
   TForm3& meter = *Form3;
   if (cbGr->isChecked()) {
-    meter.setMinimumHeight(kMinHeightWithGraph);
+    meter.setMinimumHeight(kMinMeterHeightWithGraph);
     meter.Shape1->resize(meter.Shape1->width(), savedBarHeight_);
     meter.SetClientSize(meter.width(), savedClientHeight_);
     SetGraphPartVisible(meter, true);
   } else {
-    meter.setMinimumHeight(kMinHeightWithoutGraph);
+    meter.setMinimumHeight(kMinMeterHeight);
     savedClientHeight_ = meter.height();
     meter.SetClientSize(meter.width(), meter.Shape1->height());
     SetGraphPartVisible(meter, false);

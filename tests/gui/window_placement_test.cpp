@@ -170,6 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
                     [] { Form4->Meter1->trigger(); }},
         RestoreCase{"GraphByGraphique", [] { return static_cast<QWidget*>(Form2); },
                     [] { Form4->Graphique1->trigger(); }},
+        RestoreCase{"GraphByTheConfigurationButton", [] { return static_cast<QWidget*>(Form2); },
+                    [] { Form1->Button2->click(); }},
         RestoreCase{"TotalsByTotaux", [] { return static_cast<QWidget*>(Form5); },
                     [] { Form4->Totals1->trigger(); }},
         RestoreCase{"StopwatchByChronometre", [] { return static_cast<QWidget*>(Form6); },
