@@ -3,6 +3,7 @@
 #include "common/colour.h"
 #include "config/config_dialog.h"
 #include "config/refresh_period.h"
+#include "config/settings_schema.h"
 #include "graph/speed_scale_table.h"
 #include "widgets/qt_canvas.h"
 
@@ -31,12 +32,13 @@ QCheckBox* NewCheckBox(const char* caption, QWidget* parent, int left, int top, 
   return box;
 }
 
-TCSpinEdit* NewSpinEdit(Dialogs* dialogs, QWidget* parent, const QRect& bounds, int minimum,
-                        int maximum, int value) {
+// A spin edit held to the bounds of the setting that it mirrors.
+TCSpinEdit* NewSpinEdit(Dialogs* dialogs, QWidget* parent, const QRect& bounds,
+                        const SettingDefinition& setting, int value) {
   auto* spin = new TCSpinEdit(dialogs, parent);
   spin->setGeometry(bounds);
-  spin->SetMinValue(minimum);
-  spin->SetMaxValue(maximum);
+  spin->SetMinValue(setting.bounds.minimum);
+  spin->SetMaxValue(setting.bounds.maximum);
   spin->SetValue(value);
   return spin;
 }
@@ -123,9 +125,11 @@ void TForm1::CreateLegendGroup() {
   rb2->setChecked(true);
 
   Label7 = NewLabel("Graduations horizontales : ", GroupBox3, 8, 44);
-  gradspin = NewSpinEdit(services_.dialogs, GroupBox3, {136, 40, 41, 22}, 0, 999, 4);
+  gradspin = NewSpinEdit(services_.dialogs, GroupBox3, {136, 40, 41, 22}, GlobalSetting("Gradu2"),
+                         DefaultNumber("Gradu2"));
   Label11 = NewLabel("Graduations verticales toutes les :", GroupBox3, 8, 68);
-  hspin = NewSpinEdit(services_.dialogs, GroupBox3, {168, 64, 49, 22}, 1, 3600, 30);
+  hspin = NewSpinEdit(services_.dialogs, GroupBox3, {168, 64, 49, 22}, GlobalSetting("Gradu3"),
+                      DefaultNumber("Gradu3"));
   Label12 = NewLabel("secondes", GroupBox3, 224, 68);
 
   Label10 = NewLabel("Echelle :", GroupBox3, 8, 91);
@@ -135,7 +139,10 @@ void TForm1::CreateLegendGroup() {
   cb->setCurrentIndex(-1);
 
   Label8 = NewLabel("Vitesse :", GroupBox3, 8, 116);
-  spdspin = NewSpinEdit(services_.dialogs, GroupBox3, {64, 112, 145, 22}, 1025, 2147483647, 1025);
+  // The speed field starts at its minimum; the meter's creation sets it afterwards.
+  constexpr const SettingDefinition& speed = GlobalSetting("Vitesse2");
+  spdspin =
+      NewSpinEdit(services_.dialogs, GroupBox3, {64, 112, 145, 22}, speed, speed.bounds.minimum);
   spdspin->setEnabled(false);
   Label9 = NewLabel("octets/s", GroupBox3, 216, 116);
 }

@@ -52,9 +52,6 @@ constexpr int kStatisticsPixels = 10;
 constexpr int kSmallestStatisticsPixels = 7;
 
 constexpr int kAutoRecordPeriod = 300000;  // ms
-constexpr int kInitialScale = 2;           // "512kbps (ADSL, cable)"
-constexpr std::int32_t kInitialFullScale = 65536;
-constexpr int kInitialGraduations = 8;
 
 constexpr const char* kArchiveFilter = "Fichier Archive KIRV|*.mdf";
 constexpr const char* kSnapshotFilter = "Image bitmap|*.bmp";
@@ -82,11 +79,12 @@ QCheckBox* CheckBox(const char* text, int x, int y, QWidget* parent) {
   return box;
 }
 
-TCSpinEdit* SpinEdit(Dialogs* dialogs, std::int32_t min, std::int32_t max, const QRect& bounds,
+// A spin edit held to the bounds of the setting that it mirrors.
+TCSpinEdit* SpinEdit(Dialogs* dialogs, const SettingDefinition& setting, const QRect& bounds,
                      QWidget* parent) {
   auto* spin = new TCSpinEdit(dialogs, parent);
-  spin->SetMinValue(min);
-  spin->SetMaxValue(max);
+  spin->SetMinValue(setting.bounds.minimum);
+  spin->SetMaxValue(setting.bounds.maximum);
   spin->setGeometry(bounds);
   return spin;
 }
@@ -141,8 +139,8 @@ TForm2::TForm2(Services& services) : QWidget(nullptr), services_(services) {
   Timer1 = new QTimer(this);
   Timer1->setInterval(kAutoRecordPeriod);
 
-  cb->setCurrentIndex(kInitialScale);
-  spdspin->SetValue(kInitialFullScale);
+  cb->setCurrentIndex(DefaultNumber("Echelle"));  // "512kbps (ADSL, cable)"
+  spdspin->SetValue(DefaultNumber("Vitesse"));
   cbG->setCurrentIndex(kDay);
   const DateTime today = services.clock->Now();
   datep->setDate(QDate(today.year, today.month, today.day));
@@ -172,12 +170,12 @@ void TForm2::BuildSettingsRow() {
   cb->setGeometry(226, 4, 176, 22);
 
   Label10 = Caption("Vitesse :", 8, 34, this);
-  spdspin = SpinEdit(services_.dialogs, kMinFullScale, kMaxFullScale, QRect(76, 30, 92, 22), this);
+  spdspin = SpinEdit(services_.dialogs, GlobalSetting("Vitesse"), QRect(76, 30, 92, 22), this);
   spdspin->setEnabled(false);
   Label11 = Caption("octets/s", 172, 34, this);
   Label8 = Caption("Graduations :", 226, 34, this);
-  gradspin = SpinEdit(services_.dialogs, 1, 999, QRect(304, 30, 50, 22), this);
-  gradspin->SetValue(kInitialGraduations);
+  gradspin = SpinEdit(services_.dialogs, GlobalSetting("Gradu"), QRect(304, 30, 50, 22), this);
+  gradspin->SetValue(DefaultNumber("Gradu"));
 
   GroupBox2 = new QGroupBox(this);
   GroupBox2->setGeometry(8, 84, 112, 32);

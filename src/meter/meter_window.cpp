@@ -34,12 +34,11 @@ namespace kirv {
 namespace {
 
 const QColor kBarGrey(0xF5, 0xF5, 0xF5);  // 16119285
-constexpr int kBarMinHeight = 19;         // px, the bar's height limits
+// px, the bar's height limits; at its smallest it is the whole of a compact meter.
+constexpr int kBarMinHeight = kMinMeterHeight;
 constexpr int kBarMaxHeight = 100;
 constexpr int kGraphTop = 18;  // px, top of the graph part
-constexpr int kMinHeightWithGraph = 50;
 constexpr int kMaxWidth = 1024;
-constexpr int kMinWidth = 60;
 constexpr int kSamplingPeriod = 1000;  // ms, trackbar position 20
 constexpr int kLabelFontSize = 10;     // points: Arial of 13 px at 96 dpi
 constexpr int kStateSettle = 150;      // ms for the window manager to take a new mapping
@@ -69,10 +68,10 @@ TForm3::TForm3(Services& services)
       sampler_(*services.interfaces) {
   setWindowTitle(QStringLiteral("Tachymetre"));
   FillBackground(*this, palette().color(QPalette::Button));
-  setMinimumSize(kMinWidth, kMinHeightWithGraph);
+  setMinimumSize(kMinMeterWidth, kMinMeterHeightWithGraph);
   setMaximumWidth(kMaxWidth);
   // The client area of a 403 × 189 tool window at (197, 123).
-  move(197, 123);
+  move(DefaultNumber("left"), DefaultNumber("top"));
   resize(395, 155);
   CreateComponents();
   CreateMenu();

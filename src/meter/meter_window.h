@@ -23,6 +23,9 @@
 
 namespace kirv {
 
+// The meter window's smallest client height while its graph is shown, px.
+inline constexpr int kMinMeterHeightWithGraph = 50;
+
 class TForm3 : public QWidget {
   Q_OBJECT
 
