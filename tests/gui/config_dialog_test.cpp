@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 namespace kirv {
 namespace {
 
+using testing::FakeInterfaceTable;
 using testing::StartedProgramTest;
 
 class ConfigDialogTest : public StartedProgramTest {
@@ -375,6 +377,107 @@ TEST_F(ConfigDialogTest, RefreshingTheListWithAFailedTableEmptiesTheLists) {
   EXPECT_EQ(Form1->lb1->count(), 0);
   EXPECT_EQ(Form1->lb2->count(), 0);
 }
+
+// Links that come and go while KIRV runs: the lists keep what they showed, names and check marks,
+// until "Rafraichir la liste" takes the table as it is then.
+using TableChange = std::function<void(FakeInterfaceTable&)>;
+
+struct LinkChangeCase {
+  const char* name;
+  std::vector<TableChange> beforeRefresh;  // one change before each pair of ticks
+  QStringList afterRefresh;
+  std::vector<TableChange> afterwards;  // changes after the refresh, with their ticks
+};
+
+class LinkChangeTest : public ConfigDialogTest,
+                       public ::testing::WithParamInterface<LinkChangeCase> {
+ protected:
+  // The meter's sampling and the logger's period. The meter reads the table at every tick, the
+  // logger only while an interface is monitored.
+  void Ticks(int readers) {
+    const int before = fakes.interfaces.snapshots;
+    MeterTick();
+    Form1->Timer1Timer(Form1->Timer1);
+    EXPECT_GE(fakes.interfaces.snapshots, before + readers);
+  }
+  static void ExpectLists(const QStringList& names, const std::vector<bool>& lb,
+                          const std::vector<bool>& lb1, const std::vector<bool>& lb2) {
+    EXPECT_EQ(Texts(*Form1->lb), names);
+    EXPECT_EQ(Texts(*Form1->lb1), names);
+    EXPECT_EQ(Texts(*Form1->lb2), names);
+    EXPECT_EQ(Texts(*Form1->cbI), names);
+    EXPECT_EQ(CheckStates(*Form1->lb), lb);
+    EXPECT_EQ(CheckStates(*Form1->lb1), lb1);
+    EXPECT_EQ(CheckStates(*Form1->lb2), lb2);
+  }
+};
+
+TEST_P(LinkChangeTest, TicksKeepTheListsAndRefreshingTakesTheTableAsItIs) {
+  fakes.interfaces.Add("lo", 10, 10);
+  fakes.interfaces.Add("a0", 1000, 2000);
+  fakes.interfaces.Add("b0", 3000, 4000);
+  StoreOnce();
+  Store("firstlaunch", 0);
+  Store("a0", 1);
+  Store("b0", 1);
+  Store("a01", 1);
+  Store("b02", 1);
+  Start();
+  const QStringList started = {"lo", "a0", "b0"};
+  const std::vector<bool> monitored = {false, true, true};
+  const std::vector<bool> graph1 = {false, true, false};
+  const std::vector<bool> graph2 = {false, false, true};
+  ExpectLists(started, monitored, graph1, graph2);
+
+  for (const TableChange& change : GetParam().beforeRefresh) {
+    change(fakes.interfaces);
+    Ticks(2);
+    ExpectLists(started, monitored, graph1, graph2);
+  }
+
+  Form1->Button6->click();
+  const std::vector<bool> unchecked(GetParam().afterRefresh.size(), false);
+  ExpectLists(GetParam().afterRefresh, unchecked, unchecked, unchecked);
+
+  for (const TableChange& change : GetParam().afterwards) {
+    change(fakes.interfaces);
+    Ticks(1);
+    ExpectLists(GetParam().afterRefresh, unchecked, unchecked, unchecked);
+  }
+}
+
+TableChange Remove(const char* name) {
+  return [name](FakeInterfaceTable& table) { table.Remove(name); };
+}
+TableChange Add(const char* name) {
+  return [name](FakeInterfaceTable& table) { table.Add(name); };
+}
+TableChange Traffic(const char* name) {
+  return [name](FakeInterfaceTable& table) {
+    table.Row(name).inOctets += 5000;
+    table.Row(name).outOctets += 700;
+  };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, LinkChangeTest,
+    ::testing::Values(
+        LinkChangeCase{"NothingChanges", {Traffic("b0"), Traffic("a0")}, {"lo", "a0", "b0"}, {}},
+        LinkChangeCase{"AMonitoredLinkBeforeAnotherVanishes",
+                       {Remove("a0"), Traffic("b0")},
+                       {"lo", "b0"},
+                       {Add("a0"), Traffic("a0")}},
+        LinkChangeCase{"ALinkVanishesAndReturnsAtTheEnd",
+                       {Remove("a0"), Add("a0"), Traffic("a0")},
+                       {"lo", "b0", "a0"},
+                       {Remove("lo")}},
+        LinkChangeCase{"ANewLinkAppears",
+                       {Add("tun0"), Traffic("tun0")},
+                       {"lo", "a0", "b0", "tun0"},
+                       {Add("wg0")}},
+        LinkChangeCase{
+            "EveryLinkVanishes", {Remove("b0"), Remove("a0"), Remove("lo")}, {}, {Add("eth0")}}),
+    [](const ::testing::TestParamInfo<LinkChangeCase>& info) { return info.param.name; });
 
 TEST_F(ConfigDialogTest, WithoutDebugFileTheTestControlsAreAbsentAndAutoStartLocked) {
   Start();
