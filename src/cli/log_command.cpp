@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -92,6 +93,12 @@ int RunLog(const QStringList& arguments) {
   }
   QSettingsStore settings;
   const std::vector<MonitorEntry> entries = MonitoredEntries(table, settings);
+  if (std::none_of(entries.begin(), entries.end(),
+                   [](const MonitorEntry& e) { return e.checked; })) {
+    PrintError(kCommand, QStringLiteral("aucune interface présente n'est à monitorer dans ") +
+                             QString::fromStdString(settings.FilePath()) +
+                             QStringLiteral(" : rien ne sera enregistré"));
+  }
 
   SystemClock clock;
   StderrDialogs dialogs(kCommand);
