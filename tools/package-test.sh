@@ -111,12 +111,23 @@ starts_offscreen() {
   [ "$status" -eq 124 ]
 }
 
+# The commands without a display, over a two-record archive written in the root.
+reports() {
+  printf 'F01/12/2026 10:00:00D1000U200\r\nF01/12/2026 10:05:00D3000U400\r\n' >"$root/tmp/eth0.mdf"
+  in_root kirv report /tmp/eth0.mdf --date 01/12/2026 --json | grep -q '"receivedOctets": *4000'
+}
+draws() {
+  in_root kirv graph /tmp/eth0.mdf --period day --at "01/12/2026 12:00" -o /tmp/day.png &&
+    [ "$(head -c 8 "$root/tmp/day.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ]
+}
 # shellcheck disable=SC2016 # dpkg-query's own field syntax
 package_installed() { [ "$(in_root dpkg-query -W -f='${Version}' kirv)" = "$version" ]; }
 check "package kirv $version is installed" package_installed
 check "every library of /usr/bin/kirv is found" libraries_resolved
 check "kirv --version prints $version" prints_version
 check "the desktop program starts (offscreen) and runs until stopped" starts_offscreen
+check "kirv report gives the archive's totals" reports
+check "kirv graph draws a PNG picture" draws
 check "desktop entry" installed "usr/share/applications/$APP_ID.desktop"
 check "desktop entry passes desktop-file-validate" \
   desktop-file-validate "$root/usr/share/applications/$APP_ID.desktop"
