@@ -47,6 +47,7 @@ struct PictureCase {
   std::int32_t speed;  // spdspin for "Manuel"
   bool bits;
   std::vector<const char*> options;  // the same inputs on the command line
+  int width = 600;                   // the curve layer's, set by resizing the window
 };
 
 class GraphCommandPictureTest : public testing::TempDirectoryTest,
@@ -78,6 +79,9 @@ TEST_P(GraphCommandPictureTest, EqualsTheWindowSnapshot) {
   Form2->cbChange(Form2->cb);
   if (c.scaleItem == kManualScaleItem) Form2->spdspin->SetValue(c.speed);
   (c.bits ? Form2->rb2 : Form2->rb1)->setChecked(true);
+  // The window is 116 pixels wider than its curve layer: margins, axis labels and frame.
+  Form2->resize(c.width + 116, Form2->height());
+  Form2->FormResize(Form2);  // a hidden window gets its resize event only once shown
   Form2->Button2Click(Form2->Button2);
   const std::string windowShot = (dir_ / "window.bmp").string();
   fakes_.dialogs.saveAnswers = {windowShot};
@@ -124,6 +128,13 @@ INSTANTIATE_TEST_SUITE_P(
         PictureCase{
             "WeekAdslBits", 1, 3, 0, true, {"--period", "week", "--scale", "1024kbps", "--bits"}},
         PictureCase{"MonthEthernetOctets", 2, 4, 0, false, {"--period", "month", "--scale", "4"}},
+        PictureCase{"MonthNarrowOctets",
+                    2,
+                    kAutomaticScaleItem,
+                    0,
+                    false,
+                    {"--period", "month", "--width", "300"},
+                    300},
         PictureCase{"YearManualBits",
                     3,
                     kManualScaleItem,
