@@ -5,6 +5,8 @@
 #include <cctype>
 #include <string>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -43,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{{2026, 6, 30, 23, 59, 59},
                                  9223372036854775807ULL,
                                  1,
-                                 "F30/06/2026 23:59:59D9223372036854775807U1\r\n"}));
+                                 "F30/06/2026 23:59:59D9223372036854775807U1\r\n"}),
+    [](const ::testing::TestParamInfo<FormatCase>& info) {
+      return ::kirv::testing::CaseName({info.param.line});
+    });
 
 TEST(ArchiveRecord, LinesOfThe32BitRangeAre26To44BytesLong) {
   EXPECT_EQ(FormatRecord({2026, 1, 1, 0, 0, 0}, 1, 1).size(), 26u);

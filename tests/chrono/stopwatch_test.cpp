@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -106,7 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   0,
                                   ProjectionSpan::kDay,
                                   {"IN : 1000o", "OUT : 0o", "IN : 1000o", "OUT : 0o", "IN : 1000o",
-                                   "OUT : 0o", "IN : 82,39Mo", "OUT : 0Mo"}}));
+                                   "OUT : 0o", "IN : 82,39Mo", "OUT : 0Mo"}}),
+    [](const ::testing::TestParamInfo<FiguresCase>& info) {
+      return ::kirv::testing::CaseName({info.param.what});
+    });
 
 TEST(Stopwatch, TheSecondsCountStartsAtOneAndCountsTheElapsedTicks) {
   Stopwatch stopwatch;
@@ -150,7 +155,12 @@ INSTANTIATE_TEST_SUITE_P(Counts, StopwatchSwitchTest,
                          ::testing::Values(SwitchCase{0, ProjectionSpan::kHour, false},
                                            SwitchCase{3599, ProjectionSpan::kHour, false},
                                            SwitchCase{3600, ProjectionSpan::kHour, true},
-                                           SwitchCase{3600, ProjectionSpan::kDay, false}));
+                                           SwitchCase{3600, ProjectionSpan::kDay, false}),
+                         [](const ::testing::TestParamInfo<SwitchCase>& info) {
+                           return ::kirv::testing::CaseName(
+                               {std::to_string(info.param.secondTicks), "Ticks",
+                                info.param.span == ProjectionSpan::kHour ? "Hour" : "Day"});
+                         });
 
 TEST(Stopwatch, TheSwitchingTickStillProjectsOverAnHour) {
   Stopwatch stopwatch;
@@ -191,7 +201,11 @@ INSTANTIATE_TEST_SUITE_P(
                       ElapsedCase{{2026, 4, 21, 9, 59, 59}, "23", "59", "59"},
                       ElapsedCase{{2026, 4, 21, 10, 0, 5}, "00", "00", "05"},
                       ElapsedCase{{2026, 4, 22, 11, 0, 0}, "01", "00", "00"},
-                      ElapsedCase{{2026, 4, 20, 9, 0, 0}, "00", "00", "00"}));  // clock set back
+                      ElapsedCase{{2026, 4, 20, 9, 0, 0}, "00", "00", "00"}),  // clock set back
+    [](const ::testing::TestParamInfo<ElapsedCase>& info) {
+      return ::kirv::testing::CaseName(
+          {::kirv::FormatDateTime(info.param.now, "yyyy-mm-dd hh:nn:ss zzz")});
+    });
 
 TEST(Stopwatch, TheElapsedTimeRunsAcrossMidnight) {
   Stopwatch stopwatch;

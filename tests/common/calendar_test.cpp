@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -28,7 +30,11 @@ INSTANTIATE_TEST_SUITE_P(
                       MonthCase{2100, 2, 28},  // a century that 400 does not divide
                       MonthCase{1900, 2, 28}, MonthCase{2400, 2, 29}, MonthCase{2023, 2, 28},
                       MonthCase{2026, 2, 28}, MonthCase{2026, 1, 31}, MonthCase{2026, 4, 30},
-                      MonthCase{2026, 12, 31}, MonthCase{2026, 13, 0}, MonthCase{2026, 0, 0}));
+                      MonthCase{2026, 12, 31}, MonthCase{2026, 13, 0}, MonthCase{2026, 0, 0}),
+    [](const ::testing::TestParamInfo<MonthCase>& info) {
+      return ::kirv::testing::CaseName(
+          {std::to_string(info.param.year), std::to_string(info.param.month)});
+    });
 
 struct DaysCase {
   DateTime from;
@@ -58,7 +64,12 @@ INSTANTIATE_TEST_SUITE_P(Dates, DaysBetweenDates,
                                            // 2000 to 2030: the leap days of 2000, 2004, ..., 2028
                                            DaysCase{{2000, 1, 1}, {2030, 1, 1}, 30 * 365 + 8},
                                            // 400 Gregorian years: 97 leap days
-                                           DaysCase{{2000, 1, 1}, {2400, 1, 1}, 400 * 365 + 97}));
+                                           DaysCase{{2000, 1, 1}, {2400, 1, 1}, 400 * 365 + 97}),
+                         [](const ::testing::TestParamInfo<DaysCase>& info) {
+                           return ::kirv::testing::CaseName(
+                               {::kirv::FormatDateTime(info.param.from, "yyyy-mm-dd"), "To",
+                                ::kirv::FormatDateTime(info.param.to, "yyyy-mm-dd")});
+                         });
 
 struct DowCase {
   DateTime date;
@@ -72,12 +83,16 @@ TEST_P(DayOfWeekTest, CountsFromSunday) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, DayOfWeekTest,
-                         ::testing::Values(DowCase{{1899, 12, 30}, 7},   // Saturday
-                                           DowCase{{2026, 4, 20}, 2},    // Monday
-                                           DowCase{{2026, 4, 19}, 1},    // Sunday
-                                           DowCase{{2026, 12, 8}, 3},    // Tuesday
-                                           DowCase{{2004, 3, 7}, 1},     // Sunday
-                                           DowCase{{2028, 2, 29}, 3}));  // Tuesday
+                         ::testing::Values(DowCase{{1899, 12, 30}, 7},  // Saturday
+                                           DowCase{{2026, 4, 20}, 2},   // Monday
+                                           DowCase{{2026, 4, 19}, 1},   // Sunday
+                                           DowCase{{2026, 12, 8}, 3},   // Tuesday
+                                           DowCase{{2004, 3, 7}, 1},    // Sunday
+                                           DowCase{{2028, 2, 29}, 3}),  // Tuesday
+                         [](const ::testing::TestParamInfo<DowCase>& info) {
+                           return ::kirv::testing::CaseName(
+                               {::kirv::FormatDateTime(info.param.date, "yyyy-mm-dd")});
+                         });
 
 TEST(Calendar, DayNumbersCountFromTheThirtiethOfDecember1899) {
   EXPECT_EQ(DayNumber(1899, 12, 30), 0);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -26,14 +28,17 @@ TEST_P(CarriedUnitChoiceTest, TakesTheHighestStepEitherValueStrictlyExceeds) {
   EXPECT_EQ(unit.Divisor(), c.divisor);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, CarriedUnitChoiceTest,
-                         ::testing::Values(ChoiceCase{0, 0, " octets", 1.0},
-                                           ChoiceCase{1024, 1024, " octets", 1.0},
-                                           ChoiceCase{1025, 0, "Ko", 1024.0},
-                                           ChoiceCase{0, 1025, "Ko", 1024.0},
-                                           ChoiceCase{1048576, 1048576, "Ko", 1024.0},
-                                           ChoiceCase{1048577, 3, "Mo", 1048576.0},
-                                           ChoiceCase{5, 1073741825, "Go", 1073741824.0}));
+INSTANTIATE_TEST_SUITE_P(
+    Steps, CarriedUnitChoiceTest,
+    ::testing::Values(ChoiceCase{0, 0, " octets", 1.0}, ChoiceCase{1024, 1024, " octets", 1.0},
+                      ChoiceCase{1025, 0, "Ko", 1024.0}, ChoiceCase{0, 1025, "Ko", 1024.0},
+                      ChoiceCase{1048576, 1048576, "Ko", 1024.0},
+                      ChoiceCase{1048577, 3, "Mo", 1048576.0},
+                      ChoiceCase{5, 1073741825, "Go", 1073741824.0}),
+    [](const ::testing::TestParamInfo<ChoiceCase>& info) {
+      return ::kirv::testing::CaseName({std::to_string(static_cast<std::int64_t>(info.param.a)),
+                                        std::to_string(static_cast<std::int64_t>(info.param.b))});
+    });
 
 TEST(CarriedUnit, AGroupAtMost1024KeepsTheUnitAndTextOfTheGroupBefore) {
   CarriedUnit unit(" octets", kComma);

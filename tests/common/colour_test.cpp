@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -23,7 +25,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, ColourFromTextTest,
                                            ColourCase{"GG0000", kBlack}, ColourCase{"0x12", kBlack},
                                            ColourCase{" FF", kBlack}, ColourCase{"-1", kBlack},
                                            ColourCase{"1FFFFFFFF", kBlack},
-                                           ColourCase{"FFFFFFFF", 0xFFFFFFFF}));
+                                           ColourCase{"FFFFFFFF", 0xFFFFFFFF}),
+                         [](const ::testing::TestParamInfo<ColourCase>& info) {
+                           return ::kirv::testing::CaseName({"Text", info.param.text});
+                         });
 
 TEST(Colour, FFZeroZeroIsBlue) {
   const Colour c = ColourFromText("FF0000");

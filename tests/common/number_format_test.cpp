@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -27,7 +29,10 @@ INSTANTIATE_TEST_SUITE_P(
                       GeneralCase{123456789012345.0, '.', "123456789012345"},
                       GeneralCase{1e15, '.', "1E15"}, GeneralCase{1.5e20, ',', "1,5E20"},
                       GeneralCase{0.00001, '.', "0.00001"}, GeneralCase{0.000001, '.', "1E-6"},
-                      GeneralCase{2147483647.0, '.', "2147483647"}));
+                      GeneralCase{2147483647.0, '.', "2147483647"}),
+    [](const ::testing::TestParamInfo<GeneralCase>& info) {
+      return ::kirv::testing::SpelledName(info.param.text);
+    });
 
 TEST(CutTwoDecimals, CutsInsteadOfRounding) {
   EXPECT_DOUBLE_EQ(CutTwoDecimals(150000.0, 1024.0), 146.48);    // 146.484375
@@ -58,7 +63,12 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, UnitStepTest,
                          ::testing::Values(StepCase{0, 0, 0}, StepCase{1024, 1024, 0},
                                            StepCase{1025, 0, 1}, StepCase{0, 1025, 1},
                                            StepCase{1048576, 0, 1}, StepCase{1048577, 0, 2},
-                                           StepCase{1073741824, 5, 2}, StepCase{5, 1073741825, 3}));
+                                           StepCase{1073741824, 5, 2}, StepCase{5, 1073741825, 3}),
+                         [](const ::testing::TestParamInfo<StepCase>& info) {
+                           return ::kirv::testing::CaseName(
+                               {std::to_string(static_cast<std::int64_t>(info.param.a)),
+                                std::to_string(static_cast<std::int64_t>(info.param.b))});
+                         });
 
 TEST(UnitStepAbove, StopsAtTheLargestStepAsked) { EXPECT_EQ(UnitStepAbove(1e12, 0, 2), 2); }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "fakes/fake_services.h"
 
 namespace kirv {
@@ -245,12 +246,14 @@ TEST_P(TypeMoyenneTest, ChecksTheMatchingMenuItem) {
   EXPECT_EQ(w.WarningCount(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, TypeMoyenneTest,
-                         ::testing::Values(AverageCase{0, true, false, false},
-                                           AverageCase{1, false, true, false},
-                                           AverageCase{2, false, false, true},
-                                           AverageCase{5, true, false, false},
-                                           AverageCase{-1, true, false, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, TypeMoyenneTest,
+    ::testing::Values(AverageCase{0, true, false, false}, AverageCase{1, false, true, false},
+                      AverageCase{2, false, false, true}, AverageCase{5, true, false, false},
+                      AverageCase{-1, true, false, false}),
+    [](const ::testing::TestParamInfo<AverageCase>& info) {
+      return ::kirv::testing::CaseName({"Stored", std::to_string(info.param.stored)});
+    });
 
 TEST_F(SettingsSchemaTest, TypeMoyenneIsNotReadWithoutLrec) {
   Put("Type moyenne", 2);

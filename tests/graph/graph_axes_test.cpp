@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "case_name.h"
 #include "common/raster_canvas.h"
 #include "graph/graph_renderer.h"
 #include "trace_fixture.h"
@@ -144,7 +145,10 @@ TEST_P(JourneeMinutes, PutTheFirstMarkAtTheStartOfTheFiveMinuteSlot) {
   EXPECT_EQ(TimeLabels(c, in), TimeLabels(Axes(at37), at37));
 }
 
-INSTANTIATE_TEST_SUITE_P(At1435To1439, JourneeMinutes, ::testing::Values(35, 36, 38, 39));
+INSTANTIATE_TEST_SUITE_P(At1435To1439, JourneeMinutes, ::testing::Values(35, 36, 38, 39),
+                         [](const ::testing::TestParamInfo<int>& info) {
+                           return ::kirv::testing::CaseName({"At14h", std::to_string(info.param)});
+                         });
 
 TEST(GraphAxes, JourneeAt1440MovesTheFirstMarkOneColumn) {
   const TraceInputs in = AxesInputs(kDay, testing::kReference, 14, 40, true);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -33,7 +35,12 @@ INSTANTIATE_TEST_SUITE_P(
                       AgeCase{{2100, 2, 28, 23, 55, 0}, {2100, 3, 1, 0, 3}, 1},
                       AgeCase{{2028, 2, 28, 23, 55, 0}, {2028, 3, 1, 0, 3}, 289},
                       // after the reference instant: the reference slot, never negative
-                      AgeCase{{2026, 4, 20, 11, 0, 0}, {2026, 4, 20, 10, 0}, 0}));
+                      AgeCase{{2026, 4, 20, 11, 0, 0}, {2026, 4, 20, 10, 0}, 0}),
+    [](const ::testing::TestParamInfo<AgeCase>& info) {
+      return ::kirv::testing::CaseName(
+          {::kirv::FormatDateTime(info.param.record, "yyyy-mm-dd hh:nn:ss"), "At",
+           ::kirv::FormatDateTime(info.param.reference, "yyyy-mm-dd hh:nn")});
+    });
 
 TEST(SlotAgeOfARecord, KeepsCountingRightAfterTheDateChanges) {
   SlotAge age({2026, 4, 20, 10, 0});

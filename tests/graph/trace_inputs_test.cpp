@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -61,7 +63,12 @@ INSTANTIATE_TEST_SUITE_P(Dates, BoundedReferenceDate,
                                            DateCase{{2026, 2, 30}, {2026, 2, 28}},
                                            DateCase{{2028, 2, 30}, {2028, 2, 29}},
                                            DateCase{{2026, 13, 0}, {2026, 12, 1}},
-                                           DateCase{{0, 0, 1000000}, {1, 1, 31}}));
+                                           DateCase{{0, 0, 1000000}, {1, 1, 31}}),
+                         [](const ::testing::TestParamInfo<DateCase>& info) {
+                           return ::kirv::testing::CaseName({std::to_string(info.param.given.year),
+                                                             std::to_string(info.param.given.month),
+                                                             std::to_string(info.param.given.day)});
+                         });
 
 }  // namespace
 }  // namespace kirv

@@ -4,6 +4,8 @@
 
 #include <QColor>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -33,9 +35,13 @@ TEST_P(TrayPictureTest, IsAGreenGraphWithTheLettersOfItsActivity) {
   EXPECT_EQ(Holds(picture, qRgb(0xFF, 0, 0)), GetParam().redD);
 }
 
-INSTANTIATE_TEST_SUITE_P(Activities, TrayPictureTest,
-                         ::testing::Values(TrayCase{0, false, false}, TrayCase{1, true, false},
-                                           TrayCase{2, false, true}, TrayCase{3, true, true}));
+INSTANTIATE_TEST_SUITE_P(
+    Activities, TrayPictureTest,
+    ::testing::Values(TrayCase{0, false, false}, TrayCase{1, true, false}, TrayCase{2, false, true},
+                      TrayCase{3, true, true}),
+    [](const ::testing::TestParamInfo<TrayCase>& info) {
+      return ::kirv::testing::CaseName({"Picture", std::to_string(info.param.index)});
+    });
 
 TEST(TrayPicture, TheLettersStandWhereTheyAreRead) {
   const QImage both = TrayPicture(3);

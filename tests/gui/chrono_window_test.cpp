@@ -9,6 +9,7 @@
 
 #include "app/forms.h"
 #include "app/startup.h"
+#include "case_name.h"
 #include "config/config_dialog.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
@@ -178,13 +179,15 @@ TEST_P(ChronoElapsedTest, ShowsTheTimeSinceStartWrappingAfterADay) {
   EXPECT_EQ(Form6->cs->text(), QStringLiteral("0"));
 }
 
-INSTANTIATE_TEST_SUITE_P(ChronoWindow, ChronoElapsedTest,
-                         ::testing::Values(ElapsedCase{9, {"00", "00", "09"}},
-                                           ElapsedCase{10, {"00", "00", "10"}},
-                                           ElapsedCase{3723, {"01", "02", "03"}},
-                                           ElapsedCase{86399, {"23", "59", "59"}},
-                                           ElapsedCase{86400, {"00", "00", "00"}},
-                                           ElapsedCase{90007, {"01", "00", "07"}}));
+INSTANTIATE_TEST_SUITE_P(
+    ChronoWindow, ChronoElapsedTest,
+    ::testing::Values(ElapsedCase{9, {"00", "00", "09"}}, ElapsedCase{10, {"00", "00", "10"}},
+                      ElapsedCase{3723, {"01", "02", "03"}}, ElapsedCase{86399, {"23", "59", "59"}},
+                      ElapsedCase{86400, {"00", "00", "00"}},
+                      ElapsedCase{90007, {"01", "00", "07"}}),
+    [](const ::testing::TestParamInfo<ElapsedCase>& info) {
+      return ::kirv::testing::CaseName({std::to_string(info.param.seconds), "Seconds"});
+    });
 
 TEST_F(ChronoWindowTest, TenthsCountToNineThenStartAgain) {
   ClickButton();

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cstdint>
 
+#include "case_name.h"
 #include "common/raster_canvas.h"
 #include "meter/mini_graph.h"
 
@@ -80,7 +81,14 @@ TEST_P(QtCanvasFormat, DrawsTheMiniGraphOverlayOnTheRasterCanvasPixels) {
 INSTANTIATE_TEST_SUITE_P(QtCanvas, QtCanvasFormat,
                          ::testing::Values(QImage::Format_RGB32, QImage::Format_ARGB32,
                                            QImage::Format_ARGB32_Premultiplied,
-                                           QImage::Format_RGB888));
+                                           QImage::Format_RGB888),
+                         [](const ::testing::TestParamInfo<QImage::Format>& info) {
+                           return info.param == QImage::Format_RGB32    ? "RGB32"
+                                  : info.param == QImage::Format_ARGB32 ? "ARGB32"
+                                  : info.param == QImage::Format_ARGB32_Premultiplied
+                                      ? "ARGB32Premultiplied"
+                                      : "RGB888";
+                         });
 
 TEST(QtCanvas, LinesIntoAnImageSharedWithACopyLeaveTheCopyAlone) {
   QImage image(4, 4, QImage::Format_RGB32);

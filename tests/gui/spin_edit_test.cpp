@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "fakes/fake_services.h"
 #include "gui/event_wait.h"
 #include "widgets/spin_button.h"
@@ -177,7 +178,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"65536", 65536, "65536"}, TextCase{"  42", 42, "  42"},
                       TextCase{"+7", 7, "+7"}, TextCase{"-3", -3, "-3"}, TextCase{"007", 7, "007"},
                       TextCase{"2147483647", kMaxInt, "2147483647"},
-                      TextCase{"-2147483648", kMinInt, "-2147483648"}));
+                      TextCase{"-2147483648", kMinInt, "-2147483648"}),
+    [](const ::testing::TestParamInfo<TextCase>& info) {
+      return ::kirv::testing::SpelledName(info.param.text);
+    });
 
 TEST_F(SpinEditTest, UpPastTheLargestIntegerWrapsAndTheClampGivesTheMinimum) {
   MakeSpdspin();
@@ -224,7 +228,12 @@ INSTANTIATE_TEST_SUITE_P(
                       CharCase{u'.', true}, CharCase{8, true}, CharCase{1, true},
                       CharCase{22, true}, CharCase{13, false}, CharCase{u':', false},
                       CharCase{u'=', false}, CharCase{u'a', false}, CharCase{u'Z', false},
-                      CharCase{u'\u00e9', false}, CharCase{127, false}));
+                      CharCase{u'\u00e9', false}, CharCase{127, false}),
+    [](const ::testing::TestParamInfo<CharCase>& info) {
+      return info.param.key < 128
+                 ? ::kirv::testing::SpelledName(std::string(1, static_cast<char>(info.param.key)))
+                 : "Code" + std::to_string(info.param.key);
+    });
 
 TEST_F(SpinEditTest, LetterIsRefusedWithABeep) {
   MakeHspin();

@@ -14,6 +14,7 @@
 #include <tuple>
 #include <vector>
 
+#include "case_name.h"
 #include "fakes/fake_tray_shell.h"
 #include "gui/event_wait.h"
 
@@ -143,10 +144,13 @@ TEST_P(TrayIconHint, OnlyHintsShorterThan64CharactersReplaceThePreviousOne) {
   EXPECT_EQ(log.Count(Kind::kModify), modifies + (GetParam().shown ? 1 : 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, TrayIconHint,
-                         ::testing::Values(HintCase{1, true}, HintCase{62, true},
-                                           HintCase{63, true}, HintCase{64, false},
-                                           HintCase{65, false}, HintCase{127, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, TrayIconHint,
+    ::testing::Values(HintCase{1, true}, HintCase{62, true}, HintCase{63, true},
+                      HintCase{64, false}, HintCase{65, false}, HintCase{127, false}),
+    [](const ::testing::TestParamInfo<HintCase>& info) {
+      return ::kirv::testing::CaseName({std::to_string(info.param.length), "Characters"});
+    });
 
 TEST_F(TrayIconTest, TheSameHintTwiceCallsTheShellOnce) {
   Place();

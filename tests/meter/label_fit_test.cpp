@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace kirv {
 namespace {
 
@@ -28,7 +30,12 @@ INSTANTIATE_TEST_SUITE_P(Bars, FittedFontSizeTest,
                                            FitCase{10, 1000, 22, 10},  // height bound: 20 ≤ 22 − 2
                                            FitCase{5, 1000, 22, 10},    // grows from below
                                            FitCase{20, 201, 100, 19}),  // 200 > 201 − 2
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+                         [](const ::testing::TestParamInfo<FitCase>& info) {
+                           return ::kirv::testing::CaseName(
+                               {"From", std::to_string(info.param.start), "In",
+                                std::to_string(info.param.barWidth), "x",
+                                std::to_string(info.param.barHeight)});
+                         });
 
 TEST(FittedFontSize, StopsAtTheSmallestSizeInABarTooSmallForAnyText) {
   EXPECT_EQ(FittedFontSize(10, 2, 2, Proportional), kSmallestFontSize);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "common/raster_canvas.h"
 
 namespace kirv {
@@ -150,13 +151,15 @@ TEST_P(OverlayUnit, IsMegaOnlyAboveOneMebiInTheChosenUnit) {
   EXPECT_EQ(layout.divisor, p.divisor);
 }
 
-INSTANTIATE_TEST_SUITE_P(MiniGraph, OverlayUnit,
-                         ::testing::Values(UnitCase{false, 1025, " K", 1024},
-                                           UnitCase{false, 1048576, " K", 1024},
-                                           UnitCase{false, 1048577, " M", 1048576},
-                                           UnitCase{true, 131072, " K", 1024},
-                                           UnitCase{true, 131073, " M", 1048576},
-                                           UnitCase{true, 200000, " M", 1048576}));
+INSTANTIATE_TEST_SUITE_P(
+    MiniGraph, OverlayUnit,
+    ::testing::Values(UnitCase{false, 1025, " K", 1024}, UnitCase{false, 1048576, " K", 1024},
+                      UnitCase{false, 1048577, " M", 1048576}, UnitCase{true, 131072, " K", 1024},
+                      UnitCase{true, 131073, " M", 1048576}, UnitCase{true, 200000, " M", 1048576}),
+    [](const ::testing::TestParamInfo<UnitCase>& info) {
+      return ::kirv::testing::CaseName(
+          {std::to_string(info.param.fullScale), info.param.bits ? "Bits" : "Octets"});
+    });
 
 TEST(MiniGraphOverlay, PixelsPerOctetIsTheHeightOverTheFullScaleInSinglePrecision) {
   MiniGraphInput in = Input();
@@ -229,9 +232,13 @@ TEST_P(OverlayVerticalGraduations, MarkEveryChosenNumberOfColumnsBackFromTheNewe
   EXPECT_EQ(found, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(MiniGraph, OverlayVerticalGraduations,
-                         ::testing::Values(VerticalCase{30, 30, 30}, VerticalCase{7, 7, 7},
-                                           VerticalCase{1, 2, 1}, VerticalCase{3600, 9999, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    MiniGraph, OverlayVerticalGraduations,
+    ::testing::Values(VerticalCase{30, 30, 30}, VerticalCase{7, 7, 7}, VerticalCase{1, 2, 1},
+                      VerticalCase{3600, 9999, 1}),
+    [](const ::testing::TestParamInfo<VerticalCase>& info) {
+      return ::kirv::testing::CaseName({"Every", std::to_string(info.param.seconds), "Seconds"});
+    });
 
 TEST(MiniGraphOverlay, BringsSettingsOutsideTheControlsBoundsWithinThem) {
   MiniGraphInput in = Input();
@@ -366,7 +373,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TopCase{65535, 1},    // 0.002
                       TopCase{65536, 1},    // exactly 0
                       TopCase{66021, 1},    // -0.999 truncates to 0
-                      TopCase{66022, 0}));  // -1.001: through the top  // -1.001: through the top
+                      TopCase{66022, 0}),   // -1.001: through the top  // -1.001: through the top
+    [](const ::testing::TestParamInfo<TopCase>& info) {
+      return ::kirv::testing::CaseName({"Receiving", std::to_string(info.param.in1)});
+    });
 
 TEST(MiniGraph, RedrawingOverAnOldPictureLeavesNothingOfIt) {
   const SpeedHistory busy = Constant({kTop, kTop, kTop, kTop});

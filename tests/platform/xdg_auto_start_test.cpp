@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "common/settings_store.h"
 #include "xdg_config_dir.h"
 
@@ -85,7 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ExecCase{"/opt/it's/kirv", R"("/opt/it's/kirv")"},
                       ExecCase{"/opt/100%/kirv", "/opt/100%%/kirv"},
                       ExecCase{"/opt/new\nline/kirv", R"("/opt/new\nline/kirv")"},
-                      ExecCase{"/opt/réseau/kirv", "/opt/réseau/kirv"}));
+                      ExecCase{"/opt/réseau/kirv", "/opt/réseau/kirv"}),
+    [](const ::testing::TestParamInfo<ExecCase>& info) {
+      return ::kirv::testing::CaseName({info.param.path});
+    });
 
 TEST_F(XdgAutoStartTest, RemoveDeletesTheEntry) {
   XdgAutoStartEntry entry;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "fakes/fake_services.h"
 
 namespace kirv {
@@ -486,7 +487,11 @@ TEST_P(TrayPicture, ShowsWhichDirectionsReachOneHundredOctetsPerSecond) {
 INSTANTIATE_TEST_SUITE_P(Thresholds, TrayPicture,
                          ::testing::Values(IconCase{0, 0, 0}, IconCase{99, 99, 0},
                                            IconCase{99, 100, 1}, IconCase{100, 0, 2},
-                                           IconCase{100, 100, 3}, IconCase{5000, 99, 2}));
+                                           IconCase{100, 100, 3}, IconCase{5000, 99, 2}),
+                         [](const ::testing::TestParamInfo<IconCase>& info) {
+                           return ::kirv::testing::CaseName({"In", std::to_string(info.param.r),
+                                                             "Out", std::to_string(info.param.s)});
+                         });
 
 // --- Stopwatch hand-off ---
 

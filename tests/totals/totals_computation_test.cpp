@@ -8,6 +8,7 @@
 
 #include "archive/record.h"
 #include "archive/temp_directory.h"
+#include "case_name.h"
 
 namespace kirv {
 namespace {
@@ -98,7 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FirstRowCase{600, 600, {"600 octets", "600 octets", "1200 octets"}},
                       FirstRowCase{1025, 1, {"1 Ko", "0 Ko", "1 Ko"}},
                       FirstRowCase{2000000, 10, {"1,9 Mo", "0 Mo", "1,9 Mo"}},
-                      FirstRowCase{2147483647, 1, {"1,99 Go", "0 Go", "2 Go"}}));
+                      FirstRowCase{2147483647, 1, {"1,99 Go", "0 Go", "2 Go"}}),
+    [](const ::testing::TestParamInfo<FirstRowCase>& info) {
+      return ::kirv::testing::CaseName(
+          {std::to_string(info.param.received), "In", std::to_string(info.param.sent), "Out"});
+    });
 
 TEST_F(TotalsComputationTest, ASmallDayKeepsTheUnitOfTheRowShownBeforeIt) {
   const TotalsReport r = Run({{2026, 4, 1, 10, 10},
@@ -213,14 +218,18 @@ TEST_P(TotalsForecastMonthTest, CountsTheGregorianDaysInTheMonth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Months, TotalsForecastMonthTest,
-                         ::testing::Values(MonthLengthCase{{2024, 2, 10}, "2,76Mo"},     // 29 days
-                                           MonthLengthCase{{2028, 2, 10}, "2,76Mo"},     // 29 days
-                                           MonthLengthCase{{2000, 2, 10}, "2,76Mo"},     // 29 days
-                                           MonthLengthCase{{2100, 2, 10}, "2,67Mo"},     // 28 days
-                                           MonthLengthCase{{2400, 2, 10}, "2,76Mo"},     // 29 days
-                                           MonthLengthCase{{2023, 2, 10}, "2,67Mo"},     // 28 days
-                                           MonthLengthCase{{2026, 4, 10}, "2,86Mo"},     // 30 days
-                                           MonthLengthCase{{2026, 12, 10}, "2,95Mo"}));  // 31 days
+                         ::testing::Values(MonthLengthCase{{2024, 2, 10}, "2,76Mo"},    // 29 days
+                                           MonthLengthCase{{2028, 2, 10}, "2,76Mo"},    // 29 days
+                                           MonthLengthCase{{2000, 2, 10}, "2,76Mo"},    // 29 days
+                                           MonthLengthCase{{2100, 2, 10}, "2,67Mo"},    // 28 days
+                                           MonthLengthCase{{2400, 2, 10}, "2,76Mo"},    // 29 days
+                                           MonthLengthCase{{2023, 2, 10}, "2,67Mo"},    // 28 days
+                                           MonthLengthCase{{2026, 4, 10}, "2,86Mo"},    // 30 days
+                                           MonthLengthCase{{2026, 12, 10}, "2,95Mo"}),  // 31 days
+                         [](const ::testing::TestParamInfo<MonthLengthCase>& info) {
+                           return ::kirv::testing::CaseName(
+                               {::kirv::FormatDateTime(info.param.today, "yyyy-mm")});
+                         });
 
 TEST_F(TotalsComputationTest, TheForecastCountsEveryRecordOfThisMonthEvenWhenSplit) {
   // A clock set back wrote an April record between two May records.
