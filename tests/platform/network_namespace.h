@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+#include "child_process.h"
+
 namespace kirv::testing {
 
 inline constexpr int kUdpIpv4Headers = 28;  // octets a datagram adds to lo: 20 IPv4, 8 UDP
@@ -122,35 +124,13 @@ inline bool SendOverLoopback(int datagrams, int payloadSize) {
 // returned, or "SKIP " and the reason when no namespace can be made here.
 inline std::string RunInFreshNetworkNamespace(const std::function<std::string()>& work) {
   if (geteuid() != 0) return "SKIP needs root for a network namespace";
-  int channel[2];
-  if (pipe(channel) != 0) return "FAIL no pipe";
-  const pid_t child = fork();
-  if (child < 0) return "FAIL no fork";
-  if (child == 0) {
-    close(channel[0]);
-    std::string result;
+  return RunInChildProcess([&]() -> std::string {
     if (unshare(CLONE_NEWNET) != 0) {
-      result = std::string("SKIP unshare(CLONE_NEWNET) refused: ") + std::strerror(errno);
-    } else if (!BringLoopbackUp()) {
-      result = "FAIL the loopback interface does not come up";
-    } else {
-      result = work();
+      return std::string("SKIP unshare(CLONE_NEWNET) refused: ") + std::strerror(errno);
     }
-    const bool sent =
-        write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
-    _exit(sent ? 0 : 1);
-  }
-  close(channel[1]);
-  std::string result;
-  char buffer[512];
-  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) {
-    result.append(buffer, static_cast<std::size_t>(n));
-  }
-  close(channel[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "FAIL the child did not report";
-  return result;
+    if (!BringLoopbackUp()) return "FAIL the loopback interface does not come up";
+    return work();
+  });
 }
 
 // A veth pair in this namespace, both ends up and passing frames: each end has sent one frame

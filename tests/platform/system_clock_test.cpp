@@ -14,6 +14,8 @@
 #include <ostream>
 #include <string>
 
+#include "child_process.h"
+
 namespace kirv {
 namespace {
 
@@ -82,35 +84,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Runs work in a child process with its own mount namespace and sends back its text.
 std::string RunInPrivateMountNamespace(std::string (*work)()) {
-  int channel[2];
-  if (pipe(channel) != 0) return "FAIL no pipe";
-  const pid_t child = fork();
-  if (child < 0) return "FAIL no fork";
-  if (child == 0) {
-    close(channel[0]);
-    std::string result;
+  return testing::RunInChildProcess([&]() -> std::string {
     if (unshare(CLONE_NEWNS) != 0) {
-      result = std::string("SKIP unshare(CLONE_NEWNS) refused: ") + std::strerror(errno);
-    } else if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-      result = std::string("SKIP mounts cannot be made private: ") + std::strerror(errno);
-    } else {
-      result = work();
+      return std::string("SKIP unshare(CLONE_NEWNS) refused: ") + std::strerror(errno);
     }
-    const bool sent =
-        write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
-    _exit(sent ? 0 : 1);
-  }
-  close(channel[1]);
-  std::string result;
-  char buffer[256];
-  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) {
-    result.append(buffer, static_cast<std::size_t>(n));
-  }
-  close(channel[0]);
-  int status = 0;
-  waitpid(child, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "FAIL the child did not report";
-  return result;
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+      return std::string("SKIP mounts cannot be made private: ") + std::strerror(errno);
+    }
+    return work();
+  });
 }
 
 constexpr char kAhead[] = "/usr/share/zoneinfo/Etc/GMT-14";   // UTC+14
