@@ -144,7 +144,7 @@ fuzz() {
       tail -n 30 "$log"
       failed+=("$t")
     fi
-    grep -E '^#[0-9]+ +DONE' "$log" || true
+    grep -E '^#[0-9]+[[:space:]]+DONE' "$log" || true
   done
   if [ ${#failed[@]} -gt 0 ]; then
     echo "dev.sh: faults found by ${failed[*]}; the inputs are in $FUZZ_BUILD_DIR/finds" >&2
