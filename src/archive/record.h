@@ -34,5 +34,7 @@ std::string FormatRecord(const DateTime& time, std::uint64_t received, std::uint
 // that "U". A field that is not a plain decimal number below 2^63 reads as 0, so every count is
 // at most kLargestCount; a short text gives the part of each field it holds.
 ArchiveRecord ParseRecord(std::string_view text);
+// The same, and whether the text has a "U" at or after position 21, the mark of a sent count.
+ArchiveRecord ParseRecord(std::string_view text, bool& hasSentCount);
 
 }  // namespace kirv

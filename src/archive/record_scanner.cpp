@@ -16,11 +16,18 @@ const char* FindLast(const char* begin, const char* end, char c) {
   return static_cast<const char*>(memrchr(begin, c, static_cast<std::size_t>(end - begin)));
 }
 
+// Whether the bytes hold anything but CR: a line of nothing but its line end is blank.
+bool HasText(const char* begin, const char* end) {
+  return std::find_if(begin, end, [](char c) { return c != '\r'; }) != end;
+}
+
 }  // namespace
 
 // buf holds the file bytes [bufStart, bufStart + bufLength). Everything at or after cursor has
 // been handed out or skipped; buf[cursor] is the LF that ends the line being read (or the end of
 // the file for the last line). skipping says the rest of that line, towards its start, is done.
+// handedOut says that line gave its record, hasText that a part of it left behind held more than
+// CRs; a line that ends with neither and is not blank is counted in skipped.
 struct RecordScanner::State {
   int fd = -1;
   std::uint64_t size = 0;
@@ -30,6 +37,9 @@ struct RecordScanner::State {
   std::size_t cursor = 0;
   bool skipping = true;  // the last line has no LF of its own: torn or empty
   bool finished = false;
+  bool handedOut = false;
+  bool hasText = false;
+  std::uint64_t skipped = 0;
 
   // Puts the block before bufStart in front of buf[0, carry). False at the start of the file or
   // on a read error.
@@ -70,19 +80,23 @@ struct RecordScanner::State {
       const bool found = f && RecordOf(f, lineEnd, record);
       if (lf || bufStart == 0) {
         // The whole line is in buf: go on with the line before it.
+        if (!found && !handedOut && (hasText || HasText(lineStart, lineEnd))) ++skipped;
         if (lf) {
           cursor = static_cast<std::size_t>(lf - begin);
         } else {
           finished = true;
         }
-        skipping = false;
+        skipping = handedOut = hasText = false;
       } else if (f) {
         // The line started in an earlier block; its record is already known.
         cursor = static_cast<std::size_t>(f - begin);
         skipping = true;
+        handedOut = found;
+        hasText = !found;
       } else {
         // A line longer than any record can only hold junk before its end.
         if (cursor > kMaxRecordLength + 1) skipping = true;
+        if (skipping && !hasText) hasText = HasText(begin, lineEnd);
         if (!ReadBlockBefore(skipping ? 0 : cursor)) finished = true;
       }
       if (found) return true;
@@ -120,5 +134,7 @@ bool RecordScanner::IsOpen() const { return state_->fd >= 0; }
 std::uint64_t RecordScanner::FileSize() const { return state_->size; }
 
 bool RecordScanner::Next(std::string_view& record) { return state_->Next(record); }
+
+std::uint64_t RecordScanner::SkippedLines() const { return state_->skipped; }
 
 }  // namespace kirv

@@ -35,6 +35,10 @@ class RecordScanner {
   // the next call.
   bool Next(std::string_view& record);
 
+  // The lines passed so far that gave no record although they held more than their line end (the
+  // torn last line included); blank lines are not counted.
+  std::uint64_t SkippedLines() const;
+
  private:
   struct State;
   std::unique_ptr<State> state_;

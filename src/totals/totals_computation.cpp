@@ -12,7 +12,6 @@ namespace {
 
 constexpr UnitTexts kGridTexts = {" Ko", " Mo", " Go"};
 constexpr UnitTexts kLabelTexts = {"Ko", "Mo", "Go"};
-constexpr std::size_t kReceivedStart = 20;  // 0-based offset of position 21
 
 // Octets received and sent, every octet counted; each stops at 2^63 - 1 rather than wrap, so
 // their sum, both directions, is exact too.
@@ -48,9 +47,9 @@ std::string MonthText(const DateTime& t) {
 }
 
 bool ParseUsable(std::string_view text, ArchiveRecord& record) {
-  if (text.find('U', kReceivedStart) == std::string_view::npos) return false;
-  record = ParseRecord(text);
-  return IsValidDate(record.time.year, record.time.month, record.time.day);
+  bool hasSentCount = false;
+  record = ParseRecord(text, hasSentCount);
+  return hasSentCount && IsValidDate(record.time.year, record.time.month, record.time.day);
 }
 
 // One computation's accumulators and rows. Groups are shown in this order, each choosing the
@@ -164,7 +163,7 @@ std::optional<TotalsReport> TotalsComputation::Run(const std::string& archivePat
   }
   if (pass.Oldest()) oldestDate_ = DayText(*pass.Oldest());
   TotalsReport report = pass.Finish(oldestDate_);
-  report.skippedRecords = skipped;
+  report.skippedRecords = skipped + scanner.SkippedLines();
   return report;
 }
 

@@ -52,7 +52,9 @@ struct TotalsReport {
   std::vector<TotalsRow> dailyRows;    // grid1 from row 1 on, newest first
   std::vector<TotalsRow> monthlyRows;  // grid2 from row 1 on, newest first
   std::optional<DateTime> oldestDay;   // the oldest record read by this computation, if any
-  std::uint64_t skippedRecords = 0;    // records without a "U" after position 21 or a valid date
+  // Lines that gave nothing: records without a "U" after position 21 or a valid date, and the
+  // lines that hold no record at all (blank lines aside).
+  std::uint64_t skippedRecords = 0;
 };
 
 // The day that a right click on grid1's row gridRow (row 0 is the header) opens the graph on: the
