@@ -1,7 +1,7 @@
 #include "cli/command_line.h"
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLoggingCategory>
 #include <cstring>
 
@@ -33,7 +33,7 @@ std::optional<int> RunSubcommand(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The platform's notes (no runtime folder, no session) are not the command's business.
     QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     return RunGraph(ArgumentsOf(QCoreApplication::arguments()));
   }
   return std::nullopt;

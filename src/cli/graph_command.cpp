@@ -1,8 +1,6 @@
 // "kirv graph": the picture that the "Module Graphique" window's snapshot saves, drawn without any
 // display, and its statistics and columns as JSON.
 
-#include <QFont>
-#include <QGuiApplication>
 #include <QImageWriter>
 #include <QJsonDocument>
 #include <QPalette>
@@ -11,13 +9,14 @@
 #include "cli/commands.h"
 #include "cli/graph_json.h"
 #include "cli/graph_options.h"
-#include "cli/graph_picture.h"
 #include "common/colour.h"
 #include "config/settings_schema.h"
 #include "graph/graph_axes.h"
 #include "graph/graph_renderer.h"
 #include "graph/history_graph.h"
 #include "graph/period_table.h"
+#include "graph/qt_graph_snapshot.h"
+#include "graph/qt_statistics_box.h"
 #include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
 #include "platform/xdg_auto_start.h"
@@ -31,17 +30,9 @@ const QString kCommand = QStringLiteral("graph");
 constexpr int kDesignWidth = 600;   // W of the window at its design size
 constexpr int kDesignHeight = 195;  // H of the window at its design size
 
-// The window's font for the axis labels: "tahoma" at 11 pixels, or the sans font standing in.
-QFont AxisFont() {
-  QFont font(QStringLiteral("Tahoma"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
-  return font;
-}
-
-// What the window reads from the settings at its creation: the curve colours, "Dessiner pics"
-// and the graduation count.
-void ReadGraphSettings(TraceInputs& in) {
+// What the window reads from the settings at its creation: the curve colours, "Dessiner pics",
+// the graduation count and "Légende", which it gives back.
+bool ReadGraphSettings(TraceInputs& in) {
   QSettingsStore store;
   XdgAutoStartEntry autoStart;
   ConfigControls config;
@@ -52,6 +43,7 @@ void ReadGraphSettings(TraceInputs& in) {
                 ColourFromText(config.Edit3), ColourFromText(config.Edit4)};
   in.drawPeaks = graph.cbmx;
   in.graduations = graph.gradspin;
+  return graph.legd;
 }
 
 }  // namespace
@@ -81,10 +73,15 @@ int RunGraph(const QStringList& arguments) {
   const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
                                         QStringLiteral("Image PNG à écrire."),
                                         QStringLiteral("fichier.png"));
+  const QCommandLineOption legendOption(
+      QStringLiteral("legend"),
+      QStringLiteral("Les statistiques à droite du graphique (par défaut selon « Légende »)."));
+  const QCommandLineOption noLegendOption(QStringLiteral("no-legend"),
+                                          QStringLiteral("Le graphique seul."));
   const QCommandLineOption jsonOption(
       QStringLiteral("json"), QStringLiteral("Statistiques et colonnes en JSON sur la sortie."));
-  parser.addOptions(
-      {periodOption, atOption, widthOption, scaleOption, bitsOption, outputOption, jsonOption});
+  parser.addOptions({periodOption, atOption, widthOption, scaleOption, bitsOption, outputOption,
+                     legendOption, noLegendOption, jsonOption});
   if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
     return *status;
   }
@@ -95,6 +92,9 @@ int RunGraph(const QStringList& arguments) {
   }
   if (!parser.isSet(outputOption) && !parser.isSet(jsonOption)) {
     return UsageError(parser, kCommand, QStringLiteral("-o fichier.png ou --json"));
+  }
+  if (parser.isSet(legendOption) && parser.isSet(noLegendOption)) {
+    return UsageError(parser, kCommand, QStringLiteral("--legend ou --no-legend, pas les deux"));
   }
   TraceInputs in;
   in.width = kDesignWidth;
@@ -142,22 +142,27 @@ int RunGraph(const QStringList& arguments) {
     return kExitBadInput;
   }
   in.archivePath = Utf8(archive);
-  ReadGraphSettings(in);
+  const bool legendSetting = ReadGraphSettings(in);
+  const bool legend =
+      parser.isSet(legendOption) || (legendSetting && !parser.isSet(noLegendOption));
   in.format = SystemNumberFormat();
 
   QImage curve(in.width, in.height, QImage::Format_RGB32);
   QImage axis(in.width + kAxisLayerExtraWidth, in.height + kAxisLayerExtraHeight,
               QImage::Format_RGB32);
   QtCanvas curveCanvas(curve);
-  QtCanvas axisCanvas(axis, AxisFont());
+  QtCanvas axisCanvas(axis, GraphWindowFont());
   HistoryGraph graph;
   const TraceResult result = *graph.Trace(in, curveCanvas, axisCanvas);
 
   if (parser.isSet(outputOption)) {
     const QString target = AbsolutePath(parser.value(outputOption));
+    QtStatisticsBox statistics(GraphWindowFont());
+    statistics.ColourCaptions(in.colours);
+    statistics.ShowFigures(result.statistics);
     QImageWriter writer(target, "png");
-    if (!writer.write(
-            GraphPicture(axis, curve, QGuiApplication::palette().color(QPalette::Window)))) {
+    if (!writer.write(GraphSnapshot(axis, curve, statistics.palette().color(QPalette::Window),
+                                    legend ? &statistics : nullptr))) {
       PrintError(kCommand, target + QStringLiteral(" : ") + writer.errorString());
       return kExitFailure;
     }

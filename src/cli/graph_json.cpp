@@ -3,8 +3,10 @@
 #include <QJsonArray>
 #include <QString>
 
+#include "archive/record.h"
 #include "common/calendar.h"
 #include "graph/period_table.h"
+#include "graph/trace_direction.h"
 
 namespace kirv {
 
@@ -14,43 +16,33 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QJsonValue Octets(std::uint64_t octets) { return static_cast<qint64>(octets); }
 
-QJsonObject Statistic(const std::string& text) {
-  const StatisticFigure figure = ReadStatistic(text);
+QJsonObject Statistic(const std::string& text, const StatisticFigure& figure) {
   return {{QStringLiteral("text"), Text(text)},
           {QStringLiteral("value"), figure.value},
           {QStringLiteral("percent"), figure.percent}};
 }
 
-QJsonObject Pair(const std::string& received, const std::string& sent) {
-  return {{QStringLiteral("received"), Statistic(received)},
-          {QStringLiteral("sent"), Statistic(sent)}};
+QJsonObject Pair(const std::string& receivedText, const StatisticFigure& received,
+                 const std::string& sentText, const StatisticFigure& sent) {
+  return {{QStringLiteral("received"), Statistic(receivedText, received)},
+          {QStringLiteral("sent"), Statistic(sentText, sent)}};
 }
 
 }  // namespace
-
-StatisticFigure ReadStatistic(const std::string& text) {
-  StatisticFigure figure;
-  QString value = Text(text.substr(0, text.find_first_not_of("0123456789.,-E+")));
-  figure.value = value.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
-  const std::size_t open = text.rfind('(');
-  if (open != std::string::npos) {
-    figure.percent =
-        QString::fromStdString(text.substr(open + 1)).section(QLatin1Char('%'), 0, 0).toInt();
-  }
-  return figure;
-}
 
 QJsonObject GraphJson(const TraceInputs& in, const TraceResult& result, const DisplayUnit& unit,
                       const ColumnTable& columns) {
   const char* const periods[] = {"day", "week", "month", "year"};
   const GraphStatistics& s = result.statistics;
+  const StatisticFigures f = ComputeStatisticFigures(columns, result.totals, in, unit);
+  const TraceDirection direction = DirectionOf(in.leftToRight, in.width);
   QJsonArray table;
   std::uint64_t received = 0;
   std::uint64_t sent = 0;
   for (int age = 0; age < in.width; ++age) {
-    const ColumnEntry& c = columns[in.leftToRight ? age : in.width - age];
-    received += c.received;
-    sent += c.sent;
+    const ColumnEntry& c = columns[direction.IndexOfAge(age, in.width)];
+    received = SaturatingSum(received, c.received);
+    sent = SaturatingSum(sent, c.sent);
     table.append(QJsonObject{{QStringLiteral("received"), Octets(c.received)},
                              {QStringLiteral("sent"), Octets(c.sent)},
                              {QStringLiteral("receivedPeak"), Octets(c.receivedPeak)},
@@ -70,9 +62,9 @@ QJsonObject GraphJson(const TraceInputs& in, const TraceResult& result, const Di
       {QStringLiteral("unitPrefix"), Text(unit.prefix)},
       {QStringLiteral("divisor"), unit.divisor},
       {QStringLiteral("statistics"),
-       QJsonObject{{QStringLiteral("current"), Pair(s.actueld, s.actuelu)},
-                   {QStringLiteral("peak"), Pair(s.maxd, s.maxu)},
-                   {QStringLiteral("average"), Pair(s.moyd, s.moyu)}}},
+       QJsonObject{{QStringLiteral("current"), Pair(s.actueld, f.actueld, s.actuelu, f.actuelu)},
+                   {QStringLiteral("peak"), Pair(s.maxd, f.maxd, s.maxu, f.maxu)},
+                   {QStringLiteral("average"), Pair(s.moyd, f.moyd, s.moyu, f.moyu)}}},
       {QStringLiteral("peakRecord"),
        QJsonObject{{QStringLiteral("received"), Octets(result.totals.peakReceivedRecord)},
                    {QStringLiteral("sent"), Octets(result.totals.peakSentRecord)}}},

@@ -15,47 +15,40 @@ namespace {
 // Wide enough for 100 × a sum and for W × span × V.
 __extension__ using Wide = unsigned __int128;
 
-// A figure before formatting: its value in the displayed unit and its percentage.
-struct Figure {
-  long double value;
-  long double percent;
-};
-
 class FigureMaker {
  public:
   FigureMaker(const TraceInputs& in, const DisplayUnit& unit)
       : in_(in),
-        unit_(unit),
         d_(unit.divisor),
         f_(in.UnitFactor()),
         v_(static_cast<std::uint64_t>(in.fullScale)),
         span_(static_cast<std::uint64_t>(in.columnSpan)) {}
 
   // A column's sum, as a rate over the column span.
-  Figure Current(std::uint64_t sum) const {
+  StatisticFigure Current(std::uint64_t sum) const {
     const auto rate = static_cast<long double>(sum / span_);
-    return {std::floor(rate / d_ * f_ * 100) * 0.01L, Percent(sum, span_)};
+    return Figure(std::floor(rate / d_ * f_ * 100) * 0.01L, Percent(sum, span_));
   }
 
   // One record, as a rate over its five minutes.
-  Figure Peak(std::uint64_t record) const {
+  StatisticFigure Peak(std::uint64_t record) const {
     const auto r = static_cast<long double>(record);
-    return {std::floor(r / d_ * f_ * 100 / kSlotSeconds) * 0.01L, Percent(record, kSlotSeconds)};
+    return Figure(std::floor(r / d_ * f_ * 100 / kSlotSeconds) * 0.01L,
+                  Percent(record, kSlotSeconds));
   }
 
   // The sum of the columns, spread over all W of them.
-  Figure Average(std::uint64_t sum) const {
+  StatisticFigure Average(std::uint64_t sum) const {
     const auto s = static_cast<long double>(sum);
     const auto w = static_cast<std::uint64_t>(in_.width);
-    return {std::floor(s / w / d_ * f_ * 100 / span_) * 0.01L, Percent(sum, w * span_)};
-  }
-
-  std::string Text(const Figure& figure) const {
-    return FormatGeneral(static_cast<double>(figure.value), in_.format) + unit_.prefix + "/s (" +
-           FormatGeneral(static_cast<double>(figure.percent), in_.format) + "%)";
+    return Figure(std::floor(s / w / d_ * f_ * 100 / span_) * 0.01L, Percent(sum, w * span_));
   }
 
  private:
+  static StatisticFigure Figure(long double value, long double percent) {
+    return {static_cast<double>(value), static_cast<double>(percent)};
+  }
+
   // floor(100 × octets ÷ (seconds × V)), in exact integers: the rate of `octets` over `seconds`
   // as a whole percentage of the full scale.
   long double Percent(std::uint64_t octets, std::uint64_t seconds) const {
@@ -63,17 +56,21 @@ class FigureMaker {
   }
 
   const TraceInputs& in_;
-  const DisplayUnit& unit_;
   long double d_;
   long double f_;
   std::uint64_t v_;
   std::uint64_t span_;
 };
 
+std::string Text(const StatisticFigure& figure, const TraceInputs& in, const DisplayUnit& unit) {
+  return FormatGeneral(figure.value, in.format) + unit.prefix + "/s (" +
+         FormatGeneral(figure.percent, in.format) + "%)";
+}
+
 }  // namespace
 
-GraphStatistics ComputeStatistics(const ColumnTable& table, const TraceTotals& totals,
-                                  const TraceInputs& in, const DisplayUnit& unit) {
+StatisticFigures ComputeStatisticFigures(const ColumnTable& table, const TraceTotals& totals,
+                                         const TraceInputs& in, const DisplayUnit& unit) {
   const FigureMaker maker(in, unit);
   const ColumnEntry& latest =
       table[DirectionOf(in.leftToRight, in.width).LatestCompleteIndex(in.width)];
@@ -84,12 +81,19 @@ GraphStatistics ComputeStatistics(const ColumnTable& table, const TraceTotals& t
     received = SaturatingSum(received, table[c].received);
     sent = SaturatingSum(sent, table[c].sent);
   }
-  return {maker.Text(maker.Current(latest.received)),
-          maker.Text(maker.Current(latest.sent)),
-          maker.Text(maker.Peak(totals.peakReceivedRecord)),
-          maker.Text(maker.Peak(totals.peakSentRecord)),
-          maker.Text(maker.Average(received)),
-          maker.Text(maker.Average(sent))};
+  return {maker.Current(latest.received),
+          maker.Current(latest.sent),
+          maker.Peak(totals.peakReceivedRecord),
+          maker.Peak(totals.peakSentRecord),
+          maker.Average(received),
+          maker.Average(sent)};
+}
+
+GraphStatistics ComputeStatistics(const ColumnTable& table, const TraceTotals& totals,
+                                  const TraceInputs& in, const DisplayUnit& unit) {
+  const StatisticFigures f = ComputeStatisticFigures(table, totals, in, unit);
+  return {Text(f.actueld, in, unit), Text(f.actuelu, in, unit), Text(f.maxd, in, unit),
+          Text(f.maxu, in, unit),    Text(f.moyd, in, unit),    Text(f.moyu, in, unit)};
 }
 
 }  // namespace kirv

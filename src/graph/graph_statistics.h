@@ -23,7 +23,32 @@ struct GraphStatistics {
   friend bool operator==(const GraphStatistics&, const GraphStatistics&) = default;
 };
 
+// One of the six figures before it is written: its value in the displayed unit cut to two
+// decimals, and its percentage of the full scale, floored (it may run far past 100).
+struct StatisticFigure {
+  double value = 0;
+  double percent = 0;
+
+  friend bool operator==(const StatisticFigure&, const StatisticFigure&) = default;
+};
+
+// The figures of the six value labels, in the order of GraphStatistics.
+struct StatisticFigures {
+  StatisticFigure actueld;
+  StatisticFigure actuelu;
+  StatisticFigure maxd;
+  StatisticFigure maxu;
+  StatisticFigure moyd;
+  StatisticFigure moyu;
+
+  friend bool operator==(const StatisticFigures&, const StatisticFigures&) = default;
+};
+
 // in.fullScale is the full scale of this trace (after "Automatique"); the inputs must be Bounded.
+StatisticFigures ComputeStatisticFigures(const ColumnTable& table, const TraceTotals& totals,
+                                         const TraceInputs& in, const DisplayUnit& unit);
+
+// The figures as the labels show them.
 GraphStatistics ComputeStatistics(const ColumnTable& table, const TraceTotals& totals,
                                   const TraceInputs& in, const DisplayUnit& unit);
 

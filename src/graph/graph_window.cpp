@@ -6,11 +6,9 @@
 #include <QDate>
 #include <QFont>
 #include <QFontInfo>
-#include <QFontMetrics>
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
-#include <algorithm>
 #include <filesystem>
 
 #include "app/forms.h"
@@ -20,6 +18,7 @@
 #include "graph/graph_axes.h"
 #include "graph/graph_renderer.h"
 #include "graph/period_table.h"
+#include "graph/qt_graph_snapshot.h"
 #include "graph/speed_scale_table.h"
 #include "widgets/qt_canvas.h"
 
@@ -41,15 +40,8 @@ constexpr int kMaxClientWidth = 1122 - kFrameWidth;
 // The graph area (shape, im1) and the curve layer (im2) inside it.
 constexpr int kAreaLeft = 8;
 constexpr int kAreaTop = 120;
-constexpr int kSnapshotTop = 1;  // the graph area's top while a snapshot is taken
 
 constexpr int kStatisticsLeft = 488;
-constexpr int kStatisticsWidth = 169;
-constexpr int kLegendGap = 4;         // between the graph area and the statistics in a snapshot
-constexpr int kStatisticsMargin = 6;  // px, the group's edges to its captions and figures
-constexpr int kStatisticsGap = 4;     // px, a caption to its figure
-constexpr int kStatisticsPixels = 10;
-constexpr int kSmallestStatisticsPixels = 7;
 
 constexpr int kAutoRecordPeriod = 300000;  // ms
 
@@ -89,26 +81,11 @@ TCSpinEdit* SpinEdit(Dialogs* dialogs, const SettingDefinition& setting, const Q
   return spin;
 }
 
-// "tahoma" at 11 pixels, or the sans font that stands in for it: the controls' positions are made
-// for it, and the axis labels are placed with its text metrics.
-QFont WindowFont() {
-  QFont font(QStringLiteral("Tahoma"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
-  return font;
-}
-
 // A layer as shown: its pixels of the given colour let what lies under it show through.
 QPixmap Transparent(const QImage& layer, Colour transparent) {
   QPixmap pixmap = QPixmap::fromImage(layer);
   pixmap.setMask(pixmap.createMaskFromColor(QtCanvas::ToQColor(transparent), Qt::MaskInColor));
   return pixmap;
-}
-
-void SetTextColour(QLabel* label, Colour colour) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, QtCanvas::ToQColor(colour));
-  label->setPalette(palette);
 }
 
 DateTime DateOf(const QDate& d) { return DateTime{d.year(), d.month(), d.day()}; }
@@ -120,7 +97,7 @@ TForm2::TForm2(Services& services) : QWidget(nullptr), services_(services) {
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kMinClientWidth, kMinClientHeight);
   setMaximumWidth(kMaxClientWidth);
-  setFont(WindowFont());
+  setFont(GraphWindowFont());
   if (const QScreen* screen = QApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
@@ -223,46 +200,20 @@ void TForm2::BuildDateRow() {
 }
 
 void TForm2::BuildStatistics() {
-  GroupBox1 = new QGroupBox(QStringLiteral("Statistiques"), this);
-  GroupBox1->setGeometry(kStatisticsLeft, 0, kStatisticsWidth, 116);
-  QLabel** captions[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
-  QLabel** values[] = {&actueld, &actuelu, &maxd, &maxu, &moyd, &moyu};
-  const char* texts[] = {
-      "Actuel In :", "Actuel Out :", "Max In :", "Max Out :", "Moyenne In :", "Moyenne Out :"};
-  for (int i = 0; i < 6; ++i) {
-    *captions[i] = Caption(texts[i], kStatisticsMargin, 18 + 16 * i, GroupBox1);
-    *values[i] = new QLabel(GroupBox1);
-  }
-  LayOutStatistics();
-}
-
-void TForm2::LayOutStatistics() {
-  QLabel* captions[] = {Label1, Label2, Label3, Label4, Label5, Label6};
-  QLabel* values[] = {actueld, actuelu, maxd, maxu, moyd, moyu};
-  QFont figures = font();
-  int captionWidth = 0;
-  for (int pixels = kStatisticsPixels; pixels >= kSmallestStatisticsPixels; --pixels) {
-    figures.setPixelSize(pixels);
-    const QFontMetrics metrics(figures);
-    captionWidth = 0;
-    int valueWidth = 0;
-    for (const QLabel* caption : captions) {
-      captionWidth = std::max(captionWidth, metrics.horizontalAdvance(caption->text()) + 1);
-    }
-    for (const QLabel* value : values) {
-      valueWidth = std::max(valueWidth, metrics.horizontalAdvance(value->text()) + 1);
-    }
-    if (2 * kStatisticsMargin + captionWidth + kStatisticsGap + valueWidth <= kStatisticsWidth) {
-      break;
-    }
-  }
-  GroupBox1->setFont(figures);
-  const int valueLeft = kStatisticsMargin + captionWidth + kStatisticsGap;
-  for (int i = 0; i < 6; ++i) {
-    captions[i]->adjustSize();
-    values[i]->setGeometry(valueLeft, captions[i]->y(),
-                           kStatisticsWidth - kStatisticsMargin - valueLeft, captions[i]->height());
-  }
+  GroupBox1 = new QtStatisticsBox(GraphWindowFont(), this);
+  GroupBox1->move(kStatisticsLeft, 0);
+  Label1 = GroupBox1->Label1;
+  Label2 = GroupBox1->Label2;
+  Label3 = GroupBox1->Label3;
+  Label4 = GroupBox1->Label4;
+  Label5 = GroupBox1->Label5;
+  Label6 = GroupBox1->Label6;
+  actueld = GroupBox1->actueld;
+  actuelu = GroupBox1->actuelu;
+  maxd = GroupBox1->maxd;
+  maxu = GroupBox1->maxu;
+  moyd = GroupBox1->moyd;
+  moyu = GroupBox1->moyu;
 }
 
 void TForm2::BuildButtons() {
@@ -272,9 +223,6 @@ void TForm2::BuildButtons() {
   BitBtn1 = Button("Enregistrer", QRect(416, 55, 68, 24), this);
   Button1 = Button("Rafraichir", QRect(0, 0, 60, 26), this);
   Button1->hide();
-  controls_ = {Label8,  gradspin, cbmx,    GroupBox2, Button2, Button3, Button4,  BitBtn1,
-               Label9,  cb,       Label10, spdspin,   Label11, Label12, cbG,      GroupBox3,
-               Label13, datep,    Button6, Button7,   autorec, legd,    GroupBox1};
 }
 
 // Created bottom first: the axis layer over the background, the curve layer over both.
@@ -297,7 +245,9 @@ void TForm2::BuildGraphArea() {
 
 void TForm2::FormCreate() {
   ReadSettings();
-  ColourCaptions();
+  // From the colours the configuration dialog holds at start; later changes show at the next
+  // start.
+  if (Form1 != nullptr) GroupBox1->ColourCaptions(DialogColours());
   if (autorec->isChecked()) Timer1->start();
 }
 
@@ -317,13 +267,12 @@ void TForm2::ReadSettings() {
   spdspin->setEnabled(g.spdspinEnabled);
 }
 
-// From the colours the configuration dialog holds at start; later changes show at the next start.
-void TForm2::ColourCaptions() {
-  if (Form1 == nullptr) return;
-  SetTextColour(Label1, ColourFromText(Form1->Edit1->text().toStdString()));
-  SetTextColour(Label2, ColourFromText(Form1->Edit2->text().toStdString()));
-  SetTextColour(Label3, ColourFromText(Form1->Edit3->text().toStdString()));
-  SetTextColour(Label4, ColourFromText(Form1->Edit4->text().toStdString()));
+// The curve colours of the configuration dialog's colour fields.
+GraphColours TForm2::DialogColours() const {
+  return {ColourFromText(Form1->Edit1->text().toStdString()),
+          ColourFromText(Form1->Edit2->text().toStdString()),
+          ColourFromText(Form1->Edit3->text().toStdString()),
+          ColourFromText(Form1->Edit4->text().toStdString())};
 }
 
 GraphControls TForm2::Controls() {
@@ -357,12 +306,7 @@ TraceInputs TForm2::CurrentInputs() {
   in.graduations = gradspin->Value();
   in.width = im2->width();
   in.height = im2->height();
-  if (Form1 != nullptr) {
-    in.colours.received = ColourFromText(Form1->Edit1->text().toStdString());
-    in.colours.sent = ColourFromText(Form1->Edit2->text().toStdString());
-    in.colours.receivedPeak = ColourFromText(Form1->Edit3->text().toStdString());
-    in.colours.sentPeak = ColourFromText(Form1->Edit4->text().toStdString());
-  }
+  if (Form1 != nullptr) in.colours = DialogColours();
   in.format = services_.numberFormat;
   return in;
 }
@@ -370,16 +314,6 @@ TraceInputs TForm2::CurrentInputs() {
 void TForm2::ShowLayers() {
   im1->setPixmap(Transparent(axisLayer_, kWhite));
   im2->setPixmap(Transparent(curveLayer_, kGraphBackground));
-}
-
-void TForm2::ShowStatistics(const GraphStatistics& s) {
-  actueld->setText(Text(s.actueld));
-  actuelu->setText(Text(s.actuelu));
-  maxd->setText(Text(s.maxd));
-  maxu->setText(Text(s.maxu));
-  moyd->setText(Text(s.moyd));
-  moyu->setText(Text(s.moyu));
-  LayOutStatistics();
 }
 
 // The layers stay blank when the trace fails part way.
@@ -391,13 +325,13 @@ void TForm2::Button2Click(QObject* sender) {
   QImage curve(im2->size(), QImage::Format_RGB32);
   QImage axis(im1->size(), QImage::Format_RGB32);
   QtCanvas curveCanvas(curve);
-  QtCanvas axisCanvas(axis, WindowFont());
+  QtCanvas axisCanvas(axis, GraphWindowFont());
   const std::optional<TraceResult> result = graph_.Trace(in, curveCanvas, axisCanvas);
   if (!result) return;
   curveLayer_ = curve;
   axisLayer_ = axis;
   ShowLayers();
-  ShowStatistics(result->statistics);
+  GroupBox1->ShowFigures(result->statistics);
   if (in.automaticScale) spdspin->SetValue(static_cast<std::int32_t>(result->fullScale));
   cleared_ = false;
 }
@@ -408,7 +342,7 @@ void TForm2::Button1Click(QObject*) {
   QtCanvas curveCanvas(curveLayer_);
   DrawFrame(curveCanvas, curveLayer_.width(), curveLayer_.height());
   QImage axis(im1->size(), QImage::Format_RGB32);
-  QtCanvas axisCanvas(axis, WindowFont());
+  QtCanvas axisCanvas(axis, GraphWindowFont());
   DrawAxes(axisCanvas, in, s, graph_.Unit());
   axisLayer_ = axis;
   ShowLayers();
@@ -472,7 +406,6 @@ void TForm2::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm2::FormResize(QObject* sender) {
-  if (resizeLock_) return;
   if (!cleared_) Button3Click(sender);
   shape->setGeometry(kAreaLeft, kAreaTop, width() - 2 * kAreaLeft, height() - kAreaTop);
   im1->setGeometry(shape->geometry());
@@ -495,46 +428,14 @@ std::string TForm2::SnapshotTarget(bool fromTimer) {
   return chosen.value_or("");
 }
 
-// The window is laid out for the picture: only the graph area, and with "Légende" the statistics
-// at its right. The limits are lifted meanwhile so that the picture keeps its size, and the
-// resize lock keeps the layout changes from clearing the graph.
+// The picture of the graph area alone, and with "Légende" of the statistics at its right, drawn
+// straight from the layers: the window's own layout stays as it is.
 bool TForm2::SaveSnapshot(const std::string& target) {
-  const QSize client = size();
-  const QSize minimum = minimumSize();
-  const int maximum = maximumWidth();
-  const int shapeHeight = shape->height();
-  const int im1Height = im1->height();
-  const int im2Height = im2->height();
-  resizeLock_ = true;
-  setMinimumSize(0, 0);
-  setMaximumWidth(QWIDGETSIZE_MAX);
-  for (QWidget* control : controls_) control->hide();
-  shape->move(kAreaLeft, kSnapshotTop);
-  im1->move(kAreaLeft, kSnapshotTop);
-  im2->move(im2->x(), kSnapshotTop + kCurveLayerTop);
-  int pictureWidth = client.width();
-  if (legd->isChecked()) {
-    GroupBox1->move(shape->x() + shape->width() + kLegendGap, kSnapshotTop);
-    GroupBox1->show();
-    pictureWidth += GroupBox1->width();
-  }
-  resize(pictureWidth, shape->y() + shape->height());
-
-  const QImage shot = grab().toImage();
+  const QImage shot = GraphSnapshot(axisLayer_, curveLayer_, palette().color(QPalette::Window),
+                                    legd->isChecked() ? GroupBox1 : nullptr);
   QApplication::clipboard()->setImage(shot);
   Image2->setPixmap(QPixmap::fromImage(shot));
-  const bool saved = target.empty() || shot.save(Text(target), "BMP");
-
-  GroupBox1->move(kStatisticsLeft, 0);
-  resize(client);
-  shape->setGeometry(kAreaLeft, kAreaTop, shape->width(), shapeHeight);
-  im1->setGeometry(kAreaLeft, kAreaTop, im1->width(), im1Height);
-  im2->setGeometry(im2->x(), kAreaTop + kCurveLayerTop, im2->width(), im2Height);
-  for (QWidget* control : controls_) control->show();
-  setMinimumSize(minimum);
-  setMaximumWidth(maximum);
-  resizeLock_ = false;
-  return saved;
+  return target.empty() || shot.save(Text(target), "BMP");
 }
 
 void TForm2::BitBtn1Click(QObject* sender) {

@@ -16,11 +16,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <string>
-#include <vector>
 
 #include "common/services.h"
 #include "config/settings_schema.h"
 #include "graph/history_graph.h"
+#include "graph/qt_statistics_box.h"
 #include "graph/trace_inputs.h"
 #include "widgets/shape_control.h"
 #include "widgets/spin_edit.h"
@@ -60,7 +60,7 @@ class TForm2 : public QWidget {
   void cbChange(QObject* sender);
   // Places the statistics after the widest caption, in a font small enough for every caption and
   // figure to show whole within the group. Runs whenever the figures change.
-  void LayOutStatistics();
+  void LayOutStatistics() { GroupBox1->LayOut(); }
   void cbGChange(QObject* sender);
   void FormResize(QObject* sender);
 
@@ -103,13 +103,13 @@ class TForm2 : public QWidget {
   QPushButton* Button7;
   QCheckBox* autorec;
   QCheckBox* legd;
-  QGroupBox* GroupBox1;  // "Statistiques"
-  QLabel* Label1;        // "Actuel In :"
-  QLabel* Label2;        // "Actuel Out :"
-  QLabel* Label3;        // "Max In :"
-  QLabel* Label4;        // "Max Out :"
-  QLabel* Label5;        // "Moyenne In :"
-  QLabel* Label6;        // "Moyenne Out :"
+  QtStatisticsBox* GroupBox1;  // "Statistiques", and its labels below
+  QLabel* Label1;              // "Actuel In :"
+  QLabel* Label2;              // "Actuel Out :"
+  QLabel* Label3;              // "Max In :"
+  QLabel* Label4;              // "Max Out :"
+  QLabel* Label5;              // "Moyenne In :"
+  QLabel* Label6;              // "Moyenne Out :"
   QLabel* actueld;
   QLabel* actuelu;
   QLabel* maxd;
@@ -134,10 +134,9 @@ class TForm2 : public QWidget {
   void BuildButtons();
   void BuildGraphArea();
   void ReadSettings();
-  void ColourCaptions();
+  GraphColours DialogColours() const;
   TraceInputs CurrentInputs();
   void ShowLayers();
-  void ShowStatistics(const GraphStatistics& statistics);
   void StepDate(int days);
   std::string SnapshotTarget(bool fromTimer);
   bool SaveSnapshot(const std::string& target);
@@ -148,10 +147,8 @@ class TForm2 : public QWidget {
   int columnSpan_ = 300;  // seconds per column, set by cbGChange only
   QImage axisLayer_;
   QImage curveLayer_;
-  std::vector<QWidget*> controls_;  // everything above the graph area, hidden for a snapshot
   bool traced_ = false;
   bool cleared_ = true;
-  bool resizeLock_ = false;
 };
 
 }  // namespace kirv

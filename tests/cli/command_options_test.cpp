@@ -6,7 +6,6 @@
 #include <string>
 
 #include "cli/cli_common.h"
-#include "cli/graph_json.h"
 #include "cli/graph_options.h"
 #include "graph/period_table.h"
 
@@ -137,26 +136,6 @@ INSTANTIATE_TEST_SUITE_P(Widths, WidthOptionTest,
                                            WidthCase{"Zero", "0", std::nullopt},
                                            WidthCase{"Negative", "-5", std::nullopt}),
                          Name<WidthCase>);
-
-struct StatisticCase {
-  const char* name;
-  const char* text;
-  StatisticFigure figure;
-};
-
-class StatisticTextTest : public ::testing::TestWithParam<StatisticCase> {};
-
-TEST_P(StatisticTextTest, ReadsTheValueAndThePercentage) {
-  EXPECT_EQ(ReadStatistic(GetParam().text), GetParam().figure);
-}
-
-INSTANTIATE_TEST_SUITE_P(Statistics, StatisticTextTest,
-                         ::testing::Values(StatisticCase{"Kilo", "12.34 K/s (5%)", {12.34, 5}},
-                                           StatisticCase{
-                                               "CommaSeparator", "12,34 M/s (105%)", {12.34, 105}},
-                                           StatisticCase{"NoPrefix", "500/s (0%)", {500, 0}},
-                                           StatisticCase{"Zero", "0/s (0%)", {0, 0}}),
-                         Name<StatisticCase>);
 
 }  // namespace
 }  // namespace kirv

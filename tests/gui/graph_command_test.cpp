@@ -1,24 +1,33 @@
 // "kirv graph" run as a user runs it draws the very pixels that the history graph window's
-// snapshot saves for the same archive, period, instant, scale and unit.
+// snapshot saves for the same archive, period, instant, scale, unit and settings, with the
+// statistics at the graph's right when "Légende" is checked.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColor>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <algorithm>
+#include <array>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "app/forms.h"
 #include "app/startup.h"
 #include "archive/temp_directory.h"
+#include "common/colour.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_window.h"
 #include "graph/speed_scale_table.h"
+#include "widgets/qt_canvas.h"
 
 namespace kirv {
 namespace {
@@ -40,15 +49,49 @@ std::vector<testing::ArchiveLine> Archive() {
   return lines;
 }
 
+using Setting = std::pair<const char*, testing::MemorySettingsStore::Value>;
+
 struct PictureCase {
   const char* name;
   int period;          // cbG item
   int scaleItem;       // cb item
   std::int32_t speed;  // spdspin for "Manuel"
   bool bits;
-  std::vector<const char*> options;  // the same inputs on the command line
-  int width = 600;                   // the curve layer's, set by resizing the window
+  std::vector<const char*> options;    // the same inputs on the command line
+  int width = 600;                     // the curve layer's, set by resizing the window
+  std::vector<Setting> settings = {};  // besides "Graphfile", for the window and the command
+  bool legend = false;                 // "Légende" when the snapshot is taken
 };
+
+// The settings file that the desktop program would have saved with these values.
+void WriteSettingsFile(const std::filesystem::path& folder, const std::vector<Setting>& settings) {
+  std::filesystem::create_directories(folder / "KIRV");
+  std::ofstream ini(folder / "KIRV" / "KIRV.ini");
+  ini << "[KIRV]\n";
+  for (const auto& [name, value] : settings) {
+    ini << name << '=';
+    std::visit([&ini](const auto& v) { ini << v; }, value);
+    ini << '\n';
+  }
+}
+
+// Pixels within the columns [left, right) of a picture whose strongest channel is the colour's
+// strongest, well clear of the other two: text written in that colour, however smoothed.
+int CountPixelsOfHue(const QImage& picture, int left, int right, QRgb colour) {
+  const auto channels = [](QRgb c) { return std::array<int, 3>{qRed(c), qGreen(c), qBlue(c)}; };
+  const std::array<int, 3> wanted = channels(colour);
+  const auto strongest = std::max_element(wanted.begin(), wanted.end()) - wanted.begin();
+  int count = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = left; x < right; ++x) {
+      const std::array<int, 3> c = channels(picture.pixel(x, y));
+      bool clear = true;
+      for (int k = 0; k < 3; ++k) clear = clear && (k == strongest || c[strongest] > c[k] + 60);
+      count += clear ? 1 : 0;
+    }
+  }
+  return count;
+}
 
 class GraphCommandPictureTest : public testing::TempDirectoryTest,
                                 public ::testing::WithParamInterface<PictureCase> {
@@ -69,10 +112,16 @@ TEST_P(GraphCommandPictureTest, EqualsTheWindowSnapshot) {
   const std::string archive = (dir_ / "Carte reseau.mdf").string();
   WriteArchive(archive, Archive());
 
+  std::vector<Setting> settings = {{"Graphfile", archive}};
+  settings.insert(settings.end(), c.settings.begin(), c.settings.end());
   fakes_.settings.exists = true;
-  fakes_.settings.values[testing::MemorySettingsStore::Key("Graphfile")] = archive;
+  for (const auto& [name, value] : settings) {
+    fakes_.settings.values[testing::MemorySettingsStore::Key(name)] = value;
+  }
+  if (!c.settings.empty()) WriteSettingsFile(dir_, settings);
   services_.numberFormat.decimalSeparator = '.';
   StartUp(services_, std::make_unique<testing::FakeTrayShell>(log_));
+  Form2->legd->setChecked(c.legend);
   Form2->cbG->setCurrentIndex(c.period);
   Form2->cbGChange(Form2->cbG);
   Form2->cb->setCurrentIndex(c.scaleItem);
@@ -104,7 +153,20 @@ TEST_P(GraphCommandPictureTest, EqualsTheWindowSnapshot) {
   const QImage expected =
       QImage(QString::fromStdString(windowShot)).convertToFormat(QImage::Format_RGB32);
   const QImage actual = QImage(commandShot).convertToFormat(QImage::Format_RGB32);
+  // The graph area and its margins, and with the legend the statistics group at their right.
+  const int graphWidth = c.width + 116;
+  ASSERT_EQ(expected.size(), QSize(graphWidth + (c.legend ? 169 : 0), 236));
   ASSERT_EQ(actual.size(), expected.size());
+  if (c.legend) {
+    // "Actuel In :" is written in the received colour of the settings, or the default green.
+    const auto lrec = std::find_if(c.settings.begin(), c.settings.end(),
+                                   [](const Setting& s) { return std::string(s.first) == "lrec"; });
+    const QRgb received =
+        lrec == c.settings.end()
+            ? qRgb(0, 0xCC, 0)
+            : QtCanvas::ToQColor(ColourFromText(std::get<std::string>(lrec->second))).rgb();
+    EXPECT_GT(CountPixelsOfHue(expected, graphWidth, expected.width(), received), 0);
+  }
   int differing = 0;
   QPoint first(-1, -1);
   for (int y = 0; y < expected.height(); ++y) {
@@ -140,7 +202,61 @@ INSTANTIATE_TEST_SUITE_P(
                     kManualScaleItem,
                     5000,
                     true,
-                    {"--period", "year", "--scale", "manual:5000", "--bits"}}),
+                    {"--period", "year", "--scale", "manual:5000", "--bits"}},
+        // "Légende", the colours, "Dessiner pics" and the graduations from the settings file.
+        PictureCase{"DayLegendFromTheSettings",
+                    0,
+                    kAutomaticScaleItem,
+                    0,
+                    false,
+                    {"--period", "day"},
+                    600,
+                    {{"Vmax", 1},
+                     {"Legende", 1},
+                     {"Autorec", 0},
+                     {"Tous", 0},
+                     {"Gradu", 5},
+                     {"lrec", std::string("0000FF")},
+                     {"lenv", std::string("00AA00")},
+                     {"lrep", std::string("FF0000")},
+                     {"lenp", std::string("AAAA00")}},
+                    true},
+        PictureCase{"WeekLegendOptionBits",
+                    1,
+                    3,
+                    0,
+                    true,
+                    {"--period", "week", "--scale", "1024kbps", "--bits", "--legend"},
+                    600,
+                    {{"Vmax", 0}, {"Legende", 0}, {"Autorec", 0}, {"Tous", 0}, {"Gradu", 12}},
+                    true},
+        PictureCase{"MonthNoLegendOption",
+                    2,
+                    kAutomaticScaleItem,
+                    0,
+                    false,
+                    {"--period", "month", "--no-legend"},
+                    600,
+                    {{"Legende", 1}, {"Autorec", 0}, {"Tous", 0}},
+                    false},
+        PictureCase{"YearNarrowLegendManualOctets",
+                    3,
+                    kManualScaleItem,
+                    2000,
+                    false,
+                    {"--period", "year", "--scale", "manual:2000", "--width", "300", "--legend"},
+                    300,
+                    {},
+                    true},
+        PictureCase{"WidestDayLegend",
+                    0,
+                    kAutomaticScaleItem,
+                    0,
+                    true,
+                    {"--period", "day", "--width", "997", "--bits", "--legend"},
+                    997,
+                    {},
+                    true}),
     [](const ::testing::TestParamInfo<PictureCase>& info) { return info.param.name; });
 
 }  // namespace

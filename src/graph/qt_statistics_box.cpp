@@ -1,0 +1,87 @@
+#include "graph/qt_statistics_box.h"
+
+#include <QFontMetrics>
+#include <QPalette>
+#include <algorithm>
+
+#include "widgets/qt_canvas.h"
+
+namespace kirv {
+
+namespace {
+
+constexpr int kMargin = 6;      // px, the group's edges to its captions and figures
+constexpr int kGap = 4;         // px, a caption to its figure
+constexpr int kFirstRow = 18;   // px, the first caption's top
+constexpr int kRowHeight = 16;  // px, from one caption to the next
+constexpr int kPixels = 10;     // the figures' font size when they fit in it
+constexpr int kSmallestPixels = 7;
+
+void SetTextColour(QLabel* label, Colour colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, QtCanvas::ToQColor(colour));
+  label->setPalette(palette);
+}
+
+}  // namespace
+
+QtStatisticsBox::QtStatisticsBox(const QFont& font, QWidget* parent)
+    : QGroupBox(QStringLiteral("Statistiques"), parent), font_(font) {
+  resize(kWidth, kHeight);
+  QLabel** captions[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
+  QLabel** values[] = {&actueld, &actuelu, &maxd, &maxu, &moyd, &moyu};
+  const char* texts[] = {
+      "Actuel In :", "Actuel Out :", "Max In :", "Max Out :", "Moyenne In :", "Moyenne Out :"};
+  for (int i = 0; i < 6; ++i) {
+    *captions[i] = new QLabel(QString::fromUtf8(texts[i]), this);
+    (*captions[i])->move(kMargin, kFirstRow + kRowHeight * i);
+    *values[i] = new QLabel(this);
+  }
+  LayOut();
+}
+
+void QtStatisticsBox::ShowFigures(const GraphStatistics& s) {
+  actueld->setText(QString::fromStdString(s.actueld));
+  actuelu->setText(QString::fromStdString(s.actuelu));
+  maxd->setText(QString::fromStdString(s.maxd));
+  maxu->setText(QString::fromStdString(s.maxu));
+  moyd->setText(QString::fromStdString(s.moyd));
+  moyu->setText(QString::fromStdString(s.moyu));
+  LayOut();
+}
+
+void QtStatisticsBox::ColourCaptions(const GraphColours& colours) {
+  SetTextColour(Label1, colours.received);
+  SetTextColour(Label2, colours.sent);
+  SetTextColour(Label3, colours.receivedPeak);
+  SetTextColour(Label4, colours.sentPeak);
+}
+
+void QtStatisticsBox::LayOut() {
+  QLabel* captions[] = {Label1, Label2, Label3, Label4, Label5, Label6};
+  QLabel* values[] = {actueld, actuelu, maxd, maxu, moyd, moyu};
+  QFont figures = font_;
+  int captionWidth = 0;
+  for (int pixels = kPixels; pixels >= kSmallestPixels; --pixels) {
+    figures.setPixelSize(pixels);
+    const QFontMetrics metrics(figures);
+    captionWidth = 0;
+    int valueWidth = 0;
+    for (const QLabel* caption : captions) {
+      captionWidth = std::max(captionWidth, metrics.horizontalAdvance(caption->text()) + 1);
+    }
+    for (const QLabel* value : values) {
+      valueWidth = std::max(valueWidth, metrics.horizontalAdvance(value->text()) + 1);
+    }
+    if (2 * kMargin + captionWidth + kGap + valueWidth <= kWidth) break;
+  }
+  setFont(figures);
+  const int valueLeft = kMargin + captionWidth + kGap;
+  for (int i = 0; i < 6; ++i) {
+    captions[i]->adjustSize();
+    values[i]->setGeometry(valueLeft, captions[i]->y(), kWidth - kMargin - valueLeft,
+                           captions[i]->height());
+  }
+}
+
+}  // namespace kirv
