@@ -4,6 +4,8 @@
 
 include(GNUInstallDirs)
 install(TARGETS kirv RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The small program that "kirv log" runs; the unit still starts bin/kirv.
+install(TARGETS kirv-log RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/kirv)
 add_subdirectory(dist/linux)
 
 set(CPACK_GENERATOR DEB)

@@ -95,7 +95,7 @@ check() {
     errors=$((errors + 1))
   fi
 }
-libraries_resolved() { ! in_root ldd /usr/bin/kirv | grep -q 'not found'; }
+libraries_resolved() { ! in_root ldd "$1" | grep -q 'not found'; }
 prints_version() {
   local out
   out=$(in_root kirv --version 2>&1) || { echo "    kirv --version: $out" >&2; return 1; }
@@ -120,10 +120,13 @@ draws() {
   in_root kirv graph /tmp/eth0.mdf --period day --at "01/12/2026 12:00" -o /tmp/day.png &&
     [ "$(head -c 8 "$root/tmp/day.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ]
 }
+logs_help() { in_root kirv log --help | grep -qF -- "--data-dir"; }
 # shellcheck disable=SC2016 # dpkg-query's own field syntax
 package_installed() { [ "$(in_root dpkg-query -W -f='${Version}' kirv)" = "$version" ]; }
 check "package kirv $version is installed" package_installed
-check "every library of /usr/bin/kirv is found" libraries_resolved
+check "every library of /usr/bin/kirv is found" libraries_resolved /usr/bin/kirv
+check "every library of /usr/libexec/kirv/kirv-log is found" libraries_resolved \
+  /usr/libexec/kirv/kirv-log
 check "kirv --version prints $version" prints_version
 check "the desktop program starts (offscreen) and runs until stopped" starts_offscreen
 check "kirv report gives the archive's totals" reports
@@ -137,6 +140,8 @@ for size in "${ICON_SIZES[@]}"; do
 done
 check "metainfo" installed "usr/share/metainfo/$APP_ID.metainfo.xml"
 check "man page" installed "usr/share/man/man1/kirv.1.gz"
+check "logger program" installed "usr/libexec/kirv/kirv-log"
+check "kirv log runs its logger program" logs_help
 check "user unit" installed "usr/lib/systemd/user/kirv-log.service"
 check "user unit starts the installed program" grep -q '^ExecStart=/usr/bin/kirv log$' \
   "$root/usr/lib/systemd/user/kirv-log.service"

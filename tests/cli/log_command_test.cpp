@@ -1,6 +1,6 @@
 // "kirv log" as a running process: known traffic over the loopback interface of a fresh network
 // namespace, its records, its final record at SIGTERM, the single writer of a data folder shared
-// by two loggers, and its rest between ticks.
+// by two loggers, its rest between ticks, and the light program it runs as.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/log_launch.h"
 #include "platform/network_namespace.h"
 #include "program_run.h"
 
@@ -175,6 +176,109 @@ TEST(LogCommand, SleepsBetweenItsTicks) {
   EXPECT_EQ(testing::WaitForExit(logger), 0);
   ASSERT_GE(before, 0);
   EXPECT_EQ(after, before);
+}
+
+// A field of /proc/<pid>/status, in kB for the memory ones; -1 when missing.
+long StatusField(pid_t pid, const std::string& field) {
+  std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(in, line);) {
+    if (line.starts_with(field + ":")) return std::stol(line.substr(field.size() + 1));
+  }
+  return -1;
+}
+
+// The libraries of the desktop program that the logger must not load, found in its maps.
+std::string DesktopLibrariesMapped(pid_t pid) {
+  const std::string maps = testing::ReadWhole("/proc/" + std::to_string(pid) + "/maps");
+  std::string found;
+  for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6DBus", "libQt6Network",
+                              "libxcb.so", "libGLX", "libOpenGL"}) {
+    if (maps.find(library) != std::string::npos) found += std::string(library) + " ";
+  }
+  return found;
+}
+
+// "kirv log" replaces itself with kirv-log in the same process, which stays light at rest.
+TEST(LogCommand, RunsAsTheLightLoggerInTheSameProcess) {
+  const LoggerFolder folder;
+  const pid_t logger = folder.Start("logger", 300000);
+  ASSERT_TRUE(testing::WaitUntil([&] { return LockTaken(folder); }));
+  std::error_code unknown;
+  const fs::path program = fs::read_symlink("/proc/" + std::to_string(logger) + "/exe", unknown);
+  const std::string mapped = DesktopLibrariesMapped(logger);
+  const long resident = StatusField(logger, "VmRSS");
+  kill(logger, SIGTERM);
+  EXPECT_EQ(testing::WaitForExit(logger), 0);
+  EXPECT_EQ(program.filename(), "kirv-log");
+  EXPECT_EQ(mapped, "");
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "resident memory of a sanitized build: " << resident << " kB";
+#else
+  // 19.5 MB as the whole desktop program; the figure at rest is in the README.
+  EXPECT_GT(resident, 0);
+  EXPECT_LT(resident, 12 * 1024);
+#endif
+}
+
+struct PlacesCase {
+  std::string name;
+  std::string runningProgram;
+  std::string libexecFromBin;
+  std::vector<std::string> places;
+};
+
+class LogProgramPlacesTest : public ::testing::TestWithParam<PlacesCase> {};
+
+TEST_P(LogProgramPlacesTest, ListsEachPlaceOnceInOrder) {
+  const PlacesCase& c = GetParam();
+  EXPECT_EQ(LogProgramPlaces(c.runningProgram, c.libexecFromBin, "/usr/libexec/kirv"), c.places);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LogCommand, LogProgramPlacesTest,
+    ::testing::Values(
+        PlacesCase{"BuildTree",
+                   "/work/build/src/app/kirv",
+                   "../libexec/kirv",
+                   {"/work/build/src/app/kirv-log", "/work/build/src/libexec/kirv/kirv-log",
+                    "/usr/libexec/kirv/kirv-log"}},
+        PlacesCase{"Installed",
+                   "/usr/bin/kirv",
+                   "../libexec/kirv",
+                   {"/usr/bin/kirv-log", "/usr/libexec/kirv/kirv-log"}},
+        PlacesCase{
+            "MovedPrefix",
+            "/opt/k/bin/kirv",
+            "../libexec/kirv",
+            {"/opt/k/bin/kirv-log", "/opt/k/libexec/kirv/kirv-log", "/usr/libexec/kirv/kirv-log"}},
+        PlacesCase{"NestedLibexec",
+                   "/usr/bin/kirv",
+                   "../lib/x86_64-linux-gnu/kirv",
+                   {"/usr/bin/kirv-log", "/usr/lib/x86_64-linux-gnu/kirv/kirv-log",
+                    "/usr/libexec/kirv/kirv-log"}},
+        PlacesCase{"UnknownProgram", "", "../libexec/kirv", {"/usr/libexec/kirv/kirv-log"}}),
+    [](const ::testing::TestParamInfo<PlacesCase>& info) { return info.param.name; });
+
+// Without kirv-log anywhere, "kirv log" says so and fails rather than logging in the heavy
+// program.
+TEST(LogCommand, FailsWhenTheLoggerProgramIsMissing) {
+  const LoggerFolder folder;
+  const fs::path lonely = folder.Root() / "bin" / "kirv";
+  fs::create_directories(lonely.parent_path());
+  fs::copy_file(KIRV_PROGRAM, lonely);
+  for (const std::string& place : LogProgramPlaces(lonely.string())) {
+    if (fs::exists(place)) GTEST_SKIP() << place << " is installed on this machine";
+  }
+  const std::string command = lonely.string() + " log --data-dir " + folder.Data().string() +
+                              " 2>" + (folder.Root() / "err").string();
+  const int status = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+  const std::string errors = testing::ReadWhole(folder.Root() / "err");
+  EXPECT_TRUE(errors.starts_with(
+      "kirv log : le programme d'enregistrement ne peut pas être lancé : " +
+      (folder.Root() / "bin" / "kirv-log").string() + " (No such file or directory)"))
+      << errors;
+  EXPECT_FALSE(fs::exists(folder.Data())) << "nothing is logged";
 }
 
 }  // namespace

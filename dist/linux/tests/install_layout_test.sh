@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks that exactly the expected files land in
-# their GNU places, that the user unit starts the installed program and that the man page renders
-# without warnings and names the version.
+# their GNU places, that "kirv log" finds its logger program in the installed prefix, that the
+# user unit starts the installed program and that the man page renders without warnings and names
+# the version.
 #   install_layout_test.sh BUILD_DIR INSTALLED_PROGRAM VERSION
 set -euo pipefail
 build=$1 program=$2 version=$3
@@ -12,6 +13,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 expected=(
   bin/kirv
   lib/systemd/user/kirv-log.service
+  libexec/kirv/kirv-log
   share/applications/org.kirv.kirv.desktop
   share/icons/hicolor/scalable/apps/org.kirv.kirv.svg
   share/man/man1/kirv.1.gz
@@ -37,6 +39,10 @@ for file in "${expected[@]}"; do
   [ -s "$prefix/$file" ] || fail "$file is empty or missing"
 done
 [ -x "$prefix/bin/kirv" ] || fail "bin/kirv is not executable"
+[ -x "$prefix/libexec/kirv/kirv-log" ] || fail "libexec/kirv/kirv-log is not executable"
+# Found from the installed kirv even when the prefix is not the configured one.
+help=$("$prefix/bin/kirv" log --help 2>&1) || fail "kirv log --help fails: $help"
+grep -qF -- "--data-dir" <<<"$help" || fail "kirv log --help does not describe --data-dir: $help"
 
 unit=$prefix/lib/systemd/user/kirv-log.service
 grep -qx "ExecStart=$program log" "$unit" || fail "the unit does not run '$program log': $(grep ExecStart "$unit")"
