@@ -13,12 +13,13 @@ namespace {
 
 using Records = std::vector<std::string>;
 
-Records ScanAll(const std::string& path, std::size_t blockSize) {
+Records ScanAll(const std::string& path, std::size_t blockSize, std::uint64_t* skipped = nullptr) {
   RecordScanner scanner(path, blockSize);
   Records records;
   std::string_view record;
   while (scanner.Next(record)) records.emplace_back(record);
   EXPECT_FALSE(scanner.Next(record));  // stays at the start once passed
+  if (skipped) *skipped = scanner.SkippedLines();
   return records;
 }
 
@@ -26,6 +27,7 @@ struct FramingCase {
   const char* what;
   std::string bytes;
   Records newestFirst;
+  std::uint64_t skipped = 0;  // lines that held something but gave no record
 };
 
 const std::string kA = "07/12/2026 03:10:00D1843200U204800";
@@ -37,29 +39,43 @@ std::vector<FramingCase> FramingCases() {
       {"empty file", "", {}},
       {"one record at byte 0", "F" + kA + "\r\n", {kA}},
       {"three records", "F" + kA + "\r\nF" + kB + "\r\nF" + kC + "\r\n", {kC, kB, kA}},
-      {"torn last line without CR LF", "F" + kA + "\r\nF" + kB, {kA}},
-      {"torn last line ending in CR", "F" + kA + "\r\nF" + kB + "\r", {kA}},
-      {"only a torn line", "F" + kA, {}},
+      {"torn last line without CR LF", "F" + kA + "\r\nF" + kB, {kA}, 1},
+      {"torn last line ending in CR", "F" + kA + "\r\nF" + kB + "\r", {kA}, 1},
+      {"only a torn line", "F" + kA, {}, 1},
       {"lone LF line ends", "F" + kA + "\nF" + kB + "\n", {kB, kA}},
       {"mixed line ends", "F" + kA + "\nF" + kB + "\r\n", {kB, kA}},
-      {"a line without F", "F" + kA + "\r\n07/12/2026 03:15:00D5U6\r\nF" + kC + "\r\n", {kC, kA}},
+      {"a line without F",
+       "F" + kA + "\r\n07/12/2026 03:15:00D5U6\r\nF" + kC + "\r\n",
+       {kC, kA},
+       1},
       {"empty lines", "\r\n\r\nF" + kA + "\r\n\r\n\n\nF" + kB + "\r\n\r\n", {kB, kA}},
       {"only line ends", "\r\n\n\r\n\r", {}},
       {"a torn record glued to the next", "F07/12/2026 03:1F" + kB + "\r\n", {kB}},
       {"an F alone", "F\r\nF" + kA + "\r\n", {kA, ""}},
       {"binary junk between records",
        "F" + kA + "\r\n" + std::string("\0\xff\x01\x80junk\0", 10) + "\r\nF" + kB + "\r\n",
-       {kB, kA}},
+       {kB, kA},
+       1},
       {"junk with an F in it",
        std::string("\0\x7f", 2) + "Fx\xfe\r\nF" + kA + "\r\n",
        {kA, "x\xfe"}},
-      {"a line too long for a record", "F" + std::string(300, '7') + "\r\nF" + kA + "\r\n", {kA}},
+      {"a line too long for a record",
+       "F" + std::string(300, '7') + "\r\nF" + kA + "\r\n",
+       {kA},
+       1},
       {"a record of the longest length",
        "F" + std::string(RecordScanner::kMaxRecordLength, '7') + "\r\n",
        {std::string(RecordScanner::kMaxRecordLength, '7')}},
       {"a long junk run without line ends before a record",
        std::string(5000, 'x') + "\r\nF" + kA + "\r\n",
-       {kA}},
+       {kA},
+       1},
+      {"a long run of CRs is a blank line", std::string(600, '\r') + "\nF" + kA + "\r\n", {kA}},
+      {"a too long line after its F and a torn line",
+       "F" + kA + "\r\n" + std::string(2, '\r') + "F" + std::string(400, 'x') + "\r\nF" + kB +
+           "\r\nx",
+       {kB, kA},
+       2},
   };
 }
 
@@ -73,8 +89,10 @@ TEST_F(RecordScannerFile, FramesRecordsTheSameAcrossBlockBoundaries) {
         std::size_t{37}, std::size_t{64}, RecordScanner::kDefaultBlockSize}) {
     for (const FramingCase& c : FramingCases()) {
       WriteFile("a.mdf", c.bytes);
-      EXPECT_EQ(ScanAll("a.mdf", blockSize), c.newestFirst)
+      std::uint64_t skipped = 0;
+      EXPECT_EQ(ScanAll("a.mdf", blockSize, &skipped), c.newestFirst)
           << c.what << ", block size " << blockSize;
+      EXPECT_EQ(skipped, c.skipped) << c.what << ", block size " << blockSize;
     }
   }
 }

@@ -178,9 +178,111 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"letters in the date", "ab/02/2026 1x:00:00D1U2", {2026, 2, 0, 0, 0, 0}, 1, 2},
         ParseCase{"a line cut in the year", "01/02/20", {20, 2, 1, 0, 0, 0}, 0, 0},
         ParseCase{"a line cut after the D", "01/02/2026 10:00:00D", {2026, 2, 1, 10, 0, 0}, 0, 0},
+        ParseCase{"eight-digit counts",
+                  "01/02/2026 10:00:00D12345678U87654321",
+                  {2026, 2, 1, 10, 0, 0},
+                  12345678,
+                  87654321},
+        ParseCase{"nine and sixteen digits",
+                  "01/02/2026 10:00:00D123456789U1234567890123456",
+                  {2026, 2, 1, 10, 0, 0},
+                  123456789,
+                  1234567890123456ULL},
+        ParseCase{"a U after seventeen digits",
+                  "01/02/2026 10:00:00D12345678901234567U00000000000000000042",
+                  {2026, 2, 1, 10, 0, 0},
+                  12345678901234567ULL,
+                  42},
+        ParseCase{"a space in a short count",
+                  "01/02/2026 10:00:00D12 4U5 ",
+                  {2026, 2, 1, 10, 0, 0},
+                  0,
+                  0},
+        ParseCase{"a colon, just above 9, in each count",
+                  "01/02/2026 10:00:00D1:U:1",
+                  {2026, 2, 1, 10, 0, 0},
+                  0,
+                  0},
+        ParseCase{"a slash, just below 0, before a good digit",
+                  "01/02/2026 10:00:00D/9U9/0000009",
+                  {2026, 2, 1, 10, 0, 0},
+                  0,
+                  0},
+        ParseCase{"a bad digit in the upper half of a long count",
+                  "01/02/2026 10:00:00D1x345678901U123456789x12345678",
+                  {2026, 2, 1, 10, 0, 0},
+                  0,
+                  0},
+        ParseCase{"a U late in a long received count",
+                  "01/02/2026 10:00:00D0000000000000000000007U8",
+                  {2026, 2, 1, 10, 0, 0},
+                  7,
+                  8},
+        ParseCase{"every date field with a bad digit",
+                  "0:/1//2 26 x1:2;:5aD1U2",
+                  {0, 0, 0, 0, 0, 0},
+                  1,
+                  2},
+        ParseCase{"a year of 0000", "31/12/0000 00:00:00D1U2", {0, 12, 31, 0, 0, 0}, 1, 2},
+        ParseCase{"a text of exactly the timestamp",
+                  "28/02/2026 13:14:15",
+                  {2026, 2, 28, 13, 14, 15},
+                  0,
+                  0},
+        ParseCase{
+            "a text cut in the seconds", "28/02/2026 13:14:1", {2026, 2, 28, 13, 14, 1}, 0, 0},
         ParseCase{"an empty text", "", {0, 0, 0, 0, 0, 0}, 0, 0},
         ParseCase{"binary junk", std::string("\0\xff\x80U\r", 5), {0, 0, 0, 0, 0, 0}, 0, 0}),
     [](const ::testing::TestParamInfo<ParseCase>& info) { return TestName(info.param.what); });
+
+TEST_P(RecordParseTest, SaysWhetherASentCountIsMarked) {
+  const ParseCase& c = GetParam();
+  bool hasSentCount = true;
+  const ArchiveRecord r = ParseRecord(c.text, hasSentCount);
+  EXPECT_EQ(hasSentCount, c.text.find('U', 20) != std::string::npos) << c.what;
+  EXPECT_EQ(r.received, c.received) << c.what;
+  EXPECT_EQ(r.sent, c.sent) << c.what;
+}
+
+// A count text read the plain way, one character at a time: what the parser must give.
+std::uint64_t PlainCount(const std::string& text) {
+  if (text.empty()) return 0;
+  std::uint64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return 0;
+    const auto digit = static_cast<std::uint64_t>(c - '0');
+    if (value > (kLargestCount - digit) / 10) return 0;
+    value = value * 10 + digit;
+  }
+  return value;
+}
+
+// Every count of 0 to 21 characters, all digits or with one bad byte at each place, on both sides
+// of the "U", against the plain reading: the word-at-a-time reading must agree at every length.
+TEST(ArchiveRecord, ReadsCountsOfEveryLengthLikeThePlainReading) {
+  const std::string digits = "9081726354453627189012";
+  for (const char bad : {'/', ':', ' ', 'x', 'U', '\0', '\xff'}) {
+    for (std::size_t length = 0; length <= 21; ++length) {
+      for (std::size_t at = 0; at <= length; ++at) {  // at == length: no bad byte
+        std::string count = digits.substr(0, length);
+        if (at < length) count[at] = bad;
+        for (const std::string& other : {std::string(), std::string("42"), digits.substr(0, 9)}) {
+          const std::string asReceived = "01/02/2026 10:00:00D" + count + "U" + other;
+          const std::string asSent = "01/02/2026 10:00:00D" + other + "U" + count;
+          const std::size_t u = count.find('U');
+          const ArchiveRecord r = ParseRecord(asReceived);
+          EXPECT_EQ(r.received, PlainCount(count.substr(0, u))) << asReceived;
+          EXPECT_EQ(r.sent,
+                    PlainCount(u == std::string::npos ? other : count.substr(u + 1) + "U" + other))
+              << asReceived;
+          const ArchiveRecord s = ParseRecord(asSent);
+          EXPECT_EQ(s.received, PlainCount(other)) << asSent;
+          EXPECT_EQ(s.sent, PlainCount(count)) << asSent;
+        }
+      }
+    }
+  }
+}
 
 TEST(ArchiveRecord, SentCountRunsToTheEndOfTheLine) {
   EXPECT_EQ(ParseRecord("01/02/2026 10:00:00D1U123456789012").sent, 123456789012u);
