@@ -37,6 +37,10 @@ class CommandStatusTest : public testing::TempDirectoryTest,
               "F20/04/2026 09:55:00D100\r\n"
               "F99/99/2026 10:00:00D100U200\r\n"
               "F20/04/2026 10:05:00D300U400\r\n");
+    // Lines that give no record at all: without "F", too long, torn at the end; a blank line.
+    const std::string tooLong = "F" + std::string(300, '7') + "\r\n";
+    WriteFile("torn.mdf", "F20/04/2026 09:50:00D100U200\r\n20/04/2026 09:55:00D100U200\r\n\r\n" +
+                              tooLong + "F20/04/2026 10:05:00D300U400\r\nF20/04/2026 10:1");
     std::string garbage;
     for (int i = 0; i < 20000; ++i) garbage += static_cast<char>((i * 7919 + 13) % 256);
     WriteFile("garbage.mdf", garbage);
@@ -111,6 +115,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "damaged.mdf : 2 ligne(s) illisible(s) ignorée(s)",
                    1,
                    true},
+        StatusCase{"ReportOfAnArchiveWithLinesWithoutRecords",
+                   {"report", "torn.mdf", "--date", "20/04/2026"},
+                   0,
+                   "torn.mdf : 3 ligne(s) illisible(s) ignorée(s)",
+                   1,
+                   true},
         StatusCase{"ReportOfGarbage", {"report", "garbage.mdf", "--csv"}, 0, "", -1, true},
         StatusCase{"GraphOfAnUnknownPeriod",
                    {"graph", "eth0.mdf", "--period", "fortnight", "-o", "x.png"},
@@ -147,6 +157,19 @@ INSTANTIATE_TEST_SUITE_P(
                    2,
                    "largeur illisible",
                    -1,
+                   false},
+        StatusCase{
+            "GraphWithAndWithoutLegend",
+            {"graph", "eth0.mdf", "--period", "day", "--legend", "--no-legend", "-o", "x.png"},
+            2,
+            "--legend ou --no-legend, pas les deux",
+            -1,
+            false},
+        StatusCase{"GraphWithLegendIntoAMissingFolder",
+                   {"graph", "eth0.mdf", "--period", "week", "--legend", "-o", "no/such/x.png"},
+                   1,
+                   "no/such/x.png",
+                   1,
                    false},
         StatusCase{"GraphOfAMissingArchive",
                    {"graph", "missing.mdf", "--period", "day", "--json"},
