@@ -161,7 +161,8 @@ int RunGraph(const QStringList& arguments) {
     statistics.ColourCaptions(in.colours);
     statistics.ShowFigures(result.statistics);
     QImageWriter writer(target, "png");
-    if (!writer.write(GraphSnapshot(axis, curve, statistics.palette().color(QPalette::Window),
+    if (!writer.write(GraphSnapshot(axis.size(), axis, curve,
+                                    statistics.palette().color(QPalette::Window),
                                     legend ? &statistics : nullptr))) {
       PrintError(kCommand, target + QStringLiteral(" : ") + writer.errorString());
       return kExitFailure;

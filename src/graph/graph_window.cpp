@@ -431,8 +431,9 @@ std::string TForm2::SnapshotTarget(bool fromTimer) {
 // The picture of the graph area alone, and with "Légende" of the statistics at its right, drawn
 // straight from the layers: the window's own layout stays as it is.
 bool TForm2::SaveSnapshot(const std::string& target) {
-  const QImage shot = GraphSnapshot(axisLayer_, curveLayer_, palette().color(QPalette::Window),
-                                    legd->isChecked() ? GroupBox1 : nullptr);
+  const QImage shot =
+      GraphSnapshot(im1->size(), axisLayer_, curveLayer_, palette().color(QPalette::Window),
+                    legd->isChecked() ? GroupBox1 : nullptr);
   QApplication::clipboard()->setImage(shot);
   Image2->setPixmap(QPixmap::fromImage(shot));
   return target.empty() || shot.save(Text(target), "BMP");

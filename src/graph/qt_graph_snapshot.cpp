@@ -37,9 +37,9 @@ QFont GraphWindowFont() {
   return font;
 }
 
-QImage GraphSnapshot(const QImage& axisLayer, const QImage& curveLayer, const QColor& window,
-                     QtStatisticsBox* legend) {
-  const QRect area(kAreaLeft, kAreaTop, axisLayer.width(), axisLayer.height());
+QImage GraphSnapshot(const QSize& areaSize, const QImage& axisLayer, const QImage& curveLayer,
+                     const QColor& window, QtStatisticsBox* legend) {
+  const QRect area(QPoint(kAreaLeft, kAreaTop), areaSize);
   const int legendWidth = legend != nullptr ? legend->width() : 0;
   QImage picture(area.right() + 1 + kAreaLeft + legendWidth, area.bottom() + 1,
                  QImage::Format_RGB32);
@@ -48,9 +48,13 @@ QImage GraphSnapshot(const QImage& axisLayer, const QImage& curveLayer, const QC
   painter.fillRect(area, QtCanvas::ToQColor(kGraphBackground));
   painter.setPen(Qt::black);
   painter.drawRect(area.adjusted(0, 0, -1, -1));
+  painter.setClipRect(area);
   painter.drawImage(area.topLeft(), Transparent(axisLayer, kWhite));
-  painter.drawImage(area.topLeft() + QPoint(kCurveLayerLeft, kCurveLayerTop),
-                    Transparent(curveLayer, kGraphBackground));
+  const QRect curve(area.topLeft() + QPoint(kCurveLayerLeft, kCurveLayerTop),
+                    area.size() - QSize(kAxisLayerExtraWidth, kAxisLayerExtraHeight));
+  painter.setClipRect(curve);
+  painter.drawImage(curve.topLeft(), Transparent(curveLayer, kGraphBackground));
+  painter.setClipping(false);
   if (legend != nullptr) {
     // Over the window's colour, as the group stands in the window.
     legend->render(&painter, QPoint(area.right() + 1 + kLegendGap, kAreaTop), QRegion(),

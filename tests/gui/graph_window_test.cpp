@@ -458,6 +458,24 @@ TEST_F(GraphWindowTest, SnapshotWithLegendIsWiderByTheStatistics) {
   EXPECT_EQ(Form2->GroupBox1->geometry().topLeft(), QPoint(488, 0));
 }
 
+TEST_F(GraphWindowTest, SnapshotAfterAResizeHoldsTheResizedGraphArea) {
+  SetSaved();
+  Start();
+  Form2->show();
+  Form2->Button2Click(Form2->Button2);
+  Form2->resize(800, 400);  // the graph area becomes 784 × 280 and is cleared
+  const std::string target = (dir_ / "shot.bmp").string();
+  fakes_.dialogs.saveAnswers = {target};
+  Form2->BitBtn1Click(Form2->BitBtn1);
+  const QImage saved(QString::fromStdString(target));
+  ASSERT_EQ(saved.size(), QSize(800, 281));
+  // The frame runs along the new edges; beyond the layers of the last trace lies background.
+  EXPECT_EQ(saved.pixel(791, 150), QtCanvas::ToQColor(kBlack).rgb());
+  EXPECT_EQ(saved.pixel(400, 280), QtCanvas::ToQColor(kBlack).rgb());
+  EXPECT_EQ(saved.pixel(750, 150), QtCanvas::ToQColor(kGraphBackground).rgb());
+  EXPECT_EQ(saved.pixel(400, 260), QtCanvas::ToQColor(kGraphBackground).rgb());
+}
+
 TEST_F(GraphWindowTest, FailedSnapshotIsReportedAndTheLayoutRestored) {
   SetSaved();
   Start();
