@@ -1,7 +1,6 @@
 // KIRV: the command line, then the desktop program with its windows and its message loop.
 
 #include <cstdio>
-#include <cstring>
 
 #include "app/command_line.h"
 #include "app/desktop_platform.h"
@@ -10,11 +9,8 @@
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
 #include "cli/command_line.h"
-#include "cli/log_launch.h"
 
 int main(int argc, char** argv) {
-  // The logger runs as its own lighter program, in this process.
-  if (argc > 1 && std::strcmp(argv[1], "log") == 0) return kirv::ExecLogProgram(argv);
   // The subcommands report, graph and log, which make their own application objects.
   if (const std::optional<int> status = kirv::RunSubcommand(argc, argv)) return *status;
 

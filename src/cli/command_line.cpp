@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli/commands.h"
+#include "cli/log_launch.h"
 
 namespace kirv {
 
@@ -23,10 +24,11 @@ QStringList ArgumentsOf(const QStringList& all) {
 std::optional<int> RunSubcommand(int argc, char** argv) {
   if (argc < 2) return std::nullopt;
   const char* name = argv[1];
-  if (std::strcmp(name, "report") == 0 || std::strcmp(name, "log") == 0) {
+  // The logger runs as its own lighter program, in this process.
+  if (std::strcmp(name, "log") == 0) return ExecLogProgram(argv);
+  if (std::strcmp(name, "report") == 0) {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = ArgumentsOf(QCoreApplication::arguments());
-    return name[0] == 'r' ? RunReport(arguments) : RunLog(arguments);
+    return RunReport(ArgumentsOf(QCoreApplication::arguments()));
   }
   if (std::strcmp(name, "graph") == 0) {
     // Drawn without any display, whatever the session has.
