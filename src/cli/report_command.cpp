@@ -1,9 +1,6 @@
 // "kirv report": the totals window's figures and tables for one archive or every archive of the
 // data folder, as text, JSON or CSV.
 
-#include <QJsonArray>
-#include <QJsonDocument>
-
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/report_json.h"
@@ -80,8 +77,8 @@ int RunReport(const QStringList& arguments) {
 
   const NumberFormat format = SystemNumberFormat();
   int status = kExitSuccess;
-  int read = 0;  // archives that could be read
-  QJsonArray documents;
+  int read = 0;              // archives that could be read
+  QByteArrayList documents;  // JSON objects, one per archive read
   std::string out = form == Form::kCsv ? TotalsCsvHeading() : std::string();
   for (const QString& archive : archives) {
     if (const std::optional<QString> reason = UnreadableReason(archive)) {
@@ -101,7 +98,7 @@ int RunReport(const QStringList& arguments) {
     }
     switch (form) {
       case Form::kJson:
-        documents.append(TotalsJson(archive, day, report));
+        documents.append(TotalsJsonText(archive, day, report));
         break;
       case Form::kCsv:
         out += TotalsCsvRows(path, report);
@@ -113,11 +110,8 @@ int RunReport(const QStringList& arguments) {
     }
   }
   if (form == Form::kJson && !documents.isEmpty()) {
-    // One archive named: its object; the data folder: one object per archive.
-    const QJsonDocument document = positional.isEmpty()
-                                       ? QJsonDocument(documents)
-                                       : QJsonDocument(documents.first().toObject());
-    WriteOut(document.toJson(QJsonDocument::Compact).append('\n'));
+    // One archive named: its object; the data folder: an array of one object per archive.
+    WriteOut(positional.isEmpty() ? '[' + documents.join(',') + "]\n" : documents.first() + '\n');
   } else if (read > 0) {
     WriteOut(out);
   }

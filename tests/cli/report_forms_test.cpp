@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <string>
 #include <vector>
@@ -148,6 +149,49 @@ TEST_F(ReportFormsTest, SkippedRecordsAreCounted) {
   ASSERT_FALSE(report.dailyRows.empty());
   EXPECT_EQ(report.dailyRows.front().receivedOctets, 400u);
 }
+
+struct JsonTextCase {
+  const char* name;
+  std::string archive;  // the bytes of the archive file
+  QString path;         // the path the report names
+  NumberFormat format;
+};
+
+class JsonTextTest : public testing::TempDirectoryTest,
+                     public ::testing::WithParamInterface<JsonTextCase> {};
+
+// The JSON written directly is the compact form QJsonDocument gives of the same object, byte for
+// byte: keys in its order, its numbers and its escapes.
+TEST_P(JsonTextTest, IsWhatQJsonDocumentWrites) {
+  const JsonTextCase& c = GetParam();
+  WriteFile("a.mdf", c.archive);
+  const TotalsReport report = *TotalsComputation().Run("a.mdf", kToday, c.format);
+  const QByteArray text = TotalsJsonText(c.path, kToday, report);
+  QJsonParseError error{};
+  const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+  ASSERT_EQ(error.error, QJsonParseError::NoError) << text.toStdString();
+  EXPECT_EQ(document.toJson(QJsonDocument::Compact).toStdString(), text.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, JsonTextTest,
+    ::testing::Values(
+        JsonTextCase{"EmptyArchive", "", QStringLiteral("/data/empty.mdf"), NumberFormat{'.'}},
+        JsonTextCase{"DaysAndMonthsWithAForecastFraction",
+                     "F28/02/2026 23:55:00D1048577U3\r\nF19/04/2026 12:00:00D7777777U12345\r\n"
+                     "F20/04/2026 00:05:00D1U0\r\nbad line\r\n",
+                     QStringLiteral("/data/eth0.mdf"), NumberFormat{'.'}},
+        JsonTextCase{"CountsAtTheLargestCount",
+                     "F20/04/2026 00:05:00D9223372036854775807U9223372036854775807\r\n"
+                     "F20/04/2026 00:10:00D1U1\r\n",
+                     QStringLiteral("/data/eth0.mdf"), NumberFormat{'.'}},
+        JsonTextCase{"PathWithQuotesBackslashTabAndAccents", "F20/04/2026 00:05:00D1U2\r\n",
+                     QStringLiteral("/data/a \"b\"\\c\td\u00e9\u2028\x01.mdf"), NumberFormat{'.'}},
+        JsonTextCase{"CommaAsDecimalSeparator", "F20/04/2026 00:05:00D1500000U2500\r\n",
+                     QStringLiteral("/data/eth0.mdf"), NumberFormat{','}},
+        JsonTextCase{"QuoteAsDecimalSeparator", "F20/04/2026 00:05:00D1500000U2500\r\n",
+                     QStringLiteral("/data/eth0.mdf"), NumberFormat{'"'}}),
+    [](const ::testing::TestParamInfo<JsonTextCase>& info) { return info.param.name; });
 
 struct IsoCase {
   const char* name;
