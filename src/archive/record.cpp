@@ -1,5 +1,6 @@
 #include "archive/record.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -86,7 +87,8 @@ std::uint64_t ZeroBytes(std::uint64_t word) {
 
 // The k digits (1 to 8) before end as a number, the 8 bytes before end being readable; false
 // when one of the k is not a digit. The bytes before the k are taken as "0".
-bool ShortCount(const char* end, std::size_t k, std::uint64_t& value) {
+[[gnu::always_inline]] inline bool ShortCount(const char* end, std::size_t k,
+                                              std::uint64_t& value) {
   const std::uint64_t keep = ~0ULL << (8 * (8 - k));
   std::uint64_t x = ((Load(end - 8) & keep) | ('0' * kBytes & ~keep)) - '0' * kBytes;
   // A byte below "0" sets its own top bit (and borrows from the next one), one above "9" too.
@@ -96,6 +98,19 @@ bool ShortCount(const char* end, std::size_t k, std::uint64_t& value) {
   value = (((x & kPairs) * (100 + (1000000ULL << 32))) +
            (((x >> 16) & kPairs) * (1 + (10000ULL << 32)))) >>
           32;
+  return true;
+}
+
+// Three two-digit fields at bytes 0, 3 and 6 of the eight at p ("dd/mm/yy", "hh:nn:ss"); false
+// when one of their bytes is not a digit.
+bool ThreePairs(const char* p, int& first, int& second, int& third) {
+  constexpr std::uint64_t kSeparators = 0x0000FF0000FF0000ULL;  // bytes 2 and 5
+  const std::uint64_t x = ((Load(p) & ~kSeparators) | ('0' * kBytes & kSeparators)) - '0' * kBytes;
+  if (((x + 0x76 * kBytes) | x) & 0x80 * kBytes) return false;
+  const std::uint64_t pairs = x * 10 + (x >> 8);  // byte i: 10 times digit i plus digit i + 1
+  first = static_cast<int>(pairs & 0xFF);
+  second = static_cast<int>(pairs >> 24 & 0xFF);
+  third = static_cast<int>(pairs >> 48 & 0xFF);
   return true;
 }
 
@@ -126,7 +141,12 @@ ArchiveRecord ParseRecord(std::string_view text, bool& hasSentCount) {
   ArchiveRecord r;
   hasSentCount = false;
   const char* p = text.data();
-  if (text.size() >= kDateLength) {
+  DateTime& t = r.time;
+  int century = 0;
+  if (kWordReads && text.size() >= kDateLength && ThreePairs(p, t.day, t.month, century) &&
+      ThreePairs(p + 11, t.hour, t.minute, t.second) && Digit(p[8]) < 10 && Digit(p[9]) < 10) {
+    t.year = century * 100 + TwoDigits(p + 8);
+  } else if (text.size() >= kDateLength) {
     r.time = DateTime{FourDigits(p + 6), TwoDigits(p + 3),  TwoDigits(p),
                       TwoDigits(p + 11), TwoDigits(p + 14), TwoDigits(p + 17)};
   } else {
@@ -140,7 +160,12 @@ ArchiveRecord ParseRecord(std::string_view text, bool& hasSentCount) {
     // The usual record: a "U" among the sixteen bytes after the "D".
     std::uint64_t u = ZeroBytes(Load(counts) ^ ('U' * kBytes));
     const char* word = counts;
-    if (u == 0 && end - counts >= 16) u = ZeroBytes(Load(word += 8) ^ ('U' * kBytes));
+    if (u == 0) {
+      // The next eight bytes, or the last eight when fewer are left: the first "U" among them is
+      // the first after the D all the same.
+      word = std::min(counts + 8, end - 8);
+      u = ZeroBytes(Load(word) ^ ('U' * kBytes));
+    }
     if (u != 0) {
       const char* mark = word + std::countr_zero(u) / 8;
       r.received = CountBefore(mark, static_cast<std::size_t>(mark - counts));

@@ -284,6 +284,31 @@ TEST(ArchiveRecord, ReadsCountsOfEveryLengthLikeThePlainReading) {
   }
 }
 
+// Each date field read the plain way: the digits at its place, 0 when one of them is not a digit.
+int PlainField(const std::string& text, std::size_t from, std::size_t length) {
+  if (from >= text.size()) return 0;
+  return static_cast<int>(PlainCount(text.substr(from, length)));
+}
+
+// A bad byte at every place of the timestamp, in full texts and in texts cut at every length: only
+// the field holding it reads 0, as the plain reading says.
+TEST(ArchiveRecord, ReadsEveryDateFieldLikeThePlainReading) {
+  const std::string good = "28/02/2026 13:14:15D1U2";
+  for (const char bad : {'/', ':', ' ', 'a', '\0', '\xff'}) {
+    for (std::size_t at = 0; at <= 19; ++at) {  // at == 19: the D, outside every field
+      for (std::size_t length = 0; length <= good.size(); ++length) {
+        std::string text = good;
+        text[at] = bad;
+        text.resize(length);
+        const DateTime expected{PlainField(text, 6, 4),  PlainField(text, 3, 2),
+                                PlainField(text, 0, 2),  PlainField(text, 11, 2),
+                                PlainField(text, 14, 2), PlainField(text, 17, 2)};
+        EXPECT_EQ(ParseRecord(text).time, expected) << text;
+      }
+    }
+  }
+}
+
 TEST(ArchiveRecord, SentCountRunsToTheEndOfTheLine) {
   EXPECT_EQ(ParseRecord("01/02/2026 10:00:00D1U123456789012").sent, 123456789012u);
 }
