@@ -139,7 +139,6 @@ ArchiveRecord ParseRecord(std::string_view text) {
 
 ArchiveRecord ParseRecord(std::string_view text, bool& hasSentCount) {
   ArchiveRecord r;
-  hasSentCount = false;
   const char* p = text.data();
   DateTime& t = r.time;
   int century = 0;
@@ -153,9 +152,15 @@ ArchiveRecord ParseRecord(std::string_view text, bool& hasSentCount) {
     r.time = DateTime{Field(text, 7, 4),  Field(text, 4, 2),  Field(text, 1, 2),
                       Field(text, 12, 2), Field(text, 15, 2), Field(text, 18, 2)};
   }
-  if (text.size() <= kReceivedStart) return r;
-  const char* end = p + text.size();
-  const char* counts = p + kReceivedStart;
+  hasSentCount = ParseCounts(text, r.received, r.sent);
+  return r;
+}
+
+bool ParseCounts(std::string_view text, std::uint64_t& received, std::uint64_t& sent) {
+  received = sent = 0;
+  if (text.size() <= kReceivedStart) return false;
+  const char* end = text.data() + text.size();
+  const char* counts = text.data() + kReceivedStart;
   if (kWordReads && end - counts >= 8) {
     // The usual record: a "U" among the sixteen bytes after the "D".
     std::uint64_t u = ZeroBytes(Load(counts) ^ ('U' * kBytes));
@@ -168,29 +173,26 @@ ArchiveRecord ParseRecord(std::string_view text, bool& hasSentCount) {
     }
     if (u != 0) {
       const char* mark = word + std::countr_zero(u) / 8;
-      r.received = CountBefore(mark, static_cast<std::size_t>(mark - counts));
-      r.sent = CountBefore(end, static_cast<std::size_t>(end - mark - 1));
-      hasSentCount = true;
-      return r;
+      received = CountBefore(mark, static_cast<std::size_t>(mark - counts));
+      sent = CountBefore(end, static_cast<std::size_t>(end - mark - 1));
+      return true;
     }
   }
-  std::uint64_t received = 0;
-  const char* stop = DigitRun(counts, end, received);
+  std::uint64_t digits = 0;
+  const char* stop = DigitRun(counts, end, digits);
   if (stop == end) {
-    r.received = received;
-    return r;
+    received = digits;
+    return false;
   }
   // The received count runs up to the first "U"; anything else in it makes it 0.
   const char* u =
       *stop == 'U'
           ? stop
           : static_cast<const char*>(std::memchr(stop, 'U', static_cast<std::size_t>(end - stop)));
-  if (u == stop) r.received = received;
-  if (u != nullptr) {
-    hasSentCount = true;
-    r.sent = WholeCount(u + 1, end);
-  }
-  return r;
+  if (u == stop) received = digits;
+  if (u == nullptr) return false;
+  sent = WholeCount(u + 1, end);
+  return true;
 }
 
 }  // namespace kirv

@@ -1,5 +1,6 @@
 #include "totals/totals_computation.h"
 
+#include <cstring>
 #include <string_view>
 
 #include "archive/record.h"
@@ -46,11 +47,36 @@ std::string MonthText(const DateTime& t) {
   return std::to_string(t.month) + "/" + std::to_string(t.year);
 }
 
-bool ParseUsable(std::string_view text, ArchiveRecord& record) {
-  bool hasSentCount = false;
-  record = ParseRecord(text, hasSentCount);
-  return hasSentCount && IsValidDate(record.time.year, record.time.month, record.time.day);
-}
+// The date and counts of the records a pass takes: records without a "U" at or after position 21
+// or without a valid date are not. Runs of records share their date text, "dd/mm/yyyy": its date
+// and its validity are read once per run.
+class RecordReader {
+ public:
+  // The record's day in date and its counts in record (whose time is read only at a run's start).
+  bool Read(std::string_view text, DateTime& date, ArchiveRecord& record) {
+    if (text.size() >= kDateText && std::memcmp(text.data(), dateText_, kDateText) == 0) {
+      date = date_;
+      return ParseCounts(text, record.received, record.sent) && valid_;
+    }
+    bool hasSentCount = false;
+    record = ParseRecord(text, hasSentCount);
+    date = DateTime{record.time.year, record.time.month, record.time.day};
+    const bool valid = IsValidDate(date.year, date.month, date.day);
+    // A text too short for a whole date text starts no run.
+    if (text.size() >= kDateText) {
+      std::memcpy(dateText_, text.data(), kDateText);
+      date_ = date;
+      valid_ = valid;
+    }
+    return hasSentCount && valid;
+  }
+
+ private:
+  static constexpr std::size_t kDateText = 10;
+  char dateText_[kDateText] = {};  // no date text is all zero bytes
+  DateTime date_;
+  bool valid_ = false;
+};
 
 // One computation's accumulators and rows. Groups are shown in this order, each choosing the
 // unit on its own received and sent values and keeping the one before it when both are at most
@@ -60,8 +86,7 @@ class Pass {
   Pass(const DateTime& today, const NumberFormat& format)
       : today_(today), unit_(" octets", format) {}
 
-  void Take(const ArchiveRecord& r) {
-    const DateTime date{r.time.year, r.time.month, r.time.day};
+  void Take(const DateTime& date, const ArchiveRecord& r) {
     const Volume counts{r.received, r.sent};
     archive_ += counts;
     if (SameDay(date, today_)) todayVolume_ += counts;
@@ -151,12 +176,14 @@ std::optional<TotalsReport> TotalsComputation::Run(const std::string& archivePat
   if (archivePath.empty()) return std::nullopt;
   Pass pass(today, format);
   RecordScanner scanner(archivePath);
+  RecordReader reader;
   std::string_view text;
+  DateTime date;
   ArchiveRecord record;
   std::uint64_t skipped = 0;
   while (scanner.Next(text)) {
-    if (ParseUsable(text, record)) {
-      pass.Take(record);
+    if (reader.Read(text, date, record)) {
+      pass.Take(date, record);
     } else {
       ++skipped;
     }

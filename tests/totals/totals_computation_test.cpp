@@ -320,6 +320,67 @@ TEST_F(TotalsComputationTest, BadRecordsAreSkippedAndTheRestCounted) {
   EXPECT_EQ(r.sinceCaption, "Transferts depuis le 19/4/2026");
 }
 
+struct DateRunCase {
+  const char* name;
+  std::string lines;  // oldest first
+  std::vector<std::string> days;
+  std::uint64_t received;  // of the newest day
+  std::uint64_t skipped;
+};
+
+class TotalsDateRunTest : public TotalsComputationTest,
+                          public ::testing::WithParamInterface<DateRunCase> {};
+
+// Records of one date text are read as a run: whatever sits between them, each keeps its own
+// date and is skipped or counted on its own.
+TEST_P(TotalsDateRunTest, ReadsEachRecordOfARunOnItsOwn) {
+  const DateRunCase& c = GetParam();
+  WriteFile(kArchive, c.lines);
+  const TotalsReport r = RunOnFile(today_);
+  EXPECT_EQ(Dates(r.dailyRows), c.days);
+  EXPECT_EQ(r.dailyRows.front().receivedOctets, c.received);
+  EXPECT_EQ(r.skippedRecords, c.skipped);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, TotalsDateRunTest,
+    ::testing::Values(
+        DateRunCase{"AnImpossibleDateRepeated",
+                    "F19/04/2026 12:00:00D5U5\r\nF31/02/2026 12:00:00D1U1\r\n"
+                    "F31/02/2026 12:05:00D1U1\r\n",
+                    {"19/4/2026"},
+                    5,
+                    2},
+        DateRunCase{"ABareDateInsideARun",
+                    "F20/04/2026 12:00:00D7U7\r\nF20/04/2026\r\nF20/04/2026 12:05:00D1U1\r\n",
+                    {"20/4/2026"},
+                    8,
+                    1},
+        DateRunCase{"AShortDateOfOtherDigitsInsideARun",
+                    "F20/04/2026 12:00:00D7U7\r\nF20/04/20\r\nF20/04/2026 12:05:00D1U1\r\n",
+                    {"20/4/2026"},
+                    8,
+                    1},
+        DateRunCase{"ARecordWithoutUInsideARun",
+                    "F20/04/2026 12:00:00D7U7\r\nF20/04/2026 12:02:00D9\r\n"
+                    "F20/04/2026 12:05:00D1U1\r\n",
+                    {"20/4/2026"},
+                    8,
+                    1},
+        DateRunCase{"ADateWithOneDigitChanged",
+                    "F20/04/2026 12:00:00D7U7\r\nF20/04/2025 12:00:00D2U2\r\n"
+                    "F20/04/2026 12:05:00D1U1\r\n",
+                    {"20/4/2026", "20/4/2025", "20/4/2026"},
+                    1,
+                    0},
+        DateRunCase{"ARunAfterALineWithoutF",
+                    "F20/04/2026 12:00:00D7U7\r\n20/04/2026 12:02:00D9U9\r\n"
+                    "F20/04/2026 12:05:00D1U1\r\n",
+                    {"20/4/2026"},
+                    8,
+                    1}),
+    [](const ::testing::TestParamInfo<DateRunCase>& info) { return info.param.name; });
+
 TEST_F(TotalsComputationTest, TheDecimalSeparatorComesFromTheNumberFormat) {
   WriteFile(kArchive, Lines({{2026, 4, 20, 150000, 0}}));
   const std::optional<TotalsReport> r = totals_.Run(kArchive, today_, NumberFormat{'.'});
