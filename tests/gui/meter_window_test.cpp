@@ -483,7 +483,9 @@ TEST_P(StoredAverageTest, TypeMoyenneChecksItsItem) {
 INSTANTIATE_TEST_SUITE_P(Values, StoredAverageTest,
                          ::testing::Values(AverageCase{0, "Aucun"}, AverageCase{1, "Reception"},
                                            AverageCase{2, "Envoi"}, AverageCase{5, "Aucun"}),
-                         [](const auto& info) { return "Stored" + std::to_string(info.index); });
+                         [](const auto& info) {
+                           return "Stored" + std::to_string(info.param.stored);
+                         });
 
 TEST_F(MeterWindowTest, TheSnapshotIsSavedUnderItsDateAndTimeAndPutOnTheClipboard) {
   Start();
