@@ -72,7 +72,7 @@ void AppendRows(QByteArray& out, const std::vector<TotalsRow>& rows) {
     out.append(",\"total\":");
     AppendString(out, row.total);
     out.append(",\"totalOctets\":")
-        .append(QByteArray::number(static_cast<qint64>(row.receivedOctets + row.sentOctets)));
+        .append(QByteArray::number(static_cast<qint64>(row.TotalOctets())));
     out.append('}');
   }
   out.append(']');

@@ -96,7 +96,7 @@ void AppendCsvRows(std::string& out, const std::string& archive, const char* kin
     if (row.date.empty()) continue;
     out += archive + "," + kind + "," + IsoDateOfKey(row.date) + "," +
            std::to_string(row.receivedOctets) + "," + std::to_string(row.sentOctets) + "," +
-           std::to_string(row.receivedOctets + row.sentOctets) + "\r\n";
+           std::to_string(row.TotalOctets()) + "\r\n";
   }
 }
 

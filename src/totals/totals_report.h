@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/record.h"
 #include "common/calendar.h"
 
 namespace kirv {
@@ -30,6 +31,8 @@ struct TotalsRow {
   std::optional<DateTime> day;  // daily rows with a date: that day at 00:00
   std::uint64_t receivedOctets = 0;
   std::uint64_t sentOctets = 0;
+  // Both directions, held at the largest count like every sum of records.
+  std::uint64_t TotalOctets() const { return SaturatingSum(receivedOctets, sentOctets); }
 };
 
 inline constexpr std::array<const char*, 4> kTotalsGridHeader = {"Date", "DL", "UL", "Total"};

@@ -150,6 +150,22 @@ TEST_F(ReportFormsTest, SkippedRecordsAreCounted) {
   EXPECT_EQ(report.dailyRows.front().receivedOctets, 400u);
 }
 
+// A day whose two directions add up past the largest count shows that count as its total, in
+// the CSV and in the JSON alike, never a wrapped or negative number.
+TEST_F(ReportFormsTest, RowTotalsHoldAtTheLargestCount) {
+  WriteFile("full.mdf", "F20/04/2026 00:05:00D9223372036854775807U9223372036854775807\r\n");
+  const TotalsReport report = *TotalsComputation().Run("full.mdf", kToday, NumberFormat{'.'});
+  const std::string largest = "9223372036854775807";
+  EXPECT_EQ(TotalsCsvRows("full.mdf", report),
+            "full.mdf,day,2026-04-20," + largest + "," + largest + "," + largest + "\r\n" +
+                "full.mdf,month,2026-04," + largest + "," + largest + "," + largest + "\r\n");
+  const QJsonObject json = TotalsJson(QStringLiteral("full.mdf"), kToday, report);
+  for (const char* grid : {"daily", "monthly"}) {
+    const QJsonObject row = json[QLatin1String(grid)].toArray()[0].toObject();
+    EXPECT_EQ(row[QStringLiteral("totalOctets")].toInteger(), 9223372036854775807LL) << grid;
+  }
+}
+
 struct JsonTextCase {
   const char* name;
   std::string archive;  // the bytes of the archive file
