@@ -22,6 +22,23 @@ const QRegularExpression kDatePattern(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\
 const QRegularExpression kDateTimePattern(
     QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4}) +(\\d{1,2}):(\\d{2})$"));
 
+// The parser's messages, which name what was wrong between quotes, in French.
+QString FrenchError(const QString& error) {
+  static const QRegularExpression kQuoted(QStringLiteral("'([^']*)'"));
+  const QString what = kQuoted.match(error).captured(1);
+  if (error.startsWith(QStringLiteral("Unknown option"))) {
+    const QString dashes = what.size() > 1 ? QStringLiteral("--") : QStringLiteral("-");
+    return QStringLiteral("option inconnue « ") + dashes + what + QStringLiteral(" »");
+  }
+  if (error.startsWith(QStringLiteral("Missing value"))) {
+    return QStringLiteral("valeur manquante après « ") + what + QStringLiteral(" »");
+  }
+  if (error.startsWith(QStringLiteral("Unexpected value"))) {
+    return QStringLiteral("valeur inattendue après « ") + what + QStringLiteral(" »");
+  }
+  return error;
+}
+
 }  // namespace
 
 void PrintError(const QString& command, const QString& line) {
@@ -31,19 +48,34 @@ void PrintError(const QString& command, const QString& line) {
   std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
 }
 
+QString CommandHelp(const QCommandLineParser& parser, const QString& command) {
+  // The parser's own text, with its first line (the program's path) and its headings in French.
+  QString text = parser.helpText();
+  const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
+  QString usage = text.left(firstLineEnd);
+  const qsizetype options = usage.indexOf(QStringLiteral(" [options]"));
+  usage = QStringLiteral("Utilisation : kirv ") + command + usage.mid(options);
+  text = usage + text.mid(firstLineEnd);
+  text.replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nOptions :\n"));
+  text.replace(QStringLiteral("\nArguments:\n"), QStringLiteral("\nArguments :\n"));
+  return text;
+}
+
 int UsageError(const QCommandLineParser& parser, const QString& command, const QString& reason) {
   PrintError(command, reason);
-  const QByteArray help = parser.helpText().toLocal8Bit();
+  const QByteArray help = CommandHelp(parser, command).toLocal8Bit();
   std::fwrite(help.constData(), 1, static_cast<std::size_t>(help.size()), stderr);
   return kExitBadInput;
 }
 
 std::optional<int> ParseArguments(QCommandLineParser& parser, const QString& command,
                                   const QStringList& arguments) {
-  const QCommandLineOption help = parser.addHelpOption();
-  if (!parser.parse(arguments)) return UsageError(parser, command, parser.errorText());
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("Affiche cette aide et quitte."));
+  parser.addOption(help);
+  if (!parser.parse(arguments)) return UsageError(parser, command, FrenchError(parser.errorText()));
   if (parser.isSet(help)) {
-    WriteOut(Utf8(parser.helpText()));
+    WriteOut(Utf8(CommandHelp(parser, command)));
     return kExitSuccess;
   }
   return std::nullopt;

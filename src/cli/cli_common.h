@@ -21,6 +21,10 @@ inline constexpr int kExitBadInput = 2;  // an option or an archive that cannot 
 // One line on standard error, "kirv <command> : " in front.
 void PrintError(const QString& command, const QString& line);
 
+// The help of a subcommand: "Utilisation : kirv <command> [options] ...", its options, its
+// arguments.
+QString CommandHelp(const QCommandLineParser& parser, const QString& command);
+
 // The reason, the help on standard error, and kExitBadInput.
 int UsageError(const QCommandLineParser& parser, const QString& command, const QString& reason);
 
