@@ -101,9 +101,9 @@ std::string Shown(bool value) { return value ? "true" : "false"; }
 std::string Shown(std::int32_t value) { return std::to_string(value); }
 std::string Shown(const std::string& value) { return '"' + value + '"'; }
 
-// Reads values into controls. A value behind an absent gate is not read; a value that is read
-// but missing, of the wrong type or not in its control's form leaves its control as it is and
-// says so; an integer outside its control's bounds is held to them or leaves the control too.
+// Reads values into controls. A value behind an absent gate is not read, nor is a missing one; a
+// value that is read but of the wrong type or not in its control's form leaves its control as it is
+// and says so; an integer outside its control's bounds is held to them or leaves the control too.
 class Reader {
  public:
   Reader(SettingsStore& store, SettingsReading& reading, const SettingsWarningSink& warn)
@@ -117,6 +117,8 @@ class Reader {
     for (std::string_view gate : d.gates) {
       if (!gate.empty() && !store_.ValueExists(std::string(gate))) return false;
     }
+    // A file written by hand may leave out any value: it keeps its default without a word.
+    if (!store_.ValueExists(std::string(d.name))) return false;
     return Take(d, control);
   }
 
@@ -186,10 +188,7 @@ class Reader {
   bool Take(const SettingDefinition& d, std::string& control) {
     const std::string name(d.name);
     std::string value;
-    const bool read = Guarded(name, Shown(control), [&] {
-      if (!store_.ValueExists(name)) throw SettingsError("absent");
-      value = store_.ReadString(name);
-    });
+    const bool read = Guarded(name, Shown(control), [&] { value = store_.ReadString(name); });
     if (!read) return false;
     if (const std::string problem = TextProblem(d, value); !problem.empty()) {
       Warn(name, problem + " ; valeur gardée : " + Shown(control));
