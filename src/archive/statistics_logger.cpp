@@ -90,9 +90,9 @@ void StatisticsLogger::LogInterface(const std::string& name, LoggerDisplays& dis
   const std::uint64_t rx = Growth(row->inOctets, baseline.in);
   const std::uint64_t tx = Growth(row->outOctets, baseline.out);
   if (rx > kImpossibleGrowth || tx > kImpossibleGrowth) {
-    diagnostics_("KIRV: " + name + ": counters read as a growth of " + std::to_string(rx) +
-                 " octets received and " + std::to_string(tx) +
-                 " sent since the last record, more than 2^62: not written");
+    diagnostics_("KIRV: " + name + " : compteurs lus en hausse de " + std::to_string(rx) +
+                 " octets reçus et " + std::to_string(tx) +
+                 " envoyés depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit");
     return;
   }
 
@@ -127,15 +127,16 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const std::string& l
     if (!result.written) {
       status = "ERREUR ECRITURE " + TimeNow();
       displays.status.push_back(status);
-      diagnostics_("KIRV: cannot write the archive " + path + ": " + std::strerror(result.error) +
-                   "; its traffic goes into the next record");
+      diagnostics_("KIRV: l'archive " + path +
+                   " ne peut pas être écrite : " + std::strerror(result.error) +
+                   " ; son trafic passe dans l'enregistrement suivant");
     }
     displays.status.push_back(status + " " + std::to_string(result.writeCalls));
     return result.written;
   }
-  diagnostics_("KIRV: cannot open the archive " + Candidate(name, 0) + ": " +
+  diagnostics_("KIRV: l'archive " + Candidate(name, 0) + " ne peut pas être ouverte : " +
                std::strerror(creationError != 0 ? creationError : openError) +
-               "; its traffic goes into the next record");
+               " ; son trafic passe dans l'enregistrement suivant");
   dialogs_.ShowMessage("Erreur dans le logging des statistiques");
   displays.status.push_back("ERREUR LOG");
   displays.status.push_back("ERREUR ECRITURE " + TimeNow());

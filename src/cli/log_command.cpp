@@ -108,10 +108,15 @@ int RunLog(const QStringList& arguments) {
     if (!lock.LogsElsewhere()) PrintStatus(logger.WriteFinalRecords(entries));
     QCoreApplication::quit();
   });
-  if (!lock.TryTake()) {
+  if (!lock.TryTake() && lock.LogsElsewhere()) {
     PrintError(kCommand, QStringLiteral("le processus %1 écrit déjà les archives de %2 ; "
                                         "kirv log prendra le relais à sa fin")
                              .arg(lock.HolderPid())
+                             .arg(folder.path));
+  } else if (!lock.Held()) {
+    PrintError(kCommand, QStringLiteral("le verrou %1 ne peut pas être créé dans %2 ; "
+                                        "kirv log écrit les archives sans lui")
+                             .arg(QString::fromLatin1(WriterLock::kFileName))
                              .arg(folder.path));
   }
   logger.TakeBaselines(entries);

@@ -22,7 +22,10 @@ bool WriterLock::TryTake() { return file_.isLocked() || Try(); }
 
 WriterTurn WriterLock::TurnAtTick() {
   if (file_.isLocked()) return WriterTurn::kWrite;
-  if (Try()) return WriterTurn::kTakenOver;
+  // A logger that wrote without the lock (none could be made) goes on with its own baselines
+  // once it can make one: only a logger that left the writing to another takes it over.
+  const bool wasElsewhere = elsewhere_;
+  if (Try()) return wasElsewhere ? WriterTurn::kTakenOver : WriterTurn::kWrite;
   return elsewhere_ ? WriterTurn::kElsewhere : WriterTurn::kWrite;
 }
 

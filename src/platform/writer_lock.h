@@ -9,7 +9,8 @@ namespace kirv {
 // What a logging tick may do, given who appends to the data folder's archives.
 enum class WriterTurn {
   kWrite,      // this process holds the lock: log as usual
-  kTakenOver,  // the lock was free and is now held: take fresh baselines, write from the next tick
+  kTakenOver,  // another process held the lock, which is now ours: take fresh baselines, write
+               // from the next tick
   kElsewhere,  // another live process holds it: write nothing
 };
 

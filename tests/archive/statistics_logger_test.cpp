@@ -190,8 +190,11 @@ TEST_F(StatisticsLoggerTest, GivesUpAfter50FailedWritesAndKeepsTheBaselines) {
                              "ERREUR ECRITURE 03:10:05 50"}));
   EXPECT_EQ(d.Label6, "F20/04/2026 03:10:05D1000U2000");
   EXPECT_TRUE(dialogs_.messages.empty());
-  EXPECT_EQ(said_, (Lines{"KIRV: cannot write the archive eth0.mdf: No space left on device; its "
-                          "traffic goes into the next record"}));
+  EXPECT_EQ(
+      said_,
+      (Lines{
+          "KIRV: l'archive eth0.mdf ne peut pas être écrite : No space left on device ; son trafic "
+          "passe dans l'enregistrement suivant"}));
 
   ASSERT_EQ(unlink("eth0.mdf"), 0);
   SetCounters(0, 1100, 2300);
@@ -211,8 +214,9 @@ TEST_F(StatisticsLoggerTest, ReportsAnArchiveThatCannotBeOpenedUnderAnyName) {
   EXPECT_EQ(dialogs_.messages, (Lines{"Erreur dans le logging des statistiques"}));
   EXPECT_EQ(d.status, (Lines{"ERREUR LOG", "ERREUR ECRITURE 03:10:05"}));
   EXPECT_EQ(d.Label6, "F20/04/2026 03:10:05D1000U2000");
-  EXPECT_EQ(said_, (Lines{"KIRV: cannot open the archive ab.mdf: Is a directory; its traffic "
-                          "goes into the next record"}));
+  EXPECT_EQ(said_,
+            (Lines{"KIRV: l'archive ab.mdf ne peut pas être ouverte : Is a directory ; son trafic "
+                   "passe dans l'enregistrement suivant"}));
 
   // The baselines stayed: the next record holds both periods.
   for (const char* dir : {"ab.mdf", "a.mdf", ".mdf"}) ASSERT_EQ(rmdir(dir), 0);
@@ -230,8 +234,10 @@ TEST_F(StatisticsLoggerTest, AnArchiveThatCannotKeepItsRecordKeepsTheBaselines) 
   const LoggerDisplays d = logger_.Timer1Timer(list);
   EXPECT_EQ(d.status,
             (Lines{"LOG OK 03:10:00 0", "ERREUR ECRITURE 03:10:00", "ERREUR ECRITURE 03:10:00 1"}));
-  EXPECT_EQ(said_, (Lines{"KIRV: cannot write the archive eth0.mdf: Invalid argument; its "
-                          "traffic goes into the next record"}));
+  EXPECT_EQ(
+      said_,
+      (Lines{"KIRV: l'archive eth0.mdf ne peut pas être écrite : Invalid argument ; son trafic "
+             "passe dans l'enregistrement suivant"}));
   ASSERT_EQ(unlink("eth0.mdf"), 0);
   SetCounters(0, 41, 52);
   logger_.Timer1Timer(list);
@@ -341,23 +347,23 @@ INSTANTIATE_TEST_SUITE_P(
                        1000 + kLimit + 1,
                        1500,
                        "F20/04/2026 03:15:00D7U9\r\n",
-                       {"KIRV: eth0: counters read as a growth of 4611686018427387905 octets "
-                        "received and 500 sent since the last record, more than 2^62: not "
-                        "written"}},
+                       {"KIRV: eth0 : compteurs lus en hausse de 4611686018427387905 octets reçus "
+                        "et 500 envoyés "
+                        "depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit"}},
         BadReadingCase{"SentOneAboveTwoTo62",
                        1001,
                        1000 + kLimit + 1,
                        "F20/04/2026 03:15:00D7U9\r\n",
-                       {"KIRV: eth0: counters read as a growth of 1 octets received and "
-                        "4611686018427387905 sent since the last record, more than 2^62: not "
-                        "written"}},
+                       {"KIRV: eth0 : compteurs lus en hausse de 1 octets reçus et "
+                        "4611686018427387905 envoyés "
+                        "depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit"}},
         BadReadingCase{"AllOnes",
                        std::numeric_limits<std::uint64_t>::max(),
                        std::numeric_limits<std::uint64_t>::max(),
                        "F20/04/2026 03:15:00D7U9\r\n",
-                       {"KIRV: eth0: counters read as a growth of 18446744073709550615 octets "
-                        "received and 18446744073709550615 sent since the last record, more "
-                        "than 2^62: not written"}},
+                       {"KIRV: eth0 : compteurs lus en hausse de 18446744073709550615 octets reçus "
+                        "et 18446744073709550615 envoyés "
+                        "depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit"}},
         // 2^62 itself is believed: the counter then falls back and counts as restarted.
         BadReadingCase{"ExactlyTwoTo62",
                        1000 + kLimit,
