@@ -86,17 +86,24 @@ sleep 0.5
 import -window "$DIALOG" "$SHOTS/dialog-1-open.png"
 echo "  screenshot $SHOTS/dialog-1-open.png, title: $(xdotool getwindowname "$DIALOG")"
 check "its title is French" test "$(xdotool getwindowname "$DIALOG")" = Ouvrir
-xdotool key Escape
+# Closed before the tray menu is used again: a modal dialog keeps the other windows from opening.
+xdotool windowactivate --sync "$DIALOG" key Escape
+check "Escape closes the file dialog" wait_for "the file dialog to close" 3 hidden Ouvrir
 
-# The colour dialog of the configuration's first colour, in French.
-menu_item c
-wait_for "Configuration" 3 visible Configuration
+# The colour dialog of the configuration's first colour, in French. A busy machine may take more
+# than a moment to raise a menu or a page, so each step is tried again a few times.
+for attempt in 1 2 3; do
+  menu_item c
+  wait_for "Configuration" 3 visible Configuration && break
+done
 CONFIG=$(window_named Configuration)
-xdotool mousemove --window "$CONFIG" 50 12 click 1  # "Options Générales"
-sleep 0.5
-xdotool mousemove --window "$CONFIG" 492 117 click 1  # the colour of "Réception 1 :"
-check "the colour dialog opens with its French title" \
-  wait_for "the colour dialog" 3 visible "Sélectionner une couleur"
+for attempt in 1 2 3; do
+  xdotool mousemove --window "$CONFIG" 50 12 click 1  # "Options Générales"
+  sleep 0.5
+  xdotool mousemove --window "$CONFIG" 492 117 click 1  # the colour of "Réception 1 :"
+  wait_for "the colour dialog" 3 visible "Sélectionner une couleur" && break
+done
+check "the colour dialog opens with its French title" visible "Sélectionner une couleur"
 COLOUR=$(window_named "Sélectionner une couleur")
 if [ -n "$COLOUR" ]; then
   sleep 0.5
