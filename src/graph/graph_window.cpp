@@ -202,18 +202,6 @@ void TForm2::BuildDateRow() {
 void TForm2::BuildStatistics() {
   GroupBox1 = new QtStatisticsBox(GraphWindowFont(), this);
   GroupBox1->move(kStatisticsLeft, 0);
-  Label1 = GroupBox1->Label1;
-  Label2 = GroupBox1->Label2;
-  Label3 = GroupBox1->Label3;
-  Label4 = GroupBox1->Label4;
-  Label5 = GroupBox1->Label5;
-  Label6 = GroupBox1->Label6;
-  actueld = GroupBox1->actueld;
-  actuelu = GroupBox1->actuelu;
-  maxd = GroupBox1->maxd;
-  maxu = GroupBox1->maxu;
-  moyd = GroupBox1->moyd;
-  moyu = GroupBox1->moyu;
 }
 
 void TForm2::BuildButtons() {

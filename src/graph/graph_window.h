@@ -103,19 +103,7 @@ class TForm2 : public QWidget {
   QPushButton* Button7;
   QCheckBox* autorec;
   QCheckBox* legd;
-  QtStatisticsBox* GroupBox1;  // "Statistiques", and its labels below
-  QLabel* Label1;              // "Actuel In :"
-  QLabel* Label2;              // "Actuel Out :"
-  QLabel* Label3;              // "Max In :"
-  QLabel* Label4;              // "Max Out :"
-  QLabel* Label5;              // "Moyenne In :"
-  QLabel* Label6;              // "Moyenne Out :"
-  QLabel* actueld;
-  QLabel* actuelu;
-  QLabel* maxd;
-  QLabel* maxu;
-  QLabel* moyd;
-  QLabel* moyu;
+  QtStatisticsBox* GroupBox1;  // "Statistiques": its captions Label1 to Label6, its figures
   ShapeControl* shape;
   QLabel* im1;  // the axis layer, white transparent
   QLabel* im2;  // the curve layer

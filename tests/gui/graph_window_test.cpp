@@ -39,7 +39,8 @@ const std::vector<testing::ArchiveLine> kArchive = {
 std::vector<std::string> Statistics() {
   std::vector<std::string> texts;
   for (const QLabel* label :
-       {Form2->actueld, Form2->actuelu, Form2->maxd, Form2->maxu, Form2->moyd, Form2->moyu}) {
+       {Form2->GroupBox1->actueld, Form2->GroupBox1->actuelu, Form2->GroupBox1->maxd,
+        Form2->GroupBox1->maxu, Form2->GroupBox1->moyd, Form2->GroupBox1->moyu}) {
     texts.push_back(label->text().toStdString());
   }
   return texts;
@@ -140,12 +141,12 @@ TEST_F(GraphWindowTest, ControlsCarryTheirCaptionsAndItems) {
       {Form2->autorec->text(), "Enregistrement auto"},
       {Form2->legd->text(), "Légende"},
       {Form2->GroupBox1->title(), "Statistiques"},
-      {Form2->Label1->text(), "Actuel In :"},
-      {Form2->Label2->text(), "Actuel Out :"},
-      {Form2->Label3->text(), "Max In :"},
-      {Form2->Label4->text(), "Max Out :"},
-      {Form2->Label5->text(), "Moyenne In :"},
-      {Form2->Label6->text(), "Moyenne Out :"},
+      {Form2->GroupBox1->Label1->text(), "Actuel In :"},
+      {Form2->GroupBox1->Label2->text(), "Actuel Out :"},
+      {Form2->GroupBox1->Label3->text(), "Max In :"},
+      {Form2->GroupBox1->Label4->text(), "Max Out :"},
+      {Form2->GroupBox1->Label5->text(), "Moyenne In :"},
+      {Form2->GroupBox1->Label6->text(), "Moyenne Out :"},
       {Form2->tous->text(), "Tous"}};
   for (const auto& [shown, expected] : captions) EXPECT_EQ(shown, expected);
 
@@ -320,7 +321,7 @@ TEST_F(GraphWindowTest, TracingWithoutAnArchiveDoesNothing) {
   Form2->Button2Click(Form2->Button2);
   EXPECT_FALSE(Form2->Traced());
   EXPECT_TRUE(Form2->Cleared());
-  EXPECT_EQ(Form2->actueld->text(), QString());
+  EXPECT_EQ(Form2->GroupBox1->actueld->text(), QString());
 }
 
 TEST_F(GraphWindowTest, PlusBeforeATraceOnlyMovesTheDate) {
@@ -330,7 +331,7 @@ TEST_F(GraphWindowTest, PlusBeforeATraceOnlyMovesTheDate) {
   EXPECT_EQ(Form2->datep->date(), QDate(2026, 4, 21));
   EXPECT_FALSE(Form2->Traced());
   EXPECT_TRUE(Form2->Cleared());
-  EXPECT_EQ(Form2->actueld->text(), QString());
+  EXPECT_EQ(Form2->GroupBox1->actueld->text(), QString());
   Form2->Button6Click(Form2->Button6);
   EXPECT_EQ(Form2->datep->date(), QDate(2026, 4, 20));
   EXPECT_FALSE(Form2->Traced());
@@ -350,8 +351,8 @@ TEST_F(GraphWindowTest, AfterATraceEveryDateStepTracesAgain) {
   Form2->Button7Click(Form2->Button7);
   Form2->Button7Click(Form2->Button7);
   EXPECT_EQ(Form2->datep->date(), QDate(2026, 4, 21));
-  EXPECT_EQ(Form2->actueld->text(), QStringLiteral("0 K/s (0%)"));
-  EXPECT_EQ(Form2->maxd->text(), QStringLiteral("2929,68 K/s (2288%)"));
+  EXPECT_EQ(Form2->GroupBox1->actueld->text(), QStringLiteral("0 K/s (0%)"));
+  EXPECT_EQ(Form2->GroupBox1->maxd->text(), QStringLiteral("2929,68 K/s (2288%)"));
 }
 
 TEST_F(GraphWindowTest, ResizingATracedGraphClearsItOnce) {
@@ -384,7 +385,7 @@ TEST_F(GraphWindowTest, EffacerBlanksBothLayersAndKeepsTheStatistics) {
   EXPECT_TRUE(Form2->Cleared());
   EXPECT_TRUE(AllPixels(Form2->CurveLayer(), kGraphBackground));
   EXPECT_TRUE(AllPixels(Form2->AxisLayer().copy(1, 1, 698, 233), kWhite));
-  EXPECT_EQ(Form2->actueld->text(), QStringLiteral("100 K/s (78%)"));
+  EXPECT_EQ(Form2->GroupBox1->actueld->text(), QStringLiteral("100 K/s (78%)"));
 }
 
 TEST_F(GraphWindowTest, OuvrirChoosesTheArchiveWithoutTracing) {
@@ -525,10 +526,12 @@ class GraphStatisticsLayout : public GraphWindowTest,
 
 TEST_P(GraphStatisticsLayout, CaptionsAndFiguresNeverOverlapNorGetCut) {
   Start();
-  const QLabel* captions[] = {Form2->Label1, Form2->Label2, Form2->Label3,
-                              Form2->Label4, Form2->Label5, Form2->Label6};
-  QLabel* figures[] = {Form2->actueld, Form2->actuelu, Form2->maxd,
-                       Form2->maxu,    Form2->moyd,    Form2->moyu};
+  const QLabel* captions[] = {Form2->GroupBox1->Label1, Form2->GroupBox1->Label2,
+                              Form2->GroupBox1->Label3, Form2->GroupBox1->Label4,
+                              Form2->GroupBox1->Label5, Form2->GroupBox1->Label6};
+  QLabel* figures[] = {Form2->GroupBox1->actueld, Form2->GroupBox1->actuelu,
+                       Form2->GroupBox1->maxd,    Form2->GroupBox1->maxu,
+                       Form2->GroupBox1->moyd,    Form2->GroupBox1->moyu};
   for (QLabel* figure : figures) figure->setText(QString::fromUtf8(GetParam().figure));
   Form2->LayOutStatistics();
   const QRect inside = Form2->GroupBox1->contentsRect();
@@ -543,7 +546,7 @@ TEST_P(GraphStatisticsLayout, CaptionsAndFiguresNeverOverlapNorGetCut) {
     EXPECT_EQ(figures[i]->y(), captions[i]->y());
     EXPECT_GE(figures[i]->height(), figureMetrics.height());
   }
-  EXPECT_GE(Form2->actueld->font().pixelSize(), 7);
+  EXPECT_GE(Form2->GroupBox1->actueld->font().pixelSize(), 7);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -556,10 +559,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(GraphWindowTest, ShortFiguresKeepTheTenPixelFont) {
   Start();
-  Form2->actueld->setText(QStringLiteral("12,5 K/s (3%)"));
+  Form2->GroupBox1->actueld->setText(QStringLiteral("12,5 K/s (3%)"));
   Form2->LayOutStatistics();
-  EXPECT_EQ(Form2->actueld->font().pixelSize(), 10);
-  EXPECT_EQ(Form2->Label6->font().pixelSize(), 10);
+  EXPECT_EQ(Form2->GroupBox1->actueld->font().pixelSize(), 10);
+  EXPECT_EQ(Form2->GroupBox1->Label6->font().pixelSize(), 10);
 }
 
 }  // namespace
