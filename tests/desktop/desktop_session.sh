@@ -46,6 +46,16 @@ start_kirv() {
   PIDS+=($KIRV_PID)
 }
 
+# A first run, ended by SIGTERM once the splash is over, stores every setting in $INI.
+store_first_settings() {
+  start_kirv
+  wait_for "KIRV" 10 visible KIRV
+  sleep 1.5
+  kill -TERM "$KIRV_PID"
+  wait "$KIRV_PID"
+  INI=$XDG_CONFIG_HOME/KIRV/KIRV.ini
+}
+
 # wait_for WHAT SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds.
 wait_for() {
   local what=$1 seconds=$2

@@ -25,12 +25,7 @@ menu_item() {  # a tray menu item by its letter, once the splash is over
 
 start_x 1280x800x24
 write_archive
-start_kirv
-wait_for "KIRV" 10 visible KIRV
-sleep 1.5
-kill -TERM "$KIRV_PID"
-wait "$KIRV_PID"
-INI=$XDG_CONFIG_HOME/KIRV/KIRV.ini
+store_first_settings
 sed -i "s|^Graphfile=.*|Graphfile=$ARCHIVE|I; s/^Echelle=.*/Echelle=0/I; s/^Legende=.*/Legende=true/I" "$INI"
 grep -qi '^Graphfile=' "$INI" || printf 'Graphfile=%s\nEchelle=0\n' "$ARCHIVE" >>"$INI"
 

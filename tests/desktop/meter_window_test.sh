@@ -41,12 +41,7 @@ start_x 1024x768x24
 
 # A first run stores every setting at its end; the next one starts from a place that only a
 # larger or a second monitor showed.
-start_kirv
-wait_for "KIRV" 10 visible KIRV
-sleep 1.5
-kill -TERM "$KIRV_PID"
-wait "$KIRV_PID"
-INI=$XDG_CONFIG_HOME/KIRV/KIRV.ini
+store_first_settings
 check "the first run stored its settings" grep -qi '^left=' "$INI"
 sed -i 's/^left=.*/left=2500/I; s/^top=.*/top=1900/I' "$INI"
 
