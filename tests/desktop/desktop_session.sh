@@ -19,8 +19,16 @@ done
 [ -x "$KIRV" ] || { echo "SKIP: no program at $KIRV (set KIRV=)"; exit 77; }
 
 cleanup() {
-  local i
+  local i pid alive
   for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do kill "${PIDS[i]}" 2>/dev/null; done
+  # A process that ignores the request is killed after five seconds rather than waited for.
+  for i in $(seq 50); do
+    alive=0
+    for pid in "${PIDS[@]}"; do kill -0 "$pid" 2>/dev/null && alive=1; done
+    [ "$alive" = 1 ] || break
+    sleep 0.1
+  done
+  kill -KILL "${PIDS[@]}" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$WORK"
 }
@@ -85,6 +93,9 @@ check() {
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
 visible() { [ -n "$(window_named "$1")" ]; }
 hidden() { [ -z "$(window_named "$1")" ]; }
+# Activates a window and waits for it, but never for ever: a window that went away makes xdotool
+# wait without end.
+activate() { [ -n "$1" ] && timeout 5 xdotool windowactivate --sync "$@"; }
 
 shot() {
   import -window root "$SHOTS/$1.png"

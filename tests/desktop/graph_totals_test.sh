@@ -48,13 +48,13 @@ TOTALS=$(window_named Totaux)
 sleep 1.5
 import -window "$TOTALS" "$SHOTS/totals-1-today.png"
 echo "  screenshot $SHOTS/totals-1-today.png"
-xdotool windowactivate --sync "$TOTALS"
+activate "$TOTALS"
 xdotool key ctrl+Tab
 sleep 0.5
 import -window "$TOTALS" "$SHOTS/totals-2-days.png"
 
 # The graph behind the totals, then a right click on the newest day.
-xdotool windowactivate --sync "$TOTALS"
+activate "$TOTALS"
 sleep 0.3
 stacking() { xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | grep 0x; }
 graph_above_totals() {
@@ -82,7 +82,7 @@ import -window "$DIALOG" "$SHOTS/dialog-1-open.png"
 echo "  screenshot $SHOTS/dialog-1-open.png, title: $(xdotool getwindowname "$DIALOG")"
 check "its title is French" test "$(xdotool getwindowname "$DIALOG")" = Ouvrir
 # Closed before the tray menu is used again: a modal dialog keeps the other windows from opening.
-xdotool windowactivate --sync "$DIALOG" key Escape
+activate "$DIALOG" key Escape
 check "Escape closes the file dialog" wait_for "the file dialog to close" 3 hidden Ouvrir
 
 # The colour dialog of the configuration's first colour, in French. A busy machine may take more

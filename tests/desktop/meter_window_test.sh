@@ -5,15 +5,21 @@
 source "$(dirname "$0")/desktop_session.sh"
 
 # Absolute position of a window's client area, "x y".
+# Both say nothing for a window that is not there: xwininfo without an id would wait for a click.
 client_at() {
+  [ -n "$1" ] || return 1
   xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
     END {print x, y}'
 }
-client_size() { xwininfo -id "$1" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w, h}'; }
-on_top() { xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+client_size() {
+  [ -n "$1" ] || return 1
+  xwininfo -id "$1" | awk '/Width:/ {w = $NF} /Height:/ {h = $NF} END {print w, h}'
+}
+on_top() { [ -n "$1" ] && xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
 meter_on_top() { on_top "$(window_named Tachymetre)"; }
 meter_at() { [ "$(client_at "$(window_named Tachymetre)")" = "$1" ]; }
-minimised() { xprop -id "$1" WM_STATE | grep -q Iconic; }
+meter_size_is_not() { [ "$(client_size "$(window_named Tachymetre)")" != "$1" ]; }
+shown_normal() { [ -n "$1" ] && xprop -id "$1" WM_STATE | grep -q Normal; }
 # Asks the window manager to minimise a window, again if a fresh mapping swallowed the request.
 minimise() {
   local try
@@ -28,7 +34,7 @@ configuration_from_meter() {
   local try meter
   for try in 1 2 3; do
     meter=$(window_named Tachymetre)
-    xdotool windowactivate --sync "$meter" 2>/dev/null
+    activate "$meter" 2>/dev/null
     xdotool mousemove --window "$meter" 30 30 click 3
     sleep 0.6
     xdotool key c
@@ -67,9 +73,15 @@ echo "  before the switches: client at $x0,$y0"
 moved=0
 lost=0
 for i in 1 2 3 4 5 6 7 8; do
-  METER=$(window_named Tachymetre)
-  read -r w h <<<"$(client_size "$METER")"
-  xdotool mousemove --window "$METER" $((w / 2)) 8 click --repeat 2 --delay 80 1
+  # A loaded machine may split a double click in two single ones: the switch is done when the
+  # size has changed, so the eight switches end in the normal mode.
+  for try in 1 2 3; do
+    METER=$(window_named Tachymetre)
+    size=$(client_size "$METER")
+    read -r w h <<<"$size"
+    xdotool mousemove --window "$METER" $((w / 2)) 8 click --repeat 2 --delay 80 1
+    wait_for "switch $i" 3 meter_size_is_not "$size" && break
+  done
   sleep 0.7
   # A busy window manager may take a moment more to map the window again: a lasting loss or
   # move is what counts.
@@ -90,7 +102,7 @@ shot meter-3-after-eight-switches
 check "the window manager minimises the meter" minimise Tachymetre
 click_stand_in
 check "a tray click brings the minimised meter back" wait_for "the meter" 3 visible Tachymetre
-check "and it is no longer minimised" bash -c "! xprop -id $(window_named Tachymetre) WM_STATE | grep -q Iconic"
+check "and it is no longer minimised" shown_normal "$(window_named Tachymetre)"
 
 # The configuration window, minimised, brought back by the meter's "&Configuration".
 check "the meter's menu opens the configuration window" configuration_from_meter
@@ -98,6 +110,6 @@ check "the window manager minimises the configuration window" minimise Configura
 check "\"&Configuration\" brings the minimised window back" configuration_from_meter
 sleep 1
 shot meter-4-configuration-restored
-xwininfo -id "$(window_named Configuration)" | grep -E "Width|Height|Map State"
+check "the configuration window is shown" shown_normal "$(window_named Configuration)"
 check "KIRV is still running" kill -0 "$KIRV_PID"
 finish
