@@ -1,9 +1,8 @@
 #include "common/number_format.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 namespace kirv {
 
@@ -25,10 +24,13 @@ std::string FormatGeneral(double value, const NumberFormat& format) {
   if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
   if (value == 0.0) return "0";
 
+  // 15 significant digits, rounded as printf rounds them, without its locale and its cost.
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", value);  // 15 significant digits, rounded
-  const char* e = std::strchr(buffer, 'e');
-  const int exponent = std::atoi(e + 1);
+  char* end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14).ptr;
+  const char* e = std::find(buffer, end, 'e');
+  int exponent = 0;
+  std::from_chars(e + (e[1] == '+' ? 2 : 1), end, exponent);
 
   std::string text;
   if (exponent >= 15 || exponent < -5) {
@@ -36,8 +38,10 @@ std::string FormatGeneral(double value, const NumberFormat& format) {
     TrimZeros(mantissa);
     text = mantissa + "E" + std::to_string(exponent);
   } else {
-    std::snprintf(buffer, sizeof buffer, "%.*f", 14 - exponent, value);
-    text = buffer;
+    end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                        14 - exponent)
+              .ptr;
+    text.assign(buffer, end);
     TrimZeros(text);
   }
   for (char& c : text) {

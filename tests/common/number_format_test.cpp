@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+
 #include "case_name.h"
 
 namespace kirv {
@@ -29,10 +35,37 @@ INSTANTIATE_TEST_SUITE_P(
                       GeneralCase{123456789012345.0, '.', "123456789012345"},
                       GeneralCase{1e15, '.', "1E15"}, GeneralCase{1.5e20, ',', "1,5E20"},
                       GeneralCase{0.00001, '.', "0.00001"}, GeneralCase{0.000001, '.', "1E-6"},
-                      GeneralCase{2147483647.0, '.', "2147483647"}),
+                      GeneralCase{2147483647.0, '.', "2147483647"},
+                      GeneralCase{3074457345618258602.0, '.', "3.07445734561826E18"},
+                      GeneralCase{9223372036854775807.0, ',', "9,22337203685478E18"},
+                      GeneralCase{0.125, '.', "0.125"}, GeneralCase{2.5e-300, '.', "2.5E-300"},
+                      GeneralCase{1.7976931348623157e308, '.', "1.79769313486232E308"},
+                      GeneralCase{99999999999999990.0, ',', "1E17"},
+                      GeneralCase{0.000099999999999999995, '.', "0.0001"}),
     [](const ::testing::TestParamInfo<GeneralCase>& info) {
       return ::kirv::testing::SpelledName(info.param.text);
     });
+
+// printf's "%.15G" rounding over values spread across the whole range, ties of short binary
+// fractions included.
+TEST(FormatGeneral, RoundsAsPrintfDoes) {
+  std::mt19937_64 random(20261208);
+  for (int i = 0; i < 20000; ++i) {
+    const double value = i % 2 == 0 ? std::ldexp(static_cast<double>(random() >> 11), -(i % 80))
+                                    : std::bit_cast<double>(random() & 0x7fefffffffffffffULL);
+    // Below 1E-4 printf turns to the exponent form one decade sooner than the number format.
+    if (value == 0.0 || (value >= 1e-5 && value < 1e-4)) continue;
+    char printed[64];
+    std::snprintf(printed, sizeof printed, "%.15G", value);
+    std::string expected(printed);
+    if (const auto e = expected.find('E'); e != std::string::npos) {
+      // printf writes "E+18" and "E-06" where the number format writes "E18" and "E-6".
+      const int exponent = std::stoi(expected.substr(e + 1));
+      expected = expected.substr(0, e) + "E" + std::to_string(exponent);
+    }
+    ASSERT_EQ(FormatGeneral(value, NumberFormat{'.'}), expected) << std::hexfloat << value;
+  }
+}
 
 TEST(CutTwoDecimals, CutsInsteadOfRounding) {
   EXPECT_DOUBLE_EQ(CutTwoDecimals(150000.0, 1024.0), 146.48);    // 146.484375
