@@ -62,7 +62,8 @@ bool HasText(const char* begin, const char* end) {
 
 }  // namespace
 
-// buf holds the file bytes [bufStart, bufStart + bufLength). Everything at or after cursor has
+// buf holds the file bytes [bufStart, bufStart + bufLength); the bytes before partBegin are another
+// part's. Everything at or after cursor has
 // been handed out or skipped; buf[cursor] is the LF that ends the line being read (or the end of
 // the file for the last line). skipping says the rest of that line, towards its start, is done.
 // handedOut says that line gave its record, hasText that a part of it left behind held more than
@@ -70,6 +71,7 @@ bool HasText(const char* begin, const char* end) {
 struct RecordScanner::State {
   int fd = -1;
   std::uint64_t size = 0;
+  std::uint64_t partBegin = 0;
   std::size_t blockSize = kDefaultBlockSize;
   std::vector<char> buf;
   std::uint64_t bufStart = 0;
@@ -80,12 +82,19 @@ struct RecordScanner::State {
   bool hasText = false;
   std::uint64_t skipped = 0;
 
+  // Reads from the part's end towards partBegin.
+  void Start(std::uint64_t end) {
+    buf.resize(blockSize + kMaxRecordLength + 2);
+    bufStart = end;
+    finished = !ReadBlockBefore(0);
+  }
+
   // Puts the block before bufStart in front of buf[0, carry). False at the start of the file or
   // on a read error.
   bool ReadBlockBefore(std::size_t carry) {
-    if (bufStart == 0) return false;
+    if (bufStart == partBegin) return false;
     const std::size_t length =
-        static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, bufStart));
+        static_cast<std::size_t>(std::min<std::uint64_t>(blockSize, bufStart - partBegin));
     std::memmove(buf.data() + length, buf.data(), carry);
     const off_t offset = static_cast<off_t>(bufStart - length);
     std::size_t done = 0;
@@ -116,7 +125,7 @@ struct RecordScanner::State {
       const auto [lf, f] = FindLineStart(begin, lineEnd, !skipping);
       const char* lineStart = lf ? lf + 1 : begin;
       const bool found = f && RecordOf(f, lineEnd, record);
-      if (lf || bufStart == 0) {
+      if (lf || bufStart == partBegin) {
         // The whole line is in buf: go on with the line before it.
         if (!found && !handedOut && (hasText || HasText(lineStart, lineEnd))) ++skipped;
         if (lf) {
@@ -158,9 +167,44 @@ RecordScanner::RecordScanner(const std::string& path, std::size_t blockSize)
     return;
   }
   s.size = static_cast<std::uint64_t>(st.st_size);
-  s.buf.resize(s.blockSize + kMaxRecordLength + 2);
-  s.bufStart = s.size;
-  s.finished = !s.ReadBlockBefore(0);
+  s.Start(s.size);
+}
+
+RecordScanner::RecordScanner(const RecordScanner& whole, std::uint64_t begin, std::uint64_t end)
+    : state_(std::make_unique<State>()) {
+  State& s = *state_;
+  s.blockSize = whole.state_->blockSize;
+  s.finished = true;
+  if (whole.state_->fd < 0) return;
+  s.fd = fcntl(whole.state_->fd, F_DUPFD_CLOEXEC, 0);  // the same file, whatever its name is now
+  if (s.fd < 0) return;
+  s.size = whole.state_->size;
+  s.partBegin = std::min(begin, s.size);
+  s.Start(std::clamp(end, s.partBegin, s.size));
+}
+
+std::vector<std::uint64_t> RecordScanner::PartEnds(std::size_t parts,
+                                                   std::uint64_t minimumPart) const {
+  const State& s = *state_;
+  std::vector<std::uint64_t> ends;
+  if (s.fd < 0) return ends;
+  parts = static_cast<std::size_t>(
+      std::clamp<std::uint64_t>(s.size / std::max<std::uint64_t>(minimumPart, 1), 1, parts));
+  // Each cut goes right after the first LF at or after its even share of the file; a record line
+  // is short, so a look at one block finds it.
+  std::vector<char> look(s.blockSize);
+  for (std::size_t k = 1; k < parts; ++k) {
+    const std::uint64_t from = std::max(s.size / parts * k, ends.empty() ? 0 : ends.back());
+    const ssize_t got = pread(s.fd, look.data(), look.size(), static_cast<off_t>(from));
+    if (got <= 0) break;
+    const auto* lf =
+        static_cast<const char*>(std::memchr(look.data(), '\n', static_cast<std::size_t>(got)));
+    if (lf == nullptr) continue;
+    const std::uint64_t end = from + static_cast<std::uint64_t>(lf - look.data()) + 1;
+    if (end < s.size) ends.push_back(end);
+  }
+  ends.push_back(s.size);
+  return ends;
 }
 
 RecordScanner::~RecordScanner() {

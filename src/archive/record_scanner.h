@@ -24,12 +24,21 @@ class RecordScanner {
   static constexpr std::size_t kMaxRecordLength = 255;  // bytes after the "F", CR LF excluded
 
   explicit RecordScanner(const std::string& path, std::size_t blockSize = kDefaultBlockSize);
+  // The bytes [begin, end) of the file that whole has open, framed as a file of their own: begin
+  // and end are ends of parts from PartEnds, so that every line lies in one part. Parts of one
+  // file read side by side, each with its own scanner, hand out together what whole would.
+  RecordScanner(const RecordScanner& whole, std::uint64_t begin, std::uint64_t end);
   ~RecordScanner();
   RecordScanner(const RecordScanner&) = delete;
   RecordScanner& operator=(const RecordScanner&) = delete;
 
   bool IsOpen() const;
   std::uint64_t FileSize() const;
+
+  // Cuts the file into at most `parts` parts of at least minimumPart bytes, each ending right
+  // after an LF (the last at the end of the file): the ends in increasing order. A file too
+  // small, or without an LF near a cut, gives fewer parts; a file that is not open gives none.
+  std::vector<std::uint64_t> PartEnds(std::size_t parts, std::uint64_t minimumPart) const;
 
   // The next older record; false once the start of the file is passed. The view stays valid until
   // the next call.

@@ -1,7 +1,10 @@
 #include "totals/totals_computation.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 #include "archive/record.h"
 #include "archive/record_scanner.h"
@@ -86,8 +89,8 @@ class Pass {
   Pass(const DateTime& today, const NumberFormat& format)
       : today_(today), unit_(" octets", format) {}
 
-  void Take(const DateTime& date, const ArchiveRecord& r) {
-    const Volume counts{r.received, r.sent};
+  // The records of one day, or a part of them, newest parts first.
+  void Take(const DateTime& date, const Volume& counts) {
     archive_ += counts;
     if (SameDay(date, today_)) todayVolume_ += counts;
     if (SameMonth(date, today_)) thisMonth_ += counts;
@@ -168,30 +171,80 @@ class Pass {
   TotalsReport report_;
 };
 
+// The records of one part of an archive, newest first, summed over each run of one day.
+struct PartTotals {
+  struct DayRun {
+    DateTime date;
+    Volume volume;
+  };
+  std::vector<DayRun> runs;
+  std::uint64_t skipped = 0;  // records and lines that gave nothing
+};
+
+PartTotals ScanPart(RecordScanner& scanner) {
+  PartTotals part;
+  RecordReader reader;
+  std::string_view text;
+  DateTime date;
+  ArchiveRecord record;
+  while (scanner.Next(text)) {
+    if (!reader.Read(text, date, record)) {
+      ++part.skipped;
+      continue;
+    }
+    const Volume counts{record.received, record.sent};
+    if (part.runs.empty() || !SameDay(part.runs.back().date, date)) {
+      part.runs.push_back({date, counts});
+    } else {
+      part.runs.back().volume += counts;
+    }
+  }
+  part.skipped += scanner.SkippedLines();
+  return part;
+}
+
 }  // namespace
+
+TotalsComputation::TotalsComputation(ScanSplit split) : split_(split) {}
 
 std::optional<TotalsReport> TotalsComputation::Run(const std::string& archivePath,
                                                    const DateTime& today,
                                                    const NumberFormat& format) {
   if (archivePath.empty()) return std::nullopt;
-  Pass pass(today, format);
-  RecordScanner scanner(archivePath);
-  RecordReader reader;
-  std::string_view text;
-  DateTime date;
-  ArchiveRecord record;
-  std::uint64_t skipped = 0;
-  while (scanner.Next(text)) {
-    if (reader.Read(text, date, record)) {
-      pass.Take(date, record);
-    } else {
-      ++skipped;
+  // A large archive is read in parts side by side, the newest here; the day runs are then taken
+  // newest first, as one pass over the whole file takes its records.
+  const RecordScanner whole(archivePath);
+  const std::vector<std::uint64_t> ends = whole.PartEnds(split_.parts, split_.minimumPart);
+  std::vector<PartTotals> parts(ends.size());
+  {
+    std::vector<std::jthread> readers;
+    for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
+      readers.emplace_back([&whole, &ends, &parts, i] {
+        RecordScanner scanner(whole, i == 0 ? 0 : ends[i - 1], ends[i]);
+        parts[i] = ScanPart(scanner);
+      });
     }
+    if (!ends.empty()) {
+      RecordScanner newest(whole, ends.size() > 1 ? ends[ends.size() - 2] : 0, ends.back());
+      parts.back() = ScanPart(newest);
+    }
+  }
+
+  Pass pass(today, format);
+  std::uint64_t skipped = 0;
+  for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+    for (const PartTotals::DayRun& run : part->runs) pass.Take(run.date, run.volume);
+    skipped += part->skipped;
   }
   if (pass.Oldest()) oldestDate_ = DayText(*pass.Oldest());
   TotalsReport report = pass.Finish(oldestDate_);
-  report.skippedRecords = skipped + scanner.SkippedLines();
+  report.skippedRecords = skipped;
   return report;
+}
+
+ScanSplit ScanSplit::ForThisMachine() {
+  const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
+  return {std::min<std::size_t>(cores, 4), 4 * 1024 * 1024};
 }
 
 }  // namespace kirv

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -16,14 +18,28 @@ namespace kirv {
 //
 // Records are skipped, and the pass goes on, when they have no "U" at or after position 21 (which
 // a text shorter than 21 characters cannot have) or when their date is not a valid date.
+// How a computation reads an archive: in at most `parts` parts side by side, each of at least
+// minimumPart bytes.
+struct ScanSplit {
+  std::size_t parts = 1;
+  std::uint64_t minimumPart = 0;
+
+  // One part per core, up to four, for archives of several megabytes.
+  static ScanSplit ForThisMachine();
+};
+
 class TotalsComputation {
  public:
+  TotalsComputation() : TotalsComputation(ScanSplit::ForThisMachine()) {}
+  explicit TotalsComputation(ScanSplit split);
+
   // None when the path is empty: nothing is read and the window keeps what it shows. A file that
   // cannot be read counts as an archive without records.
   std::optional<TotalsReport> Run(const std::string& archivePath, const DateTime& today,
                                   const NumberFormat& format);
 
  private:
+  ScanSplit split_;
   std::string oldestDate_ = "0/0/0";
 };
 

@@ -108,6 +108,54 @@ std::string ManyRecords(int count, Records& newestFirst) {
   return bytes;
 }
 
+// Cut into parts that are read one by one, newest part first, any file gives what one scanner
+// gives: the same records in the same order and the same count of skipped lines.
+TEST_F(RecordScannerFile, PartsReadTogetherGiveWhatTheWholeFileGives) {
+  Records many;
+  std::vector<FramingCase> cases = FramingCases();
+  cases.push_back({"many records", ManyRecords(300, many), many});
+  for (const FramingCase& c : cases) {
+    for (std::size_t blockSize : {std::size_t{7}, RecordScanner::kDefaultBlockSize}) {
+      for (std::size_t parts : {2, 3, 4, 9}) {
+        WriteFile("a.mdf", c.bytes);
+        const RecordScanner whole("a.mdf", blockSize);
+        const std::vector<std::uint64_t> ends = whole.PartEnds(parts, 1);
+        const std::string what = std::string(c.what) + ", block size " + std::to_string(blockSize) +
+                                 ", " + std::to_string(parts) + " parts";
+        ASSERT_FALSE(ends.empty()) << what;
+        ASSERT_LE(ends.size(), parts) << what;
+        EXPECT_EQ(ends.back(), c.bytes.size()) << what;
+        Records records;
+        std::uint64_t skipped = 0;
+        for (std::size_t i = ends.size(); i-- > 0;) {
+          const std::uint64_t begin = i == 0 ? 0 : ends[i - 1];
+          if (i > 0) {
+            EXPECT_EQ(c.bytes[begin - 1], '\n') << what << ": a cut after no LF";
+          }
+          RecordScanner part(whole, begin, ends[i]);
+          std::string_view record;
+          while (part.Next(record)) records.emplace_back(record);
+          skipped += part.SkippedLines();
+        }
+        EXPECT_EQ(records, c.newestFirst) << what;
+        EXPECT_EQ(skipped, c.skipped) << what;
+      }
+    }
+  }
+}
+
+TEST_F(RecordScannerFile, CutsOnlyFilesLargeEnoughAndOnlyAtLineEnds) {
+  Records unused;
+  WriteFile("a.mdf", ManyRecords(1000, unused));  // 1000 lines of 28 to 40 bytes
+  const RecordScanner whole("a.mdf");
+  EXPECT_EQ(whole.PartEnds(4, 1 << 20).size(), 1U) << "a file smaller than one part";
+  EXPECT_EQ(whole.PartEnds(4, 10000).size(), 3U) << "three parts of 10000 bytes fit";
+  EXPECT_EQ(whole.PartEnds(4, 1).size(), 4U);
+  WriteFile("b.mdf", std::string(300000, 'x') + "\r\n");  // one line: no cut inside it
+  EXPECT_EQ(RecordScanner("b.mdf").PartEnds(4, 1), (std::vector<std::uint64_t>{300002}));
+  EXPECT_TRUE(RecordScanner("missing.mdf").PartEnds(4, 1).empty());
+}
+
 TEST_F(RecordScannerFile, ReadsFilesOfOneAndOfManyBlocks) {
   struct SizeCase {
     int records;

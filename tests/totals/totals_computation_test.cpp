@@ -9,6 +9,7 @@
 #include "archive/record.h"
 #include "archive/temp_directory.h"
 #include "case_name.h"
+#include "totals/totals_report.h"
 
 namespace kirv {
 namespace {
@@ -380,6 +381,43 @@ INSTANTIATE_TEST_SUITE_P(
                     8,
                     1}),
     [](const ::testing::TestParamInfo<DateRunCase>& info) { return info.param.name; });
+
+// A large archive is read in parts side by side: wherever the cuts fall, inside a day, a month,
+// a run of bad lines or a sum that saturates, the report is the one a single pass gives.
+TEST_F(TotalsComputationTest, AnArchiveReadInPartsGivesTheReportOfOnePass) {
+  std::string mixed;
+  for (int i = 0; i < 2000; ++i) {
+    const int day = 1 + i / 40 % 28;
+    const int month = 1 + i / 1120 % 12;
+    mixed += FormatRecord({2026, month + 2, day, i % 24, 5, 0}, 1000003ULL * (i % 97), i % 13);
+    if (i % 61 == 0) mixed += "F31/02/2026 12:00:00D9U9\r\n";
+    if (i % 89 == 0) mixed += "junk without a record\r\n";
+  }
+  struct SplitCase {
+    const char* name;
+    std::string bytes;
+  };
+  const std::vector<SplitCase> cases = {
+      {"days, months and bad lines", mixed},
+      {"one day of saturating sums", Lines(std::vector<Rec>(40, Rec{2026, 4, 20, kQuarter, 7}))},
+      {"a torn last line", mixed + "F20/04/2026 12:05:00D1U"},
+      {"small days after large ones",
+       Lines({{2026, 4, 18, 5000000000, 1}, {2026, 4, 19, 900, 2}, {2026, 4, 20, 100, 3}})},
+  };
+  auto everything = [this](ScanSplit split) {
+    TotalsComputation computation(split);
+    const TotalsReport r = computation.Run(kArchive, today_, kComma).value();
+    return TotalsReportText(kArchive, r) + TotalsCsvRows(kArchive, r) +
+           std::to_string(r.skippedRecords);
+  };
+  for (const SplitCase& c : cases) {
+    WriteFile(kArchive, c.bytes);
+    const std::string onePass = everything({1, 0});
+    for (std::size_t parts : {2, 3, 5, 16}) {
+      EXPECT_EQ(everything({parts, 1}), onePass) << c.name << ", " << parts << " parts";
+    }
+  }
+}
 
 TEST_F(TotalsComputationTest, TheDecimalSeparatorComesFromTheNumberFormat) {
   WriteFile(kArchive, Lines({{2026, 4, 20, 150000, 0}}));
