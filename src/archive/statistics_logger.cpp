@@ -3,11 +3,11 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <iostream>
 #include <utility>
 
 #include "archive/archive_file.h"
 #include "archive/record.h"
+#include "common/standard_error.h"
 
 namespace kirv {
 
@@ -48,7 +48,7 @@ std::optional<InterfaceRow> RowNamed(InterfaceTable& table, const std::string& n
 }  // namespace
 
 DiagnosticSink StandardErrorSink() {
-  return [](std::string_view line) { std::cerr << line << '\n' << std::flush; };
+  return [](std::string_view line) { WriteToStandardError(line); };
 }
 
 StatisticsLogger::StatisticsLogger(InterfaceTable& table, Clock& clock, Dialogs& dialogs,

@@ -1,7 +1,6 @@
 #include "config/settings_schema.h"
 
 #include <algorithm>
-#include <iostream>
 #include <set>
 #include <utility>
 
@@ -353,8 +352,6 @@ void ReadMeterGroup(Reader& reader, ConfigControls& c, MeterControls& m, Setting
 }
 
 }  // namespace
-
-void WriteToStandardError(std::string_view line) { std::cerr << line << '\n'; }
 
 std::string MonitorValueName(const std::string& n) { return n; }
 std::string Graph1ValueName(const std::string& n) { return n + "1"; }

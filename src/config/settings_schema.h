@@ -14,6 +14,7 @@
 
 #include "common/auto_start_entry.h"
 #include "common/settings_store.h"
+#include "common/standard_error.h"
 
 namespace kirv {
 
@@ -279,8 +280,6 @@ enum class ConfigHandler { kCbGrClick, kAotClick, kMicroClick };
 // Where a reading pass says which values it could not take as they were, one line each.
 using SettingsWarningSink = std::function<void(std::string_view line)>;
 
-// The sink of a running program: the line and a line break on standard error.
-void WriteToStandardError(std::string_view line);
 
 // A reading pass says at most this many lines about single values, then one line that says how
 // many more it left out: a key full of bad values says a few dozen lines at start, not thousands.
