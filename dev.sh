@@ -25,7 +25,6 @@ FUZZ_BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}          # the fuzz targets, their 
 RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
-  libnl-3-dev libnl-route-3-dev
   libxcb1-dev qt6-translations-l10n
 )
 # What the tests and benchmarks add.

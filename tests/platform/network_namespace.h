@@ -8,10 +8,6 @@
 #include <net/ethernet.h>
 #include <net/if.h>
 #include <netinet/in.h>
-#include <netlink/netlink.h>
-#include <netlink/route/link.h>
-#include <netlink/route/link/veth.h>
-#include <netlink/socket.h>
 #include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
@@ -22,7 +18,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -54,23 +52,41 @@ inline void KeepNewLinksQuiet() {
   }
 }
 
-// A route netlink socket for the duration of one change of the namespace's links.
-inline bool WithRouteSocket(const std::function<bool(nl_sock*)>& change) {
-  nl_sock* socket = nl_socket_alloc();
-  const bool done = socket != nullptr && nl_connect(socket, NETLINK_ROUTE) == 0 && change(socket);
-  if (socket != nullptr) nl_socket_free(socket);
-  return done;
+// Runs iproute2's "ip" with these arguments, without a shell; true when it succeeds.
+inline bool RunIp(const std::vector<std::string>& arguments) {
+  const pid_t child = fork();
+  if (child == 0) {
+    std::vector<char*> argv{const_cast<char*>("ip")};
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execvp("ip", argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
 }
 
 // Deletes a link (and the other end of a veth pair with it).
-inline bool DeleteLink(const char* name) {
-  return WithRouteSocket([&](nl_sock* socket) {
-    rtnl_link* link = rtnl_link_alloc();
-    rtnl_link_set_name(link, name);
-    const bool deleted = rtnl_link_delete(socket, link) == 0;
-    rtnl_link_put(link);
-    return deleted;
-  });
+inline bool DeleteLink(const char* name) { return RunIp({"link", "del", "dev", name}); }
+
+// The octets a link of this namespace has sent, from /proc/self/net/dev; 0 when it is not there.
+inline std::uint64_t SentOctets(const std::string& link) {
+  std::ifstream dev("/proc/self/net/dev");
+  std::string line;
+  while (std::getline(dev, line)) {
+    const auto colon = line.rfind(':');
+    if (colon == std::string::npos) continue;
+    std::istringstream name(line.substr(0, colon));
+    std::string word;
+    if (!(name >> word) || word != link) continue;
+    std::istringstream counters(line.substr(colon + 1));
+    std::uint64_t value = 0;
+    for (int field = 0; field < 9 && counters >> value; ++field) {
+    }
+    return value;  // the ninth field: octets sent
+  }
+  return 0;
 }
 
 // Sends Ethernet broadcast frames of `size` octets, header included, out of a link: they count
@@ -138,25 +154,16 @@ inline std::string RunInFreshNetworkNamespace(const std::function<std::string()>
 inline constexpr int kProbeFrame = 60;
 
 inline bool AddVethPair(const char* name, const char* peer) {
-  auto sentOctets = [](nl_sock* socket, const char* link) {
-    rtnl_link* found = nullptr;
-    if (rtnl_link_get_kernel(socket, 0, link, &found) != 0) return std::uint64_t{0};
-    const std::uint64_t sent = rtnl_link_get_stat(found, RTNL_LINK_TX_BYTES);
-    rtnl_link_put(found);
-    return sent;
-  };
-  auto passing = [&](nl_sock* socket, const char* link) {
+  auto passing = [](const char* link) {
     for (int attempt = 0; attempt < 300; ++attempt) {
       if (!SendFrames(link, 1, kProbeFrame)) return false;
-      if (sentOctets(socket, link) > 0) return true;
+      if (SentOctets(link) > 0) return true;
       usleep(10000);
     }
     return false;
   };
-  return WithRouteSocket([&](nl_sock* socket) {
-    return rtnl_link_veth_add(socket, name, peer, getpid()) == 0 && BringLinkUp(name) &&
-           BringLinkUp(peer) && passing(socket, name) && passing(socket, peer);
-  });
+  return RunIp({"link", "add", "name", name, "type", "veth", "peer", "name", peer}) &&
+         BringLinkUp(name) && BringLinkUp(peer) && passing(name) && passing(peer);
 }
 
 }  // namespace kirv::testing

@@ -22,7 +22,7 @@ chmod 755 "$work/bin/dpkg-query"
 
 # verb | packages its line names | packages its line must not name
 cases=(
-  "run|cmake qt6-base-dev libnl-route-3-dev|libgtest-dev libbenchmark-dev appstream xvfb dpkg-dev"
+  "run|cmake qt6-base-dev libxcb1-dev|libgtest-dev libbenchmark-dev appstream xvfb dpkg-dev"
   "build|qt6-base-dev libgtest-dev libbenchmark-dev|dpkg-dev"
   "test|qt6-base-dev libgtest-dev desktop-file-utils appstream|dpkg-dev"
   "package|qt6-base-dev dpkg-dev|libgtest-dev libbenchmark-dev"
