@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "cli/commands.h"
-#include "cli/log_launch.h"
 
 namespace kirv {
 
@@ -24,8 +23,10 @@ QStringList ArgumentsOf(const QStringList& all) {
 std::optional<int> RunSubcommand(int argc, char** argv) {
   if (argc < 2) return std::nullopt;
   const char* name = argv[1];
-  // The logger runs as its own lighter program, in this process.
-  if (std::strcmp(name, "log") == 0) return ExecLogProgram(argv);
+  if (std::strcmp(name, "log") == 0) {
+    QCoreApplication app(argc, argv);
+    return RunLog(ArgumentsOf(QCoreApplication::arguments()));
+  }
   if (std::strcmp(name, "report") == 0) {
     QCoreApplication app(argc, argv);
     return RunReport(ArgumentsOf(QCoreApplication::arguments()));

@@ -1,25 +1,18 @@
 // "kirv log": the five-minute statistics logger alone, without any window or display, for the
-// interfaces that the settings mark as monitored, into the data folder. It logs only while it is
-// the data folder's single writer, and writes the final records when SIGTERM or SIGINT ends it.
+// interfaces that the settings mark as monitored, into the data folder. This front end reads the
+// options and the settings once and hands them to kirv-log, which logs.
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QTimer>
 #include <algorithm>
-#include <memory>
 #include <vector>
 
-#include "app/termination_signals.h"
-#include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "cli/stderr_dialogs.h"
+#include "archive/statistics_logger.h"
+#include "cli/log_launch.h"
 #include "config/settings_schema.h"
 #include "platform/data_folder.h"
 #include "platform/netlink_interface_table.h"
 #include "platform/qsettings_store.h"
-#include "platform/system_clock.h"
-#include "platform/writer_lock.h"
 #include "platform/xdg_auto_start.h"
 
 namespace kirv {
@@ -40,12 +33,6 @@ std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore&
   std::vector<MonitorEntry> entries;
   for (const InterfaceChecks& i : controls.interfaces) entries.push_back({i.name, i.lb});
   return entries;
-}
-
-void PrintStatus(const LoggerDisplays& displays) {
-  for (const std::string& status : displays.status) {
-    if (status.starts_with("ERREUR")) PrintError(kCommand, QString::fromStdString(status));
-  }
 }
 
 }  // namespace
@@ -83,7 +70,6 @@ int RunLog(const QStringList& arguments) {
     PrintError(kCommand, folder.error);
     return kExitFailure;
   }
-  QDir::setCurrent(folder.path);  // the archives are named without a folder
 
   NetlinkInterfaceTable table;
   if (!table.IsAvailable()) {
@@ -100,47 +86,14 @@ int RunLog(const QStringList& arguments) {
                              QStringLiteral(" : rien ne sera enregistré"));
   }
 
-  SystemClock clock;
-  StderrDialogs dialogs(kCommand);
-  StatisticsLogger logger(table, clock, dialogs, SystemNumberFormat());
-  WriterLock lock(folder.path);
-  TerminationSignals onSignal([&] {
-    if (!lock.LogsElsewhere()) PrintStatus(logger.WriteFinalRecords(entries));
-    QCoreApplication::quit();
-  });
-  if (!lock.TryTake() && lock.LogsElsewhere()) {
-    PrintError(kCommand, QStringLiteral("le processus %1 écrit déjà les archives de %2 ; "
-                                        "kirv log prendra le relais à sa fin")
-                             .arg(lock.HolderPid())
-                             .arg(folder.path));
-  } else if (!lock.Held()) {
-    PrintError(kCommand, QStringLiteral("le verrou %1 ne peut pas être créé dans %2 ; "
-                                        "kirv log écrit les archives sans lui")
-                             .arg(QString::fromLatin1(WriterLock::kFileName))
-                             .arg(folder.path));
+  LoggerArguments logger;
+  logger.dataFolder = Utf8(folder.path);
+  logger.periodMs = period;
+  logger.decimalSeparator = SystemNumberFormat().decimalSeparator;
+  for (const MonitorEntry& e : entries) {
+    if (e.checked) logger.interfaces.push_back(e.name);
   }
-  logger.TakeBaselines(entries);
-
-  QTimer timer;
-  timer.setInterval(period);
-  timer.setTimerType(Qt::VeryCoarseTimer);  // no wake-up finer than the second is needed
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    switch (lock.TurnAtTick()) {
-      case WriterTurn::kWrite:
-        PrintStatus(logger.Timer1Timer(entries));
-        break;
-      case WriterTurn::kTakenOver:
-        logger.TakeBaselines(entries);
-        PrintError(kCommand,
-                   QStringLiteral("écriture des archives de %1 reprise").arg(folder.path));
-        break;
-      case WriterTurn::kElsewhere:
-        break;
-    }
-  });
-  timer.start();
-
-  return QCoreApplication::exec();
+  return ExecLogProgram(logger);
 }
 
 }  // namespace kirv

@@ -5,6 +5,7 @@
 #include <QString>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -43,12 +44,20 @@ std::vector<std::string> LogProgramPlaces(const std::string& runningProgram) {
   return LogProgramPlaces(runningProgram, KIRV_LIBEXEC_FROM_BIN, KIRV_LIBEXEC_FOLDER);
 }
 
-int ExecLogProgram(char** argv) {
+int ExecLogProgram(const LoggerArguments& arguments) {
+  std::vector<std::string> texts = arguments.ToArguments();
+  texts.insert(texts.begin(), kLogProgram);
+  std::vector<char*> argv;
+  for (std::string& text : texts) argv.push_back(text.data());
+  argv.push_back(nullptr);
+  std::fflush(stdout);
+  std::fflush(stderr);
+
   std::error_code unknown;
   const fs::path self = fs::read_symlink("/proc/self/exe", unknown);
   QString reasons;
   for (const std::string& place : LogProgramPlaces(self.string())) {
-    execv(place.c_str(), argv);  // returns only when it failed
+    execv(place.c_str(), argv.data());  // returns only when it failed
     const int error = errno;
     if (!reasons.isEmpty()) reasons += QStringLiteral(", ");
     reasons += QString::fromStdString(place) + QStringLiteral(" (") +

@@ -1,25 +1,107 @@
-// kirv-log: the program that "kirv log" replaces itself with, given the same arguments. It links
-// Qt Core alone, and its event loop sleeps until the next tick or signal.
+// kirv-log: the statistics logger that "kirv log" replaces itself with, once it has read the
+// options and the settings. It links Qt Core alone, and its event loop sleeps until the next tick
+// or signal. It logs only while it is the data folder's single writer, and writes the final
+// records when SIGTERM or SIGINT ends it.
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "app/termination_signals.h"
+#include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
-#include "cli/commands.h"
+#include "cli/logger_arguments.h"
+#include "cli/stderr_dialogs.h"
+#include "platform/netlink_interface_table.h"
+#include "platform/system_clock.h"
+#include "platform/writer_lock.h"
+
+namespace kirv {
+namespace {
+
+const QString kCommand = QStringLiteral("log");
+
+void PrintStatus(const LoggerDisplays& displays) {
+  for (const std::string& status : displays.status) {
+    if (status.starts_with("ERREUR")) PrintError(kCommand, QString::fromStdString(status));
+  }
+}
+
+int RunLogger(const LoggerArguments& arguments) {
+  const QString folder = QString::fromStdString(arguments.dataFolder);
+  if (!QDir::setCurrent(folder)) {  // the archives are named without a folder
+    PrintError(kCommand, folder + QStringLiteral(" : dossier de données inaccessible"));
+    return kExitFailure;
+  }
+  NetlinkInterfaceTable table;
+  if (!table.IsAvailable()) {
+    PrintError(kCommand, QStringLiteral("La table des interfaces réseau ne peut pas être lue : "
+                                        "KIRV ne mesure aucun trafic."));
+    return kExitFailure;
+  }
+  std::vector<MonitorEntry> entries;
+  for (const std::string& name : arguments.interfaces) entries.push_back({name, true});
+
+  SystemClock clock;
+  StderrDialogs dialogs(kCommand);
+  StatisticsLogger logger(table, clock, dialogs, NumberFormat{arguments.decimalSeparator});
+  WriterLock lock(folder);
+  TerminationSignals onSignal([&] {
+    if (!lock.LogsElsewhere()) PrintStatus(logger.WriteFinalRecords(entries));
+    QCoreApplication::quit();
+  });
+  if (!lock.TryTake() && lock.LogsElsewhere()) {
+    PrintError(kCommand, QStringLiteral("le processus %1 écrit déjà les archives de %2 ; "
+                                        "kirv log prendra le relais à sa fin")
+                             .arg(lock.HolderPid())
+                             .arg(folder));
+  } else if (!lock.Held()) {
+    PrintError(kCommand, QStringLiteral("le verrou %1 ne peut pas être créé dans %2 ; "
+                                        "kirv log écrit les archives sans lui")
+                             .arg(QString::fromLatin1(WriterLock::kFileName))
+                             .arg(folder));
+  }
+  logger.TakeBaselines(entries);
+
+  QTimer timer;
+  timer.setInterval(arguments.periodMs);
+  timer.setTimerType(Qt::VeryCoarseTimer);  // no wake-up finer than the second is needed
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    switch (lock.TurnAtTick()) {
+      case WriterTurn::kWrite:
+        PrintStatus(logger.Timer1Timer(entries));
+        break;
+      case WriterTurn::kTakenOver:
+        logger.TakeBaselines(entries);
+        PrintError(kCommand, QStringLiteral("écriture des archives de %1 reprise").arg(folder));
+        break;
+      case WriterTurn::kElsewhere:
+        break;
+    }
+  });
+  timer.start();
+  return QCoreApplication::exec();
+}
+
+}  // namespace
+}  // namespace kirv
 
 int main(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "log") != 0) {
+  // A signal that comes during start-up is kept until the logger can act on it.
+  kirv::InstallTerminationSignals();
+  const std::optional<kirv::LoggerArguments> arguments =
+      kirv::LoggerArguments::Parse(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+  if (!arguments) {
     std::fputs("kirv-log : se lance par « kirv log »\n", stderr);
     return kirv::kExitBadInput;
   }
-  // A signal that comes during start-up is kept until the logger can act on it.
-  kirv::InstallTerminationSignals();
   // Qt's own event loop rather than GLib's: the logger needs no more, and it weighs less.
   qputenv("QT_NO_GLIB", "1");
   QCoreApplication app(argc, argv);
-  QStringList arguments = QCoreApplication::arguments();
-  arguments.removeAt(1);  // "log"
-  return kirv::RunLog(arguments);
+  return kirv::RunLogger(*arguments);
 }
