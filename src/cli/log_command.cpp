@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "archive/statistics_logger.h"
 #include "cli/log_launch.h"
 #include "config/settings_schema.h"
 #include "platform/data_folder.h"
