@@ -6,6 +6,8 @@ include(GNUInstallDirs)
 install(TARGETS kirv RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The small program that "kirv log" runs; the unit still starts bin/kirv.
 install(TARGETS kirv-log RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/kirv)
+# The windows and "kirv graph", which kirv loads when it needs them.
+install(TARGETS kirv-desktop LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kirv)
 add_subdirectory(dist/linux)
 
 set(CPACK_GENERATOR DEB)

@@ -127,6 +127,8 @@ check "package kirv $version is installed" package_installed
 check "every library of /usr/bin/kirv is found" libraries_resolved /usr/bin/kirv
 check "every library of /usr/libexec/kirv/kirv-log is found" libraries_resolved \
   /usr/libexec/kirv/kirv-log
+check "every library of the desktop module is found" libraries_resolved \
+  "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/kirv/kirv-desktop.so"
 check "kirv --version prints $version" prints_version
 check "the desktop program starts (offscreen) and runs until stopped" starts_offscreen
 check "kirv report gives the archive's totals" reports

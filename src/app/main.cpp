@@ -1,39 +1,10 @@
-// KIRV: the command line, then the desktop program with its windows and its message loop.
+// KIRV: "kirv report" and "kirv log" with Qt Core alone; the desktop program and "kirv graph"
+// from the desktop module, loaded only for them.
 
-#include <cstdio>
-
-#include "app/command_line.h"
-#include "app/desktop_platform.h"
-#include "app/desktop_program.h"
-#include "app/kirv_application.h"
-#include "app/single_instance.h"
-#include "app/termination_signals.h"
 #include "cli/command_line.h"
+#include "cli/companions.h"
 
 int main(int argc, char** argv) {
-  // The subcommands report, graph and log, which make their own application objects.
   if (const std::optional<int> status = kirv::RunSubcommand(argc, argv)) return *status;
-
-  // A signal from here on ends the program in good order, once its windows exist.
-  kirv::InstallTerminationSignals();
-
-  // Options, before anything needs a display: --help, --version and mistakes end here.
-  const kirv::CommandLine commandLine = kirv::ParseCommandLine(kirv::Arguments(argc, argv));
-  if (commandLine.action != kirv::CommandLine::Action::kRun) {
-    return kirv::AnswerCommandLine(commandLine);
-  }
-
-  // The application object, on the X server where one is reachable, with Qt's French texts.
-  kirv::ChooseDesktopPlatform();
-  kirv::KirvApplication app(argc, argv);
-  kirv::LoadToolkitTranslations();
-
-  // One KIRV per user: a second start shows the running one's meter window and ends.
-  kirv::SingleInstance instance;
-  if (instance.Take() == kirv::SingleInstance::Claim::kHandedOver) {
-    std::fputs("KIRV est déjà lancé.\n", stderr);
-    return 0;
-  }
-
-  return kirv::RunDesktopProgram(app, instance, commandLine);
+  return kirv::RunDesktopModule(argc, argv);
 }

@@ -43,7 +43,8 @@ QString FrenchError(const QString& error) {
 
 void PrintError(const QString& command, const QString& line) {
   const QByteArray text =
-      (QStringLiteral("kirv ") + command + QStringLiteral(" : ") + line + QLatin1Char('\n'))
+      (QStringLiteral("kirv") + (command.isEmpty() ? QString() : QLatin1Char(' ') + command) +
+       QStringLiteral(" : ") + line + QLatin1Char('\n'))
           .toLocal8Bit();
   std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
 }

@@ -18,7 +18,7 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;   // nothing to read, nothing written
 inline constexpr int kExitBadInput = 2;  // an option or an archive that cannot be used
 
-// One line on standard error, "kirv <command> : " in front.
+// One line on standard error, "kirv <command> : " in front ("kirv : " without a command).
 void PrintError(const QString& command, const QString& line);
 
 // The help of a subcommand: "Utilisation : kirv <command> [options] ...", its options, its

@@ -10,4 +10,7 @@ int RunReport(const QStringList& arguments);
 int RunGraph(const QStringList& arguments);
 int RunLog(const QStringList& arguments);
 
+// The application's arguments without the subcommand's name, once the application object exists.
+QStringList ArgumentsOfSubcommand();
+
 }  // namespace kirv

@@ -1,11 +1,14 @@
 // "kirv graph": the picture that the "Module Graphique" window's snapshot saves, drawn without any
 // display, and its statistics and columns as JSON.
 
+#include <QApplication>
 #include <QImageWriter>
 #include <QJsonDocument>
+#include <QLoggingCategory>
 #include <QPalette>
 
 #include "cli/cli_common.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/graph_json.h"
 #include "cli/graph_options.h"
@@ -179,6 +182,15 @@ int RunGraph(const QStringList& arguments) {
                  .append('\n'));
   }
   return kExitSuccess;
+}
+
+int RunGraphSubcommand(int argc, char** argv) {
+  // Drawn without any display, whatever the session has.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The platform's notes (no runtime folder, no session) are not the command's business.
+  QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
+  QApplication app(argc, argv);
+  return RunGraph(ArgumentsOfSubcommand());
 }
 
 }  // namespace kirv

@@ -8,7 +8,7 @@
 #include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "cli/log_launch.h"
+#include "cli/companions.h"
 #include "config/settings_schema.h"
 #include "platform/data_folder.h"
 #include "platform/netlink_interface_table.h"

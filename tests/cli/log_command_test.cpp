@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "cli/log_launch.h"
+#include "cli/companions.h"
 #include "platform/network_namespace.h"
 #include "program_run.h"
 
@@ -230,15 +230,16 @@ struct PlacesCase {
   std::vector<std::string> places;
 };
 
-class LogProgramPlacesTest : public ::testing::TestWithParam<PlacesCase> {};
+class CompanionPlacesTest : public ::testing::TestWithParam<PlacesCase> {};
 
-TEST_P(LogProgramPlacesTest, ListsEachPlaceOnceInOrder) {
+TEST_P(CompanionPlacesTest, ListsEachPlaceOnceInOrder) {
   const PlacesCase& c = GetParam();
-  EXPECT_EQ(LogProgramPlaces(c.runningProgram, c.libexecFromBin, "/usr/libexec/kirv"), c.places);
+  EXPECT_EQ(CompanionPlaces("kirv-log", c.runningProgram, c.libexecFromBin, "/usr/libexec/kirv"),
+            c.places);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    LogCommand, LogProgramPlacesTest,
+    LogCommand, CompanionPlacesTest,
     ::testing::Values(
         PlacesCase{"BuildTree",
                    "/work/build/src/app/kirv",
@@ -269,9 +270,8 @@ TEST(LogCommand, FailsWhenTheLoggerProgramIsMissing) {
   const fs::path lonely = folder.Root() / "bin" / "kirv";
   fs::create_directories(lonely.parent_path());
   fs::copy_file(KIRV_PROGRAM, lonely);
-  for (const std::string& place : LogProgramPlaces(lonely.string())) {
-    if (fs::exists(place)) GTEST_SKIP() << place << " is installed on this machine";
-  }
+  const std::string installed = LogProgramPlaces().back();  // the configured installation's
+  if (fs::exists(installed)) GTEST_SKIP() << installed << " is installed on this machine";
   const std::string command = "XDG_CONFIG_HOME=" + (folder.Root() / "config").string() + " " +
                               lonely.string() + " log --data-dir " + folder.Data().string() +
                               " 2>" + (folder.Root() / "err").string();
@@ -284,6 +284,31 @@ TEST(LogCommand, FailsWhenTheLoggerProgramIsMissing) {
       0U)
       << errors;
   EXPECT_FALSE(fs::exists(folder.Archive())) << "nothing is logged";
+}
+
+// Without its desktop module beside it or installed, kirv still reports and logs; the windows
+// and the graph command say what is missing.
+TEST(LogCommand, ReportsWithoutTheDesktopModuleAndSaysWhenTheWindowsNeedIt) {
+  const LoggerFolder folder;
+  const fs::path lonely = folder.Root() / "bin" / "kirv";
+  fs::create_directories(lonely.parent_path());
+  fs::copy_file(KIRV_PROGRAM, lonely);
+  const std::string installed = DesktopModulePlaces().back();
+  if (fs::exists(installed)) GTEST_SKIP() << installed << " is installed on this machine";
+  std::ofstream(folder.Root() / "a.mdf") << "F01/12/2026 10:00:00D1000U200\r\n";
+  auto run = [&](const std::string& arguments) {
+    const std::string command =
+        lonely.string() + " " + arguments + " >/dev/null 2>" + (folder.Root() / "err").string();
+    const int status = std::system(command.c_str());
+    return std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + " " +
+           testing::ReadWhole(folder.Root() / "err");
+  };
+  EXPECT_EQ(run("report " + (folder.Root() / "a.mdf").string() + " --date 01/12/2026"), "0 ");
+  const std::string missing = "1 kirv : le module de bureau ne peut pas être chargé : " +
+                              (folder.Root() / "bin" / "kirv-desktop.so").string() + " (";
+  for (const char* arguments : {"--version", "graph a.mdf --period day -o a.png"}) {
+    EXPECT_TRUE(run(arguments).starts_with(missing)) << arguments << ": " << run(arguments);
+  }
 }
 
 }  // namespace

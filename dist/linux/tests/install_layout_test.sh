@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
 # Installs a build into a temporary prefix and checks that exactly the expected files land in
-# their GNU places, that "kirv log" finds its logger program in the installed prefix, that the
+# their GNU places, that kirv finds its logger program and its desktop module in the installed
+# prefix, that the
 # user unit starts the installed program and that the man page renders without warnings and names
 # the version.
 #   install_layout_test.sh BUILD_DIR INSTALLED_PROGRAM VERSION
 set -euo pipefail
 build=$1 program=$2 version=$3
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 prefix=$(mktemp -d /tmp/kirv-install-XXXXXX)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 expected=(
   bin/kirv
+  "$libdir/kirv/kirv-desktop.so"
   lib/systemd/user/kirv-log.service
   libexec/kirv/kirv-log
   share/applications/org.kirv.kirv.desktop
@@ -43,6 +46,8 @@ done
 # Found from the installed kirv even when the prefix is not the configured one.
 help=$("$prefix/bin/kirv" log --help 2>&1) || fail "kirv log --help fails: $help"
 grep -qF -- "--data-dir" <<<"$help" || fail "kirv log --help does not describe --data-dir: $help"
+version_said=$("$prefix/bin/kirv" --version 2>&1) || fail "kirv --version fails: $version_said"
+[ "$version_said" = "kirv $version" ] || fail "kirv --version, from the desktop module, says: $version_said"
 
 unit=$prefix/lib/systemd/user/kirv-log.service
 grep -qx "ExecStart=$program log" "$unit" || fail "the unit does not run '$program log': $(grep ExecStart "$unit")"

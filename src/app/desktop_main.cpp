@@ -1,0 +1,40 @@
+// The desktop module: the command line of the desktop program, then its windows and its message
+// loop; and "kirv graph", which draws as the windows do. The kirv program loads it for them.
+
+#include <cstdio>
+#include <cstring>
+
+#include "app/command_line.h"
+#include "app/desktop_platform.h"
+#include "app/desktop_program.h"
+#include "app/kirv_application.h"
+#include "app/single_instance.h"
+#include "app/termination_signals.h"
+#include "cli/command_line.h"
+
+extern "C" [[gnu::visibility("default")]] int KirvDesktopMain(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "graph") == 0) return kirv::RunGraphSubcommand(argc, argv);
+
+  // A signal from here on ends the program in good order, once its windows exist.
+  kirv::InstallTerminationSignals();
+
+  // Options, before anything needs a display: --help, --version and mistakes end here.
+  const kirv::CommandLine commandLine = kirv::ParseCommandLine(kirv::Arguments(argc, argv));
+  if (commandLine.action != kirv::CommandLine::Action::kRun) {
+    return kirv::AnswerCommandLine(commandLine);
+  }
+
+  // The application object, on the X server where one is reachable, with Qt's French texts.
+  kirv::ChooseDesktopPlatform();
+  kirv::KirvApplication app(argc, argv);
+  kirv::LoadToolkitTranslations();
+
+  // One KIRV per user: a second start shows the running one's meter window and ends.
+  kirv::SingleInstance instance;
+  if (instance.Take() == kirv::SingleInstance::Claim::kHandedOver) {
+    std::fputs("KIRV est déjà lancé.\n", stderr);
+    return 0;
+  }
+
+  return kirv::RunDesktopProgram(app, instance, commandLine);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/logger_arguments.h"
+
+namespace kirv {
+
+// The kirv program keeps to Qt Core: "kirv report" and "kirv log" need no more. Its companions
+// are loaded only when needed: kirv-log, which "kirv log" becomes so that the logger stays light
+// for the hours it rests between ticks, and the desktop module, which holds the windows and
+// "kirv graph" with the Qt Gui, Widgets, D-Bus and Network libraries they link.
+
+// Where a companion file is looked for, in order, for a running program at `runningProgram`
+// (empty when unknown): beside it (a build tree), in `folderFromBin` taken from its folder (an
+// installed, perhaps moved, prefix), then in `folder` (the configured installation). No place
+// twice.
+std::vector<std::string> CompanionPlaces(const std::string& file, const std::string& runningProgram,
+                                         const std::string& folderFromBin,
+                                         const std::string& folder);
+// The places of kirv-log and of the desktop module for this process and this build's
+// installation.
+std::vector<std::string> LogProgramPlaces();
+std::vector<std::string> DesktopModulePlaces();
+
+// Replaces the process with kirv-log, given what to log: the process id, and with it a service
+// manager's watch and its signals, stay the same. Returns only when no kirv-log can be run, after
+// saying so on standard error, with the exit status.
+int ExecLogProgram(const LoggerArguments& arguments);
+
+// Loads the desktop module and runs the desktop program or "kirv graph" in this process with
+// these arguments, giving its exit status; when no module can be loaded, says so on standard
+// error and gives the failure status.
+int RunDesktopModule(int argc, char** argv);
+
+}  // namespace kirv
