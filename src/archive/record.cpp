@@ -128,8 +128,14 @@ std::uint64_t CountBefore(const char* end, std::size_t k) {
 }  // namespace
 
 std::string FormatRecord(const DateTime& time, std::uint64_t received, std::uint64_t sent) {
-  return "F" + FormatDateTime(time, "dd/mm/yyyy hh:nn:ss") + "D" + std::to_string(received) + "U" +
-         std::to_string(sent) + "\r\n";
+  std::string line = "F";
+  line += FormatDateTime(time, "dd/mm/yyyy hh:nn:ss");
+  line += 'D';
+  line += std::to_string(received);
+  line += 'U';
+  line += std::to_string(sent);
+  line += "\r\n";
+  return line;
 }
 
 ArchiveRecord ParseRecord(std::string_view text) {

@@ -15,7 +15,9 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t kSecondsPerHour = 3600;
 
 std::string TwoDigits(std::int64_t value) {
-  return (value <= 9 ? "0" : "") + std::to_string(value);
+  std::string digits = value <= 9 ? "0" : "";
+  digits += std::to_string(value);
+  return digits;
 }
 
 // The unit is chosen on the group's pair, then both are written.

@@ -303,7 +303,9 @@ void QSettingsStore::DeleteValue(const std::string& name) {
 }
 
 void QSettingsStore::Save() const {
-  std::string text = "[" + std::string(kGroup) + "]\n";
+  std::string text = "[";
+  text += kGroup;
+  text += "]\n";
   for (const Entry& entry : entries_) {
     if (entry.removed) continue;
     text += Escaped(entry.name, true);
