@@ -43,6 +43,8 @@ echo "kirv graph year:      $(peak "$KIRV" graph "$HISTORY" --period year --at "
 
 echo "== kirv log at rest"
 folder=$(mktemp -d)
+mkdir -p "$folder/KIRV"
+printf '[KIRV]\nfirstlaunch=false\nlo=true\n' >"$folder/KIRV/KIRV.ini"  # logs the loopback
 XDG_CONFIG_HOME=$folder "$KIRV" log --data-dir "$folder/data" &
 logger=$!
 sleep 2
