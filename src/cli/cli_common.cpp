@@ -49,6 +49,12 @@ void PrintError(const QString& command, const QString& line) {
   std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
 }
 
+int InterfaceTableUnavailable(const QString& command) {
+  PrintError(command, QStringLiteral("La table des interfaces réseau ne peut pas être lue : "
+                                     "KIRV ne mesure aucun trafic."));
+  return kExitFailure;
+}
+
 QString CommandHelp(const QCommandLineParser& parser, const QString& command) {
   // The parser's own text, with its first line (the program's path) and its headings in French.
   QString text = parser.helpText();

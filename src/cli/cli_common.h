@@ -21,6 +21,9 @@ inline constexpr int kExitBadInput = 2;  // an option or an archive that cannot 
 // One line on standard error, "kirv <command> : " in front ("kirv : " without a command).
 void PrintError(const QString& command, const QString& line);
 
+// Says that the network interface table cannot be read, and gives kExitFailure.
+int InterfaceTableUnavailable(const QString& command);
+
 // The help of a subcommand: "Utilisation : kirv <command> [options] ...", its options, its
 // arguments.
 QString CommandHelp(const QCommandLineParser& parser, const QString& command);

@@ -72,11 +72,7 @@ int RunLog(const QStringList& arguments) {
   }
 
   NetlinkInterfaceTable table;
-  if (!table.IsAvailable()) {
-    PrintError(kCommand, QStringLiteral("La table des interfaces réseau ne peut pas être lue : "
-                                        "KIRV ne mesure aucun trafic."));
-    return kExitFailure;
-  }
+  if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
   QSettingsStore settings;
   const std::vector<MonitorEntry> entries = MonitoredEntries(table, settings);
   if (std::none_of(entries.begin(), entries.end(),

@@ -39,11 +39,7 @@ int RunLogger(const LoggerArguments& arguments) {
     return kExitFailure;
   }
   NetlinkInterfaceTable table;
-  if (!table.IsAvailable()) {
-    PrintError(kCommand, QStringLiteral("La table des interfaces réseau ne peut pas être lue : "
-                                        "KIRV ne mesure aucun trafic."));
-    return kExitFailure;
-  }
+  if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
   std::vector<MonitorEntry> entries;
   for (const std::string& name : arguments.interfaces) entries.push_back({name, true});
 
