@@ -1,6 +1,6 @@
 // The totals of any archive: the daily rows, and the monthly rows, add up to the octets since the
 // first record, for received, sent and both, and every figure shows its octets cut to two decimals
-// of its own unit.
+// of its own unit. Read in parts side by side, the archive gives the very same report.
 //
 // Input: today's date and the decimal separator, then the archive.
 
@@ -16,6 +16,7 @@
 #include "archive/record.h"
 #include "fuzz_input.h"
 #include "totals/totals_computation.h"
+#include "totals/totals_report.h"
 
 KIRV_FUZZ_HARNESS_BEGIN
 
@@ -99,6 +100,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   CheckRowsAddUp(report->dailyRows, report->since, format.decimalSeparator, "daily");
   CheckRowsAddUp(report->monthlyRows, report->since, format.decimalSeparator, "monthly");
+
+  // Two to five parts, chosen by the input's size so that the input's layout stays as it was.
+  const std::size_t parts = 2 + size % 4;
+  kirv::TotalsComputation parted(kirv::ScanSplit{parts, 1});
+  const auto inParts = parted.Run(path, today, format);
+  auto everything = [&](const kirv::TotalsReport& r) {
+    return kirv::TotalsReportText(path, r) + kirv::TotalsCsvRows(path, r) +
+           std::to_string(r.skippedRecords);
+  };
+  KIRV_FUZZ_CHECK(inParts.has_value() && everything(*inParts) == everything(*report),
+                  std::to_string(parts) + " parts");
   return 0;
 }
 
