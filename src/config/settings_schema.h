@@ -280,7 +280,6 @@ enum class ConfigHandler { kCbGrClick, kAotClick, kMicroClick };
 // Where a reading pass says which values it could not take as they were, one line each.
 using SettingsWarningSink = std::function<void(std::string_view line)>;
 
-
 // A reading pass says at most this many lines about single values, then one line that says how
 // many more it left out: a key full of bad values says a few dozen lines at start, not thousands.
 inline constexpr std::size_t kMaxWarningsPerPass = 10;
