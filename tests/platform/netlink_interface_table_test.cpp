@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <net/if.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "child_process.h"
 #include "network_namespace.h"
 
 namespace kirv {
@@ -52,40 +52,23 @@ long OpenDescriptors() {
 
 // In a child that can open no more files: "<available> <rows> <result> <stderr>".
 std::string OpenWithoutDescriptors() {
-  int channel[2];
-  if (pipe(channel) != 0) return "no pipe";
-  const pid_t child = fork();
-  if (child == 0) {
-    close(channel[0]);
+  return testing::RunInChildProcess([] {
     int errors[2];
-    if (pipe2(errors, O_NONBLOCK) != 0 || dup2(errors[1], 2) < 0) _exit(1);
+    if (pipe2(errors, O_NONBLOCK) != 0 || dup2(errors[1], 2) < 0) return std::string("no pipe");
     close(errors[1]);
     const int lowestFree = dup(0);
     close(lowestFree);
     const rlimit none{static_cast<rlim_t>(lowestFree), static_cast<rlim_t>(lowestFree)};
-    if (setrlimit(RLIMIT_NOFILE, &none) != 0) _exit(1);
+    if (setrlimit(RLIMIT_NOFILE, &none) != 0) return std::string("no limit");
     NetlinkInterfaceTable table;
     table.TakeSnapshot();
     const InterfaceSnapshot snapshot = table.TakeSnapshot();
     std::string said(512, '\0');
     const ssize_t n = read(errors[0], said.data(), said.size());
     said.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    const std::string result = std::to_string(table.IsAvailable()) + " " +
-                               std::to_string(snapshot.rows.size()) + " " +
-                               std::to_string(snapshot.result != 0) + " " + said;
-    _exit(write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size())
-              ? 0
-              : 1);
-  }
-  close(channel[1]);
-  std::string result;
-  char buffer[512];
-  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) {
-    result.append(buffer, static_cast<std::size_t>(n));
-  }
-  close(channel[0]);
-  waitpid(child, nullptr, 0);
-  return result;
+    return std::to_string(table.IsAvailable()) + " " + std::to_string(snapshot.rows.size()) + " " +
+           std::to_string(snapshot.result != 0) + " " + said;
+  });
 }
 
 TEST(NetlinkInterfaceTable, ListsTheLoopbackInterface) {
