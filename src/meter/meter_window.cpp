@@ -41,7 +41,6 @@ constexpr int kGraphTop = 18;  // px, top of the graph part
 constexpr int kMaxWidth = 1024;
 constexpr int kSamplingPeriod = 1000;  // ms, trackbar position 20
 constexpr int kLabelFontSize = 10;     // points: Arial of 13 px at 96 dpi
-constexpr int kStateSettle = 150;      // ms for the window manager to take a new mapping
 
 const Qt::WindowFlags kToolWindow =
     Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -231,31 +230,17 @@ bool TForm3::StaysOnTop() const { return windowFlags().testFlag(Qt::WindowStaysO
 
 void TForm3::SetStaysOnTop(bool stays) { ApplyWindowFlags(Borderless(), stays); }
 
-// New window flags take a new platform window, which starts hidden. A frameless window carries
-// no title hints: the toolkit would give it a frame back. The client area stays where it was on
-// the screen: a frame position handed to a window whose frame is not known yet would land the
-// client area one title bar lower at every switch.
+// The window keeps its platform window: the new flags reach the window manager as changed hints
+// on the mapped window. Handing them to the toolkit as new widget flags would unmap the window and
+// map a new one, which a busy window manager places anew (top left corner, or one frame lower)
+// and whose stay-on-top state it may drop. A frameless window carries no title hints: the
+// toolkit would give it a frame back.
 void TForm3::ApplyWindowFlags(bool borderless, bool staysOnTop) {
   Qt::WindowFlags flags = borderless ? Qt::Tool | Qt::FramelessWindowHint : kToolWindow;
   if (staysOnTop) flags |= Qt::WindowStaysOnTopHint;
   if (flags == windowFlags()) return;
-  const bool shown = isVisible();
-  const QRect client = geometry();
-  setWindowFlags(flags);
-  setGeometry(client);
-  if (!shown) return;
-  show();
-  // The window was unmapped and mapped again at once: a window manager that handles the unmap
-  // late drops the stay-on-top state the new mapping carried. Asking again once it has seen the
-  // mapping keeps the window on top.
-  if (staysOnTop) QTimer::singleShot(kStateSettle, this, [this] { AskStaysOnTopAgain(); });
-}
-
-void TForm3::AskStaysOnTopAgain() {
-  QWindow* window = windowHandle();
-  if (!window || !isVisible() || !StaysOnTop()) return;
-  window->setFlags(window->flags() & ~Qt::WindowStaysOnTopHint);
-  window->setFlags(window->flags() | Qt::WindowStaysOnTopHint);
+  overrideWindowFlags(flags);
+  if (QWindow* window = windowHandle()) window->setFlags(windowFlags());
 }
 
 // Qt delivers the resize of a hidden window only when it is shown; the layout must not wait.

@@ -111,7 +111,6 @@ class TForm3 : public QWidget {
   QAction* AddItem(QMenu* menu, const char* caption, void (TForm3::*handler)(QObject*));
   void RestoreSettings();
   void ApplyWindowFlags(bool borderless, bool staysOnTop);
-  void AskStaysOnTopAgain();
   void Sample();
   void LayOutLabel(bool sampling);
   void FitLabelFont();
