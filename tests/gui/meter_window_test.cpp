@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QImage>
+#include <QWindow>
 #include <filesystem>
 
 #include "gui/started_program.h"
@@ -342,6 +343,54 @@ TEST_F(MeterWindowTest, StayOnTopFollowsTheMenuItemAndTheDialogsBox) {
   EXPECT_TRUE(Form1->aot->isChecked());
   EXPECT_TRUE(Form3->popAOT->isChecked());
   EXPECT_TRUE(Form3->StaysOnTop());
+}
+
+class HideCounter : public QObject {
+ public:
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Hide) ++count;
+    return false;
+  }
+};
+
+// A new platform window would be placed anew by the window manager and could lose stay-on-top:
+// each switch must reach the window that is already shown, and leave it where it is.
+TEST_F(MeterWindowTest, ModeSwitchesChangeTheShownWindowInPlace) {
+  struct Switch {
+    const char* name;
+    void (*run)();
+    bool borderless;
+    bool onTop;
+  };
+  const Switch switches[] = {
+      {"overlay double click", [] { Form3->im1DblClick(Form3->im1); }, true, true},
+      {"overlay double click again", [] { Form3->im1DblClick(Form3->im1); }, false, true},
+      {"stay-on-top off", [] { Form3->popAOT->trigger(); }, false, false},
+      {"compact on", [] { Form3->Label1DblClick(Form3->Label1); }, true, false},
+      {"stay-on-top on while compact", [] { Form3->popAOT->trigger(); }, true, true},
+      {"compact off", [] { Form3->Modemicro1->trigger(); }, false, true},
+  };
+  Start();
+  Form3->show();
+  Form3->move(300, 200);
+  const QWindow* window = Form3->windowHandle();
+  ASSERT_NE(window, nullptr);
+  HideCounter hides;
+  Form3->installEventFilter(&hides);
+  const QPoint client = Form3->geometry().topLeft();
+  for (const Switch& step : switches) {
+    SCOPED_TRACE(step.name);
+    step.run();
+    EXPECT_EQ(hides.count, 0) << "the window was unmapped";
+    EXPECT_TRUE(Form3->isVisible());
+    EXPECT_EQ(Form3->geometry().topLeft(), client);
+    EXPECT_EQ(Form3->Borderless(), step.borderless);
+    EXPECT_EQ(Form3->StaysOnTop(), step.onTop);
+    EXPECT_EQ(window->flags(), Form3->windowFlags()) << "the platform window has the new flags";
+  }
 }
 
 TEST_F(MeterWindowTest, ConfigurationShowsTheDialogOnItsMeterPage) {
