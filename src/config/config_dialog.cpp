@@ -113,7 +113,6 @@ void TForm1::Connect() {
 
 void TForm1::FormCreate() {
   const bool debugMode = std::filesystem::exists("debug.txt");
-  cbWin->setEnabled(debugMode);
   Button4->setVisible(debugMode);
   Label1->setVisible(debugMode);
   if (!services_.interfaces->IsAvailable()) {
