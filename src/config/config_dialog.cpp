@@ -113,7 +113,6 @@ void TForm1::Connect() {
 
 void TForm1::FormCreate() {
   const bool debugMode = std::filesystem::exists("debug.txt");
-  cbWin->setEnabled(debugMode);
   Button4->setVisible(debugMode);
   Label1->setVisible(debugMode);
   if (!services_.interfaces->IsAvailable()) {
@@ -317,7 +316,10 @@ void TForm1::cbGrClick(QObject*) {
 void TForm1::microClick(QObject*) {
   if (Form3 == nullptr) return;
   const bool compact = micro->isChecked();
+  // A meter not shown since the start holds its stored compact size, not the one to give back.
+  if (compact && Form3->isVisible()) savedClientWidth_ = Form3->width();
   if (cbGr->isChecked() == compact) cbGr->setChecked(!compact);
+  if (!compact) Form3->SetClientSize(savedClientWidth_, Form3->height());
   cbGr->setEnabled(!compact);
   Form3->SetBorderless(compact);
   Form3->Modemicro1->setChecked(compact);

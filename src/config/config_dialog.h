@@ -159,6 +159,7 @@ class TForm1 : public QWidget {
   // The meter's layout while its graph is hidden: client height and bar height, pixels.
   int savedClientHeight_ = 69;
   int savedBarHeight_ = 50;
+  int savedClientWidth_ = 395;  // before compact mode; at first the meter's client width
 };
 
 }  // namespace kirv

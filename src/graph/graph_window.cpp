@@ -9,6 +9,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QScreen>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/forms.h"
@@ -320,6 +321,10 @@ void TForm2::Button2Click(QObject* sender) {
   axisLayer_ = axis;
   ShowLayers();
   GroupBox1->ShowFigures(result->statistics);
+  if (LayOutStatistics()) {  // the layers were drawn for the narrower window
+    Button2Click(sender);
+    return;
+  }
   if (in.automaticScale) spdspin->SetValue(static_cast<std::int32_t>(result->fullScale));
   cleared_ = false;
 }
@@ -384,6 +389,15 @@ void TForm2::cbChange(QObject*) {
   if (item < 0 || item >= static_cast<int>(kSpeedScales.size())) return;
   spdspin->setEnabled(kSpeedScales[item].editable);
   spdspin->SetValue(kSpeedScales[item].fullScale);
+}
+
+bool TForm2::LayOutStatistics() {
+  GroupBox1->LayOut();
+  const int before = width();
+  const int room = GroupBox1->geometry().right() + 1 + kAreaLeft;
+  setMinimumWidth(GroupBox1->width() > QtStatisticsBox::kWidth ? std::min(room, kMaxClientWidth)
+                                                               : kMinClientWidth);
+  return width() != before;
 }
 
 void TForm2::cbGChange(QObject*) { columnSpan_ = ColumnSpanOf(cbG->currentIndex()); }

@@ -58,9 +58,10 @@ class TForm2 : public QWidget {
   void autorecClick(QObject* sender);
   // The user's choice of speed scale or period.
   void cbChange(QObject* sender);
-  // Places the statistics after the widest caption, in a font small enough for every caption and
-  // figure to show whole within the group. Runs whenever the figures change.
-  void LayOutStatistics() { GroupBox1->LayOut(); }
+  // Places the statistics after the widest caption; figures too wide for the group widen it and
+  // the window's minimum width to the right. Runs whenever the figures change; true when the
+  // window grew.
+  bool LayOutStatistics();
   void cbGChange(QObject* sender);
   void FormResize(QObject* sender);
 

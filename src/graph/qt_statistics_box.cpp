@@ -14,8 +14,7 @@ constexpr int kMargin = 6;      // px, the group's edges to its captions and fig
 constexpr int kGap = 4;         // px, a caption to its figure
 constexpr int kFirstRow = 18;   // px, the first caption's top
 constexpr int kRowHeight = 16;  // px, from one caption to the next
-constexpr int kPixels = 10;     // the figures' font size when they fit in it
-constexpr int kSmallestPixels = 7;
+constexpr int kPixels = 10;     // the captions' and figures' font size
 
 void SetTextColour(QLabel* label, Colour colour) {
   QPalette palette = label->palette();
@@ -61,25 +60,22 @@ void QtStatisticsBox::LayOut() {
   QLabel* captions[] = {Label1, Label2, Label3, Label4, Label5, Label6};
   QLabel* values[] = {actueld, actuelu, maxd, maxu, moyd, moyu};
   QFont figures = font_;
+  figures.setPixelSize(kPixels);
+  const QFontMetrics metrics(figures);
   int captionWidth = 0;
-  for (int pixels = kPixels; pixels >= kSmallestPixels; --pixels) {
-    figures.setPixelSize(pixels);
-    const QFontMetrics metrics(figures);
-    captionWidth = 0;
-    int valueWidth = 0;
-    for (const QLabel* caption : captions) {
-      captionWidth = std::max(captionWidth, metrics.horizontalAdvance(caption->text()) + 1);
-    }
-    for (const QLabel* value : values) {
-      valueWidth = std::max(valueWidth, metrics.horizontalAdvance(value->text()) + 1);
-    }
-    if (2 * kMargin + captionWidth + kGap + valueWidth <= kWidth) break;
+  int valueWidth = 0;
+  for (const QLabel* caption : captions) {
+    captionWidth = std::max(captionWidth, metrics.horizontalAdvance(caption->text()) + 1);
   }
+  for (const QLabel* value : values) {
+    valueWidth = std::max(valueWidth, metrics.horizontalAdvance(value->text()) + 1);
+  }
+  resize(std::max(kWidth, 2 * kMargin + captionWidth + kGap + valueWidth), kHeight);
   setFont(figures);
   const int valueLeft = kMargin + captionWidth + kGap;
   for (int i = 0; i < 6; ++i) {
     captions[i]->adjustSize();
-    values[i]->setGeometry(valueLeft, captions[i]->y(), kWidth - kMargin - valueLeft,
+    values[i]->setGeometry(valueLeft, captions[i]->y(), width() - kMargin - valueLeft,
                            captions[i]->height());
   }
 }

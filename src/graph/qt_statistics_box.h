@@ -15,7 +15,7 @@ namespace kirv {
 
 class QtStatisticsBox : public QGroupBox {
  public:
-  static constexpr int kWidth = 169;
+  static constexpr int kWidth = 169;  // px, the narrowest the group gets
   static constexpr int kHeight = 116;
 
   // `font` is the window's: the group writes in a size of it.
@@ -26,9 +26,8 @@ class QtStatisticsBox : public QGroupBox {
   // "Actuel In :" and "Actuel Out :" in the received and sent colours, "Max In :" and "Max Out :"
   // in the peak colours.
   void ColourCaptions(const GraphColours& colours);
-  // Places the figures after the widest caption, in a font small enough for every caption and
-  // figure to show whole within the group: the window's size first, smaller ones down to seven
-  // pixels.
+  // Places the figures after the widest caption, in the window's font at ten pixels. Figures too
+  // wide for the group's kWidth widen it to the right, so every caption and figure shows whole.
   void LayOut();
 
   QLabel* Label1;  // "Actuel In :"

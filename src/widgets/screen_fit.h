@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <optional>
 
 class QWidget;
 
@@ -16,10 +17,16 @@ namespace kirv {
 // other goes to the nearest area, inside it (its top left corner first when it is larger).
 QPoint FitOnScreens(const QRect& frame, const QList<QRect>& areas);
 
+// The frame position nearest to the frame's own at which it shows whole in `area` and clear of
+// `obstacle`, beside, above or below it; none when the area has no such room.
+std::optional<QPoint> ClearOf(const QRect& frame, const QRect& obstacle, const QRect& area);
+
 // Moves a top-level window whose frame no screen shows onto the nearest screen.
 void FitOnScreen(QWidget& window);
 
 // Shows a window, restores it when the window manager minimised it and brings it to the front.
+// A visible window of ours that stays on top (the meter) would cover it: the window goes clear of
+// it when its screen has room, and otherwise stays on top itself while shown.
 void ShowRestored(QWidget& window);
 
 }  // namespace kirv

@@ -18,6 +18,7 @@
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_renderer.h"
+#include "graph/qt_graph_snapshot.h"
 #include "widgets/qt_canvas.h"
 
 namespace kirv {
@@ -514,11 +515,13 @@ TEST_F(GraphWindowTest, FailedSnapshotIsReportedAndTheLayoutRestored) {
 namespace kirv {
 namespace {
 
-// The widest figures the statistics can show, measured with the fonts installed here: every
-// caption and figure shows whole, and no figure starts before its caption ends.
+// Figures as the statistics show them, measured with the fonts installed here: every caption and
+// figure shows whole in the ten-pixel font, no figure starts before its caption ends, and figures
+// too wide for the group widen it, the window and the snapshot to the right.
 struct StatisticsTexts {
   const char* name;
   const char* figure;
+  bool widens;
 };
 
 class GraphStatisticsLayout : public GraphWindowTest,
@@ -545,16 +548,36 @@ TEST_P(GraphStatisticsLayout, CaptionsAndFiguresNeverOverlapNorGetCut) {
     EXPECT_LE(figures[i]->geometry().right(), inside.right());
     EXPECT_EQ(figures[i]->y(), captions[i]->y());
     EXPECT_GE(figures[i]->height(), figureMetrics.height());
+    EXPECT_EQ(figures[i]->font().pixelSize(), 10);
+    EXPECT_EQ(captions[i]->font().pixelSize(), 10);
+    EXPECT_EQ(figures[i]->text(), QString::fromUtf8(GetParam().figure));
   }
-  EXPECT_GE(Form2->GroupBox1->actueld->font().pixelSize(), 7);
+  const QRect group = Form2->GroupBox1->geometry();
+  const int snapshotWidth = GraphSnapshot(Form2->im1->size(), Form2->AxisLayer(),
+                                          Form2->CurveLayer(), Qt::white, Form2->GroupBox1)
+                                .width();
+  EXPECT_EQ(snapshotWidth, 716 + group.width());
+  if (GetParam().widens) {
+    EXPECT_GT(group.width(), 169);
+    EXPECT_EQ(Form2->minimumWidth(), group.right() + 1 + 8);
+    EXPECT_GE(Form2->width(), Form2->minimumWidth());
+  } else {
+    EXPECT_EQ(group, QRect(488, 0, 169, 116));
+    EXPECT_EQ(figures[0]->geometry(), QRect(84, 18, 79, 12));
+    EXPECT_EQ(Form2->minimumWidth(), 341);
+    EXPECT_EQ(Form2->width(), 716);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Figures, GraphStatisticsLayout,
-    ::testing::Values(StatisticsTexts{"Empty", ""}, StatisticsTexts{"Zero", "0 K/s (0%)"},
-                      StatisticsTexts{"OverFullScale", "1023,99 K/s (655%)"},
-                      StatisticsTexts{"LargestDesignFigure", "9999,99 K/s (100%)"},
-                      StatisticsTexts{"MegaFarOverScale", "1023,99 M/s (6553%)"}),
+    ::testing::Values(StatisticsTexts{"Empty", "", false},
+                      StatisticsTexts{"Zero", "0 K/s (0%)", false},
+                      StatisticsTexts{"Today", "12,5 K/s (3%)", false},
+                      StatisticsTexts{"OverFullScale", "1023,99 K/s (655%)", true},
+                      StatisticsTexts{"LargestDesignFigure", "9999,99 K/s (100%)", true},
+                      StatisticsTexts{"MegaFarOverScale", "1023,99 M/s (6553%)", true},
+                      StatisticsTexts{"GigabitOnAModemScale", "12766573,37 K/s (2493471%)", true}),
     [](const ::testing::TestParamInfo<StatisticsTexts>& info) { return info.param.name; });
 
 TEST_F(GraphWindowTest, ShortFiguresKeepTheTenPixelFont) {
