@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace kirv {
 
@@ -15,28 +16,56 @@ namespace {
 // stays: a reader skips it, or takes the intact record that a later append glues to it.
 bool CutBack(int fd, off_t size) { return size >= 0 && ftruncate(fd, size) == 0; }
 
+// Opens a regular file for writing; -1 with error set otherwise. O_NONBLOCK keeps a FIFO from
+// blocking the open (without a reader it fails with ENXIO, as a device without its device does);
+// it is cleared again, so writes wait for the disk as they should.
+int OpenRegular(const std::string& path, int flags, int& error) {
+  const int fd = open(path.c_str(), flags | O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    error = errno == ENXIO ? kNotRegularFile : errno;
+    return -1;
+  }
+  struct stat st {};
+  const int status = fcntl(fd, F_GETFL);
+  if (fstat(fd, &st) != 0 || status == -1 || fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+    error = errno;
+  } else if (!S_ISREG(st.st_mode)) {
+    error = kNotRegularFile;
+  } else {
+    return fd;
+  }
+  close(fd);
+  return -1;
+}
+
 }  // namespace
+
+bool IsRefusal(int error) { return error == ELOOP || error == kNotRegularFile; }
+
+std::string ArchiveErrorText(int error) {
+  if (error == ELOOP) return "c'est un lien symbolique, qui n'est jamais suivi";
+  if (error == kNotRegularFile) return "ce n'est pas un fichier ordinaire";
+  return std::strerror(error);
+}
 
 bool ArchiveExists(const std::string& path) {
   struct stat st {};
-  return stat(path.c_str(), &st) == 0;
+  return lstat(path.c_str(), &st) == 0;
 }
 
-bool CreateArchive(const std::string& path) {
-  const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  close(fd);
-  return true;
+int CreateArchive(const std::string& path) {
+  int error = 0;
+  const int fd = OpenRegular(path, O_CREAT, error);
+  if (fd >= 0) close(fd);
+  return error;
 }
 
 ArchiveFile::ArchiveFile(const std::string& path) {
-  fd_ = open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+  fd_ = OpenRegular(path, O_APPEND, openError_);
   if (fd_ >= 0 && flock(fd_, LOCK_EX | LOCK_NB) != 0) {
     openError_ = errno;
     close(fd_);
     fd_ = -1;
-  } else if (fd_ < 0) {
-    openError_ = errno;
   }
 }
 
@@ -57,7 +86,6 @@ ArchiveFile::AppendResult ArchiveFile::Append(std::string_view line, int maxCall
       result.error = n < 0 ? errno : EIO;  // a call that writes nothing cannot go on either
     }
   }
-  // A character device such as /dev/null takes the line but cannot keep it: EINVAL here.
   if (done == line.size() && fdatasync(fd_) != 0) {
     result.error = errno;
   } else if (done == line.size()) {

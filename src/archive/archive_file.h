@@ -5,12 +5,25 @@
 
 namespace kirv {
 
-// Whether something of that name exists (following symbolic links).
+// Archives are opened without following a symbolic link (the link is refused with ELOOP, its
+// target never written nor created) and without blocking, and only a regular file is written:
+// anything else under the name (a FIFO, a device, a socket) is refused with kNotRegularFile.
+inline constexpr int kNotRegularFile = -1;  // not an errno value
+
+// Whether the error refuses what stands under the name, rather than failing to reach it.
+bool IsRefusal(int error);
+
+// The reason of an error of the functions below, as said to the user: French for a refusal, the
+// system's text otherwise.
+std::string ArchiveErrorText(int error);
+
+// Whether something of that name exists; a symbolic link exists, wherever it leads.
 bool ArchiveExists(const std::string& path);
 
 // Creates the file, empty, when it does not exist; an existing file is left as it is, never
-// emptied. False when the name cannot be created (too long, no permission, ...); errno says why.
-bool CreateArchive(const std::string& path);
+// emptied. 0, or why the name cannot be created or is refused (an errno value, or
+// kNotRegularFile).
+int CreateArchive(const std::string& path);
 
 // An archive file open for appending, held with an exclusive lock for as long as the object
 // lives; a file that another writer holds does not open.
@@ -22,7 +35,8 @@ class ArchiveFile {
   ArchiveFile& operator=(const ArchiveFile&) = delete;
 
   bool IsOpen() const { return fd_ >= 0; }
-  // The system's error number of a failed opening (EWOULDBLOCK when another writer holds it).
+  // Why it did not open: an errno value (EWOULDBLOCK when another writer holds it, ELOOP for a
+  // symbolic link), or kNotRegularFile.
   int OpenError() const { return openError_; }
 
   struct AppendResult {

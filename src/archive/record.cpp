@@ -201,4 +201,12 @@ bool ParseCounts(std::string_view text, std::uint64_t& received, std::uint64_t& 
   return true;
 }
 
+bool ParseDatedRecord(std::string_view text, ArchiveRecord& record) {
+  bool hasSentCount = false;
+  record = ParseRecord(text, hasSentCount);
+  const DateTime& t = record.time;
+  return hasSentCount && IsValidDate(t.year, t.month, t.day) &&
+         IsValidTime(t.hour, t.minute, t.second);
+}
+
 }  // namespace kirv

@@ -36,6 +36,8 @@ std::string FormatRecord(const DateTime& time, std::uint64_t received, std::uint
 ArchiveRecord ParseRecord(std::string_view text);
 // The same, and whether the text has a "U" at or after position 21, the mark of a sent count.
 ArchiveRecord ParseRecord(std::string_view text, bool& hasSentCount);
+// The record of a text that has its sent count and a valid date and time; false for another.
+bool ParseDatedRecord(std::string_view text, ArchiveRecord& record);
 // The counts alone, as ParseRecord reads them; true when the text has that "U".
 bool ParseCounts(std::string_view text, std::uint64_t& received, std::uint64_t& sent);
 

@@ -1,12 +1,19 @@
 #include "archive/statistics_logger.h"
 
+#include <unistd.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <memory>
+#include <system_error>
 #include <utility>
 
 #include "archive/archive_file.h"
+#include "archive/clock_rule.h"
 #include "archive/record.h"
+#include "archive/record_scanner.h"
 #include "common/standard_error.h"
 
 namespace kirv {
@@ -19,18 +26,52 @@ std::string Candidate(const std::string& name, std::size_t cut) {
 }
 
 // Makes sure an archive exists under the full name or the longest shortened name that can be
-// created; an existing one is used as it is. The system's error number of a failed creation
-// under the full name, else 0.
+// created; whatever stands under a name is used as it is (opening refuses a link or a FIFO). The
+// error of a failed creation under the full name, else 0.
 int EnsureArchive(const std::string& name) {
   if (ArchiveExists(Candidate(name, 0))) return 0;
   int fullNameError = 0;
   for (std::size_t cut = 0; cut <= name.size(); ++cut) {
     const std::string path = Candidate(name, cut);
-    if (ArchiveExists(path) || CreateArchive(path)) return fullNameError;
-    if (cut == 0) fullNameError = errno;
+    if (ArchiveExists(path)) return fullNameError;
+    const int error = CreateArchive(path);
+    if (error == 0 || IsRefusal(error)) return fullNameError != 0 ? fullNameError : error;
+    if (cut == 0) fullNameError = error;
   }
   return fullNameError;
 }
+
+// The interface's archive open for appending, under the first candidate name that opens; else
+// nullptr, with the name and the error to say. A refused name ends the search, so that a link or
+// a FIFO never sends the records into the file of a shorter name.
+std::unique_ptr<ArchiveFile> OpenArchive(const std::string& name, std::string& path, int& error) {
+  const int creationError = EnsureArchive(name);
+  for (std::size_t cut = 0; cut <= name.size(); ++cut) {
+    path = Candidate(name, cut);
+    auto file = std::make_unique<ArchiveFile>(path);
+    if (file->IsOpen()) return file;
+    if (IsRefusal(file->OpenError())) {
+      error = file->OpenError();
+      return nullptr;
+    }
+    if (cut == 0) error = creationError != 0 ? creationError : file->OpenError();
+  }
+  path = Candidate(name, 0);
+  return nullptr;
+}
+
+// The stamp of the last dated record of the file, if any.
+std::optional<DateTime> NewestRecord(const std::string& path) {
+  RecordScanner scanner(path);
+  std::string_view text;
+  ArchiveRecord record;
+  while (scanner.Next(text)) {
+    if (ParseDatedRecord(text, record)) return record.time;
+  }
+  return std::nullopt;
+}
+
+std::string Stamp(const DateTime& t) { return FormatDateTime(t, "dd/mm/yyyy hh:nn:ss"); }
 
 // Growth of a counter since its baseline, both read from the same link. A counter below its
 // baseline was restarted (the adapter was reset): its whole value is the growth.
@@ -96,51 +137,110 @@ void StatisticsLogger::LogInterface(const std::string& name, LoggerDisplays& dis
     return;
   }
 
-  const DateTime now = clock_.Now();
+  DateTime now = clock_.Now();
   displays.Label1 = Speed(rx);
   displays.Label4 = Speed(tx);
-  displays.Label5 = FormatDateTime(now, "dd/mm/yyyy hh:nn:ss");
+  displays.Label5 = Stamp(now);
   const std::string line = FormatRecord(now, rx, tx);
   // A period without traffic in both directions is carried into the next record.
   if (rx == 0 || tx == 0) return;
 
-  if (WriteRecord(name, line, displays)) baseline = {row->index, row->inOctets, row->outOctets};
+  now.millisecond = 0;  // the stamp as written
+  if (WriteRecord(name, now, line, displays)) {
+    baseline = {row->index, row->inOctets, row->outOctets};
+  }
   displays.Label6 = line.substr(0, line.size() - 2);
 }
 
 // True when the record is on the disk. A record that is not keeps the baselines where they were,
 // so its traffic goes into the next record that is written.
-bool StatisticsLogger::WriteRecord(const std::string& name, const std::string& line,
-                                   LoggerDisplays& displays) {
-  const int creationError = EnsureArchive(name);
-  int openError = 0;
-  for (std::size_t cut = 0; cut <= name.size(); ++cut) {
-    const std::string path = Candidate(name, cut);
-    ArchiveFile file(path);
-    if (!file.IsOpen()) {
-      if (cut == 0) openError = file.OpenError();
-      continue;
+bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
+                                   const std::string& line, LoggerDisplays& displays) {
+  ArchiveState& state = archives_[name];
+  std::string path;
+  int error = 0;
+  std::unique_ptr<ArchiveFile> file = OpenArchive(name, path, error);
+  // The working directory is the data folder: a name in it is missing only when it is gone.
+  if (!file && error == ENOENT && RemakeDataFolder()) file = OpenArchive(name, path, error);
+  if (!file) {
+    const std::string reason = ArchiveErrorText(error);
+    if (SayOnce(state, "open " + path + reason,
+                "KIRV: l'archive " + path + " ne peut pas être ouverte : " + reason +
+                    " ; son trafic passe dans l'enregistrement suivant")) {
+      dialogs_.ShowMessage("Erreur dans le logging des statistiques");
     }
-    std::string status = "LOG OK " + TimeNow() + " 0";
-    displays.status.push_back(status);
-    const ArchiveFile::AppendResult result = file.Append(line, kMaxWriteCalls);
-    if (!result.written) {
-      status = "ERREUR ECRITURE " + TimeNow();
-      displays.status.push_back(status);
-      diagnostics_("KIRV: l'archive " + path +
-                   " ne peut pas être écrite : " + std::strerror(result.error) +
-                   " ; son trafic passe dans l'enregistrement suivant");
-    }
-    displays.status.push_back(status + " " + std::to_string(result.writeCalls));
-    return result.written;
+    displays.status.push_back("ERREUR LOG");
+    displays.status.push_back("ERREUR ECRITURE " + TimeNow());
+    return false;
   }
-  diagnostics_("KIRV: l'archive " + Candidate(name, 0) + " ne peut pas être ouverte : " +
-               std::strerror(creationError != 0 ? creationError : openError) +
-               " ; son trafic passe dans l'enregistrement suivant");
-  dialogs_.ShowMessage("Erreur dans le logging des statistiques");
-  displays.status.push_back("ERREUR LOG");
-  displays.status.push_back("ERREUR ECRITURE " + TimeNow());
-  return false;
+  if (!state.newestRead) {
+    state.newest = NewestRecord(path);
+    state.newestRead = true;
+  }
+  if (!MayStamp(state, path, now)) return false;
+
+  std::string status = "LOG OK " + TimeNow() + " 0";
+  displays.status.push_back(status);
+  const ArchiveFile::AppendResult result = file->Append(line, kMaxWriteCalls);
+  if (result.written) {
+    state.newest = now;
+    state.behindSince.reset();
+    state.said.clear();
+  } else {
+    status = "ERREUR ECRITURE " + TimeNow();
+    displays.status.push_back(status);
+    const std::string reason = std::strerror(result.error);
+    SayOnce(state, "write " + path + reason,
+            "KIRV: l'archive " + path + " ne peut pas être écrite : " + reason +
+                " ; son trafic passe dans l'enregistrement suivant");
+  }
+  displays.status.push_back(status + " " + std::to_string(result.writeCalls));
+  return result.written;
+}
+
+// Whether the record stamped now may follow the archive's newest record; a clock found behind it
+// is said once.
+bool StatisticsLogger::MayStamp(ArchiveState& state, const std::string& path, const DateTime& now) {
+  switch (JudgeStamp(now, state.newest, clock_.RepeatedSeconds(), state.behindSince)) {
+    case StampVerdict::kWrite:
+      return true;
+    case StampVerdict::kCarry:
+      // A clock set back again while behind starts the wait again.
+      if (!state.behindSince || MillisecondsOf(now) < MillisecondsOf(*state.behindSince)) {
+        state.behindSince = now;
+      }
+      SayOnce(state, "behind " + path,
+              "KIRV: l'horloge (" + Stamp(now) +
+                  ") est en retard sur le dernier enregistrement de " + path + " (" +
+                  Stamp(*state.newest) + ") : son trafic est gardé jusqu'à ce qu'elle le dépasse");
+      return false;
+    case StampVerdict::kWriteBehind:
+      SayOnce(state, "wrong " + path,
+              "KIRV: l'horloge est en retard depuis un jour sur le dernier enregistrement de " +
+                  path + " (" + Stamp(*state.newest) + "), tenu pour faux : l'écriture reprend");
+      return true;
+  }
+  return true;
+}
+
+// Tells the line unless the same failure (key) was the last one told for this archive.
+bool StatisticsLogger::SayOnce(ArchiveState& state, const std::string& key,
+                               const std::string& line) {
+  if (state.said == key) return false;
+  state.said = key;
+  diagnostics_(line);
+  return true;
+}
+
+// Makes the data folder again, with its parents, as at start, and works in it.
+bool StatisticsLogger::RemakeDataFolder() {
+  if (dataFolder_.empty()) return false;
+  std::error_code error;
+  std::filesystem::create_directories(dataFolder_, error);
+  if (error || chdir(dataFolder_.c_str()) != 0) return false;
+  diagnostics_("KIRV: le dossier de données " + dataFolder_ +
+               " avait disparu ; il est refait et les archives y reprennent");
+  return true;
 }
 
 // Kilo-octets of 1024, rounded down to a tenth, spread over the 300 s period.

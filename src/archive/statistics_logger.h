@@ -47,14 +47,23 @@ DiagnosticSink StandardErrorSink();
 // keeps its baselines; one that is back under a new interface index counts from zero, so its
 // first record holds its traffic since it came back. A record reaches the disk before the
 // baselines move: while it cannot be written, its traffic is carried into the next record, and
-// each failure is told to the diagnostic sink with the file name and the system's reason. A
-// growth beyond kImpossibleGrowth is not written and leaves the baselines for the next reading.
+// each failure is told to the diagnostic sink with the file name and the reason, once until a
+// record of that interface is written again. A growth beyond kImpossibleGrowth is not written and
+// leaves the baselines for the next reading.
+//
+// An archive is never stamped before its newest record (read from its end when the logger first
+// writes to it, then the last it wrote), except within a repeated daylight-saving hour: a clock
+// behind it carries the traffic until it passes it (see JudgeStamp).
 class StatisticsLogger {
  public:
   static constexpr int kMaxWriteCalls = 50;
 
   StatisticsLogger(InterfaceTable& table, Clock& clock, Dialogs& dialogs, NumberFormat format,
                    DiagnosticSink diagnostics = StandardErrorSink());
+
+  // The data folder, absolute: when it is removed while the logger runs, the next record makes it
+  // again and works in it. Without it the working directory is used as it is.
+  void SetDataFolder(std::string absolutePath) { dataFolder_ = std::move(absolutePath); }
 
   // Baselines of every checked interface from the current counters: at start, for the
   // interfaces restored as monitored.
@@ -74,8 +83,20 @@ class StatisticsLogger {
     std::uint64_t out = 0;
   };
 
+  // What the logger knows of one interface's archive.
+  struct ArchiveState {
+    bool newestRead = false;
+    std::optional<DateTime> newest;       // to the second; none in an empty archive
+    std::optional<DateTime> behindSince;  // the first stamp carried while the clock is behind
+    std::string said;                     // the failure last said, until a record is written
+  };
+
   void LogInterface(const std::string& name, LoggerDisplays& displays);
-  bool WriteRecord(const std::string& name, const std::string& line, LoggerDisplays& displays);
+  bool WriteRecord(const std::string& name, const DateTime& now, const std::string& line,
+                   LoggerDisplays& displays);
+  bool MayStamp(ArchiveState& state, const std::string& path, const DateTime& now);
+  bool SayOnce(ArchiveState& state, const std::string& key, const std::string& line);
+  bool RemakeDataFolder();
   std::string Speed(std::uint64_t octets) const;
   std::string TimeNow() const;
 
@@ -84,7 +105,9 @@ class StatisticsLogger {
   Dialogs& dialogs_;
   NumberFormat format_;
   DiagnosticSink diagnostics_;
-  std::map<std::string, Baseline> baselines_;  // by interface name; kept for names that leave
+  std::map<std::string, Baseline> baselines_;     // by interface name; kept for names that leave
+  std::map<std::string, ArchiveState> archives_;  // by interface name
+  std::string dataFolder_;
 };
 
 }  // namespace kirv

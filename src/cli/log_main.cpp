@@ -46,6 +46,7 @@ int RunLogger(const LoggerArguments& arguments) {
   SystemClock clock;
   StderrDialogs dialogs(kCommand);
   StatisticsLogger logger(table, clock, dialogs, NumberFormat{arguments.decimalSeparator});
+  logger.SetDataFolder(QFile::encodeName(QDir::currentPath()).toStdString());
   WriterLock lock(folder);
   TerminationSignals onSignal([&] {
     if (!lock.LogsElsewhere()) PrintStatus(logger.WriteFinalRecords(entries));

@@ -1,6 +1,8 @@
 #include "graph/history_loader.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "archive/record.h"
@@ -12,17 +14,10 @@ namespace kirv {
 
 namespace {
 
-constexpr std::size_t kReceivedStart = 20;  // 0-based offset of position 21
+constexpr std::int64_t kLongestGlitchMs = 3600 * 1000;
 
 int DateKey(const DateTime& t) { return (t.year * 100 + t.month) * 100 + t.day; }
 int TimeKey(const DateTime& t) { return (t.hour * 60 + t.minute) * 60 + t.second; }
-
-bool ParseUsable(std::string_view text, ArchiveRecord& record) {
-  if (text.find('U', kReceivedStart) == std::string_view::npos) return false;
-  record = ParseRecord(text);
-  const DateTime& t = record.time;
-  return IsValidDate(t.year, t.month, t.day) && IsValidTime(t.hour, t.minute, t.second);
-}
 
 // Accepts what lies before the reference date, or on it before now's time of day.
 class DateFilter {
@@ -65,13 +60,35 @@ TraceTotals LoadHistory(const TraceInputs& in, ColumnTable& table) {
   RecordScanner scanner(in.archivePath);
   std::string_view text;
   ArchiveRecord r;
+  // A run of records older than the graph is its end, unless a record inside the graph follows
+  // it and the run's stamps span at most an hour: then a clock reset for a while wrote it (the
+  // year 2000 of a lost real-time clock), and it is stepped over.
+  std::optional<ArchiveRecord> runStart;
+  std::int64_t runNewest = 0;
+  std::int64_t runOldest = 0;
   while (scanner.Next(text)) {
-    if (!ParseUsable(text, r) || !filter.Accepts(r.time)) continue;
+    if (!ParseDatedRecord(text, r) || !filter.Accepts(r.time)) continue;
+    const std::int64_t column = age.Of(r.time) / slotsPerColumn;
+    if (column >= w) {
+      const std::int64_t at = MillisecondsOf(r.time);
+      if (!runStart) {
+        runStart = r;
+        runNewest = runOldest = at;
+      }
+      runNewest = std::max(runNewest, at);
+      runOldest = std::min(runOldest, at);
+      if (runNewest - runOldest > kLongestGlitchMs) break;
+      continue;
+    }
+    runStart.reset();
     totals.automaticScale =
         std::max({totals.automaticScale, r.received / kSlotSeconds, r.sent / kSlotSeconds});
-    const std::int64_t column = age.Of(r.time) / slotsPerColumn;
-    if (column >= w) break;
     Store(r, table[direction.IndexOfAge(static_cast<int>(column), w)], totals);
+  }
+  // The record that ends the scan still counts for the automatic scale.
+  if (runStart) {
+    totals.automaticScale = std::max(
+        {totals.automaticScale, runStart->received / kSlotSeconds, runStart->sent / kSlotSeconds});
   }
   return totals;
 }

@@ -24,8 +24,10 @@ struct TraceTotals {
 // time of day before now's), when its fields do not form a valid date and time, or when no "U"
 // follows its received count. Every other record counts for the automatic scale; a record whose
 // column age (whole slots before the reference instant, divided by the slots of a column) reaches
-// W ends the scan; the others are added into their column. A file that cannot be read holds no
-// record. The inputs must be Bounded.
+// W ends the scan; the others are added into their column. Records that reach W but whose stamps
+// span at most an hour, followed by one that does not, are stepped over: a clock reset for a while
+// dated them far before their neighbours. A file that cannot be read holds no record. The inputs
+// must be Bounded.
 TraceTotals LoadHistory(const TraceInputs& in, ColumnTable& table);
 
 }  // namespace kirv

@@ -23,4 +23,18 @@ DateTime SystemClock::Now() const {
           static_cast<int>(tv.tv_usec / 1000)};
 }
 
+int SystemClock::RepeatedSeconds() const {
+  tzset();
+  return RepeatedSecondsAt(std::time(nullptr));
+}
+
+int SystemClock::RepeatedSecondsAt(std::time_t utc) {
+  const std::time_t hourAgo = utc - 3600;
+  std::tm now{};
+  std::tm before{};
+  localtime_r(&utc, &now);
+  localtime_r(&hourAgo, &before);
+  return before.tm_gmtoff > now.tm_gmtoff ? static_cast<int>(before.tm_gmtoff - now.tm_gmtoff) : 0;
+}
+
 }  // namespace kirv

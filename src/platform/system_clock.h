@@ -1,5 +1,7 @@
 #pragma once
 
+#include <ctime>
+
 #include "common/clock.h"
 
 namespace kirv {
@@ -10,6 +12,10 @@ namespace kirv {
 class SystemClock : public Clock {
  public:
   DateTime Now() const override;
+  int RepeatedSeconds() const override;
+
+  // The same at the instant `utc`, in the time zone in force.
+  static int RepeatedSecondsAt(std::time_t utc);
 };
 
 }  // namespace kirv

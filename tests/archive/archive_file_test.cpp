@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,20 +24,20 @@ const std::string kLine = "F07/12/2026 03:10:00D1843200U204800\r\n";
 
 TEST_F(ArchiveFileTest, CreatesAMissingFileEmpty) {
   EXPECT_FALSE(ArchiveExists("eth0.mdf"));
-  EXPECT_TRUE(CreateArchive("eth0.mdf"));
+  EXPECT_EQ(CreateArchive("eth0.mdf"), 0);
   EXPECT_TRUE(ArchiveExists("eth0.mdf"));
   EXPECT_EQ(ReadFile("eth0.mdf"), "");
 }
 
 TEST_F(ArchiveFileTest, NeverEmptiesAnExistingFile) {
   WriteFile("eth0.mdf", kLine);
-  EXPECT_TRUE(CreateArchive("eth0.mdf"));
+  EXPECT_EQ(CreateArchive("eth0.mdf"), 0);
   EXPECT_EQ(ReadFile("eth0.mdf"), kLine);
 }
 
 TEST_F(ArchiveFileTest, ReportsANameTooLongToCreate) {
   const std::string name = std::string(300, 'a') + ".mdf";
-  EXPECT_FALSE(CreateArchive(name));
+  EXPECT_EQ(CreateArchive(name), ENAMETOOLONG);
   EXPECT_FALSE(ArchiveExists(name));
 }
 
@@ -76,33 +77,55 @@ TEST_F(ArchiveFileTest, HoldsItsLockUntilDestroyed) {
   EXPECT_FALSE(ArchiveFile("eth0.mdf").IsOpen());
 }
 
-// Devices in place of the archive: one refuses every write, one takes the line but cannot keep
-// it on a disk.
+// What may stand under an archive's name besides a regular file: each is refused at once,
+// without blocking, and nothing is followed, created or written.
 struct RefusedCase {
   const char* what;
-  const char* device;
-  int writeCalls;
+  const char* path;
+  int (*make)();  // a descriptor to close after the test, kNothingHeld, or kNotMade
   int error;
 };
 
+constexpr int kNothingHeld = -1;
+constexpr int kNotMade = -2;
+int Made(int result) { return result == 0 ? kNothingHeld : kNotMade; }
+
 void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.what; }
 
-class RefusedAppend : public ArchiveFileTest, public ::testing::WithParamInterface<RefusedCase> {};
+class RefusedName : public ArchiveFileTest, public ::testing::WithParamInterface<RefusedCase> {};
 
-TEST_P(RefusedAppend, IsNotWrittenAndSaysTheSystemsReason) {
-  ASSERT_EQ(symlink(GetParam().device, "eth0.mdf"), 0);
-  ArchiveFile file("eth0.mdf");
-  ASSERT_TRUE(file.IsOpen());
-  const ArchiveFile::AppendResult result = file.Append(kLine, 50);
-  EXPECT_FALSE(result.written);
-  EXPECT_EQ(result.writeCalls, GetParam().writeCalls);
-  EXPECT_EQ(result.error, GetParam().error);
+TEST_P(RefusedName, IsNeitherCreatedNorOpenedAndSaysWhy) {
+  WriteFile("target", kLine);
+  const int held = GetParam().make();
+  ASSERT_NE(held, kNotMade);
+  EXPECT_EQ(CreateArchive(GetParam().path), GetParam().error);
+  const ArchiveFile file(GetParam().path);
+  EXPECT_FALSE(file.IsOpen());
+  EXPECT_EQ(file.OpenError(), GetParam().error);
+  EXPECT_TRUE(IsRefusal(file.OpenError()));
+  EXPECT_EQ(ReadFile("target"), kLine);
+  EXPECT_FALSE(ArchiveExists("missing"));
+  if (held >= 0) close(held);
 }
 
-INSTANTIATE_TEST_SUITE_P(Devices, RefusedAppend,
-                         ::testing::Values(RefusedCase{"FullDisk", "/dev/full", 50, ENOSPC},
-                                           RefusedCase{"NoSync", "/dev/null", 1, EINVAL}),
-                         [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(
+    Names, RefusedName,
+    ::testing::Values(RefusedCase{"LinkToAFile", "eth0.mdf",
+                                  [] { return Made(symlink("target", "eth0.mdf")); }, ELOOP},
+                      RefusedCase{"DanglingLink", "eth0.mdf",
+                                  [] { return Made(symlink("missing", "eth0.mdf")); }, ELOOP},
+                      RefusedCase{"FifoWithoutReader", "eth0.mdf",
+                                  [] { return Made(mkfifo("eth0.mdf", 0600)); }, kNotRegularFile},
+                      RefusedCase{"FifoWithAReader", "eth0.mdf",
+                                  [] {
+                                    return mkfifo("eth0.mdf", 0600) == 0
+                                               ? open("eth0.mdf", O_RDONLY | O_NONBLOCK)
+                                               : kNotMade;
+                                  },
+                                  kNotRegularFile},
+                      RefusedCase{"Device", "/dev/null", [] { return kNothingHeld; },
+                                  kNotRegularFile}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 // A file size limit makes the kernel write part of the line and then refuse the rest.
 TEST_F(ArchiveFileTest, CutsATornLineOffAgain) {

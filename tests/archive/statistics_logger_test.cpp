@@ -1,6 +1,8 @@
 #include "archive/statistics_logger.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -179,28 +181,48 @@ TEST_F(StatisticsLoggerTest, UsesAShortenedNameThatAlreadyExistsAsItIs) {
   EXPECT_EQ(ReadFile("eth.mdf"), "F01/01/2026 00:00:00D1U1\r\nF20/04/2026 10:00:00D10U20\r\n");
 }
 
+// Holds the file size limit of the process at `bytes` while it lives; a write past it fails with
+// EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : previous_(signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    const rlimit limit{bytes, saved_.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  sighandler_t previous_;
+  rlimit saved_{};
+};
+
 TEST_F(StatisticsLoggerTest, GivesUpAfter50FailedWritesAndKeepsTheBaselines) {
   table_.Add("eth0", 0, 0);
   const std::vector<MonitorEntry> list = {{"eth0", true}};
-  ASSERT_EQ(symlink("/dev/full", "eth0.mdf"), 0);
   SetCounters(0, 1000, 2000);
   At(3, 10, 5);
-  const LoggerDisplays d = logger_.Timer1Timer(list);
+  LoggerDisplays d;
+  {
+    const FileSizeLimit noGrowth(0);
+    d = logger_.Timer1Timer(list);
+    At(3, 12);
+    logger_.Timer1Timer(list);  // the same failure again is not said again
+  }
   EXPECT_EQ(d.status, (Lines{"LOG OK 03:10:05 0", "ERREUR ECRITURE 03:10:05",
                              "ERREUR ECRITURE 03:10:05 50"}));
   EXPECT_EQ(d.Label6, "F20/04/2026 03:10:05D1000U2000");
   EXPECT_TRUE(dialogs_.messages.empty());
-  EXPECT_EQ(
-      said_,
-      (Lines{
-          "KIRV: l'archive eth0.mdf ne peut pas être écrite : No space left on device ; son trafic "
-          "passe dans l'enregistrement suivant"}));
+  EXPECT_EQ(said_, (Lines{"KIRV: l'archive eth0.mdf ne peut pas être écrite : File too large ; "
+                          "son trafic passe dans l'enregistrement suivant"}));
 
-  ASSERT_EQ(unlink("eth0.mdf"), 0);
   SetCounters(0, 1100, 2300);
   At(3, 15);
   logger_.Timer1Timer(list);
-  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 03:15:00D1100U2300\r\n");  // both periods
+  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 03:15:00D1100U2300\r\n");  // every period
   EXPECT_EQ(said_.size(), 1u);
 }
 
@@ -225,23 +247,49 @@ TEST_F(StatisticsLoggerTest, ReportsAnArchiveThatCannotBeOpenedUnderAnyName) {
   EXPECT_EQ(ReadFile("ab.mdf"), "F20/04/2026 03:10:05D1001U2002\r\n");
 }
 
-TEST_F(StatisticsLoggerTest, AnArchiveThatCannotKeepItsRecordKeepsTheBaselines) {
+TEST_F(StatisticsLoggerTest, ALinkedArchiveIsRefusedOnceAndItsTrafficCarried) {
   table_.Add("eth0", 0, 0);
   const std::vector<MonitorEntry> list = {{"eth0", true}};
-  ASSERT_EQ(symlink("/dev/null", "eth0.mdf"), 0);  // takes every write, keeps nothing
+  WriteFile("target", "");
+  WriteFile("eth.mdf", "");  // the shortened name must not take the records either
+  ASSERT_EQ(symlink("target", "eth0.mdf"), 0);
   SetCounters(0, 40, 50);
   At(3, 10);
   const LoggerDisplays d = logger_.Timer1Timer(list);
-  EXPECT_EQ(d.status,
-            (Lines{"LOG OK 03:10:00 0", "ERREUR ECRITURE 03:10:00", "ERREUR ECRITURE 03:10:00 1"}));
-  EXPECT_EQ(
-      said_,
-      (Lines{"KIRV: l'archive eth0.mdf ne peut pas être écrite : Invalid argument ; son trafic "
-             "passe dans l'enregistrement suivant"}));
+  At(3, 15);
+  logger_.Timer1Timer(list);
+  EXPECT_EQ(d.status, (Lines{"ERREUR LOG", "ERREUR ECRITURE 03:10:00"}));
+  EXPECT_EQ(dialogs_.messages, (Lines{"Erreur dans le logging des statistiques"}));
+  EXPECT_EQ(said_, (Lines{"KIRV: l'archive eth0.mdf ne peut pas être ouverte : c'est un lien "
+                          "symbolique, qui n'est jamais suivi ; son trafic passe dans "
+                          "l'enregistrement suivant"}));
+  EXPECT_EQ(ReadFile("target") + ReadFile("eth.mdf"), "");
+
   ASSERT_EQ(unlink("eth0.mdf"), 0);
   SetCounters(0, 41, 52);
+  At(3, 20);
   logger_.Timer1Timer(list);
-  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 03:10:00D41U52\r\n");
+  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 03:20:00D41U52\r\n");
+}
+
+// A real-time clock reset at boot, then the network time: nothing is stamped before the
+// archive's newest record, and the traffic of the wait goes into the first record after it.
+TEST_F(StatisticsLoggerTest, CarriesTheTrafficWhileTheClockIsBehindTheArchive) {
+  table_.Add("eth0", 0, 0);
+  const std::vector<MonitorEntry> list = {{"eth0", true}};
+  WriteFile("eth0.mdf", "F20/04/2026 10:00:00D1U1\r\n");
+  SetCounters(0, 10, 20);
+  clock_.now = {2000, 1, 1, 0, 5, 0};
+  logger_.Timer1Timer(list);
+  SetCounters(0, 30, 40);
+  clock_.now = {2000, 1, 1, 0, 10, 0};
+  logger_.Timer1Timer(list);
+  At(10, 5);
+  logger_.Timer1Timer(list);
+  EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 10:00:00D1U1\r\nF20/04/2026 10:05:00D30U40\r\n");
+  EXPECT_EQ(said_, (Lines{"KIRV: l'horloge (01/01/2000 00:05:00) est en retard sur le dernier "
+                          "enregistrement de eth0.mdf (20/04/2026 10:00:00) : son trafic est "
+                          "gardé jusqu'à ce qu'elle le dépasse"}));
 }
 
 // --- Interfaces known by name while the table changes ---

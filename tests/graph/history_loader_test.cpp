@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -205,8 +207,37 @@ INSTANTIATE_TEST_SUITE_P(
                   {4, {0, 600, 0, 600}},
                   {6, {300, 300, 300, 300}}},
                  {600, 600, 2}},
+        // More than an hour of records older than the graph is its end, whatever follows.
+        LoadCase{"AnOldRunLongerThanAnHourEndsTheScan",
+                 {Line(Before(30), 300, 300), Line({2000, 1, 1, 0, 0, 0}, 900, 900),
+                  Line({2000, 1, 1, 1, 0, 1}, 600, 600), Line(Before(5), 600, 600)},
+                 Inputs(),
+                 {{1, {600, 600, 600, 600}}},
+                 {600, 600, 2}},
         LoadCase{"AnEmptyArchiveHoldsNoRecord", {}, Inputs(), {}, {}}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
+
+// Two records of a clock reset to the year 2000 amid the last half hour's: every period still
+// sees the records before them, and the reset ones count for nothing.
+class GlitchRecords : public testing::TempDirectoryTest,
+                      public ::testing::WithParamInterface<int> {};
+
+TEST_P(GlitchRecords, AreSteppedOverInEveryPeriod) {
+  testing::WriteArchive({Line(Before(30), 300, 300), Line({2000, 1, 1, 0, 0, 0}, 9000, 9000),
+                         Line({2000, 1, 1, 0, 5, 0}, 9000, 9000), Line(Before(5), 600, 600)});
+  ColumnTable table;
+  const TraceTotals totals = LoadHistory(Bounded(Inputs(GetParam())), table);
+  std::uint64_t received = 0;
+  for (int i = 0; i < ColumnTable::kSize; ++i) received += table[i].received;
+  EXPECT_EQ(received, 900u);
+  EXPECT_EQ(totals, (TraceTotals{600, 600, 2}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Periods, GlitchRecords, ::testing::Values(kDay, kWeek, kMonth, kYear),
+    [](const ::testing::TestParamInfo<int>& info) {
+      return std::string(std::array{"Journee", "Semaine", "Mois", "Annee"}[info.param]);
+    });
 
 class HistoryLoadingFile : public testing::TempDirectoryTest {};
 

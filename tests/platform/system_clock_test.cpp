@@ -82,6 +82,23 @@ INSTANTIATE_TEST_SUITE_P(
                       ZoneCase{"NineAndAHalfHoursBehind", "<-0930>9:30", -570}),
     [](const ::testing::TestParamInfo<ZoneCase>& info) { return info.param.name; });
 
+// Paris on 25 October 2026: 02:00 to 03:00 comes twice, the second time from 01:00 UTC on.
+TEST_F(ZoneTest, KnowsTheHourThatTheEndOfSummerTimeRepeats) {
+  if (access("/usr/share/zoneinfo/Europe/Paris", R_OK) != 0) GTEST_SKIP() << "no zone files";
+  setenv("TZ", "Europe/Paris", 1);
+  tzset();
+  std::tm day{};
+  day.tm_year = 2026 - 1900;
+  day.tm_mon = 9;
+  day.tm_mday = 25;
+  const std::time_t midnight = timegm(&day);
+  std::string repeated;
+  for (int minutes : {30, 59, 60, 90, 119, 120, 150}) {
+    repeated += std::to_string(SystemClock::RepeatedSecondsAt(midnight + minutes * 60)) + " ";
+  }
+  EXPECT_EQ(repeated, "0 0 3600 3600 3600 0 0 ");
+}
+
 // Runs work in a child process with its own mount namespace and sends back its text.
 std::string RunInPrivateMountNamespace(std::string (*work)()) {
   return testing::RunInChildProcess([&]() -> std::string {
