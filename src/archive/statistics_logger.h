@@ -53,12 +53,26 @@ class StatisticsLogger {
  public:
   static constexpr int kMaxWriteCalls = 50;
 
+  // The counters an interface's next record is computed from: those of its last record.
+  struct Baseline {
+    int index = 0;  // interface index of the counters; 0 before any was taken
+    std::uint64_t in = 0;
+    std::uint64_t out = 0;
+    bool operator==(const Baseline&) const = default;
+  };
+
   StatisticsLogger(InterfaceTable& table, Clock& clock, Dialogs& dialogs, NumberFormat format,
                    DiagnosticSink diagnostics = StandardErrorSink());
 
   // Baselines of every checked interface from the current counters: at start, for the
   // interfaces restored as monitored.
   void TakeBaselines(const std::vector<MonitorEntry>& entries);
+  // The same, except that a checked interface found in `saved` under its current index, or absent
+  // from the table, starts from the saved counters: those another writer last recorded.
+  void RestoreBaselines(const std::vector<MonitorEntry>& entries,
+                        const std::map<std::string, Baseline>& saved);
+  // By interface name, names that left the table included.
+  const std::map<std::string, Baseline>& Baselines() const { return baselines_; }
 
   // One logging tick over the checked interfaces, in list order.
   LoggerDisplays Timer1Timer(const std::vector<MonitorEntry>& entries);
@@ -68,12 +82,6 @@ class StatisticsLogger {
   LoggerDisplays WriteFinalRecords(const std::vector<MonitorEntry>& entries);
 
  private:
-  struct Baseline {
-    int index = 0;  // interface index of the counters; 0 before any was taken
-    std::uint64_t in = 0;
-    std::uint64_t out = 0;
-  };
-
   void LogInterface(const std::string& name, LoggerDisplays& displays);
   bool WriteRecord(const std::string& name, const std::string& line, LoggerDisplays& displays);
   std::string Speed(std::uint64_t octets) const;

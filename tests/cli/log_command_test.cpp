@@ -1,21 +1,28 @@
 // "kirv log" as a running process: known traffic over the loopback interface of a fresh network
-// namespace, its records, its final record at SIGTERM, the single writer of a data folder shared
-// by two loggers, its rest between ticks, and the light program it runs as.
+// namespace, its records, its final record at SIGTERM and SIGHUP, the single writer of a data
+// folder shared by two loggers and the takeover after a kill, lock files that cannot be used, its
+// rest between ticks, and the light program it runs as.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "archive/writer_state.h"
 #include "cli/companions.h"
 #include "platform/network_namespace.h"
+#include "platform/writer_lock.h"
 #include "program_run.h"
 
 namespace kirv {
@@ -78,38 +85,163 @@ std::string Growth(int datagrams) {
 
 bool LockTaken(const LoggerFolder& folder) { return fs::exists(folder.Data() / "writer.lock"); }
 
-// In the namespace's child: one record at a tick, one more at SIGTERM, nothing lost.
-std::string LogTicksAndTheFinalRecord(const LoggerFolder& folder) {
-  const pid_t logger = folder.Start("logger", 700);
-  if (!testing::WaitUntil([&] { return LockTaken(folder); }))
+// The writer saves its baselines as soon as it has taken them.
+bool BaselinesTaken(const LoggerFolder& folder) {
+  return fs::exists(folder.Data() / WriterLock::kStateFileName);
+}
+
+// In the namespace's child: one record at a tick, one more at the signal, nothing lost.
+std::string LogTicksAndTheFinalRecord(const LoggerFolder& folder, int signal) {
+  const pid_t logger = folder.Start("logger", 1000);
+  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); }))
     return "FAIL the logger never started";
-  std::this_thread::sleep_for(milliseconds(100));  // the baselines follow the lock at once
   if (!testing::SendOverLoopback(11, kPayload)) return "FAIL no traffic";
   if (!testing::WaitUntil([&] { return folder.Lines().size() == 1; })) {
     return "FAIL no record at the tick";
   }
   if (!testing::SendOverLoopback(5, kPayload)) return "FAIL no traffic";
-  kill(logger, SIGTERM);
+  kill(logger, signal);
   const int status = testing::WaitForExit(logger);
   std::string result = "status " + std::to_string(status) + ";";
   for (const std::string& line : folder.Lines()) result += Counts(line) + ";";
   return result + folder.Errors("logger");
 }
 
-TEST(LogCommand, WritesATickRecordAndTheFinalRecordAtSigterm) {
+class LogCommandSignalTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(LogCommandSignalTest, WritesATickRecordAndTheFinalRecordAtTheSignal) {
   const LoggerFolder folder;
-  const std::string result =
-      testing::RunInFreshNetworkNamespace([&] { return LogTicksAndTheFinalRecord(folder); });
+  const std::string result = testing::RunInFreshNetworkNamespace(
+      [&] { return LogTicksAndTheFinalRecord(folder, GetParam()); });
   if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
   EXPECT_EQ(result, "status 0;" + Growth(11) + ";" + Growth(5) + ";");
 }
+
+INSTANTIATE_TEST_SUITE_P(LogCommand, LogCommandSignalTest, ::testing::Values(SIGTERM, SIGHUP),
+                         [](const auto& info) { return sigabbrev_np(info.param); });
+
+// The counters of lo that the writer's state holds, as the next writer would read them.
+std::uint64_t SavedLoopbackCounter(const LoggerFolder& folder) {
+  std::string boot = testing::ReadWhole("/proc/sys/kernel/random/boot_id");
+  boot.pop_back();
+  const ParsedWriterState state =
+      ParseWriterState(testing::ReadWhole(folder.Data() / WriterLock::kStateFileName), boot);
+  return state.baselines && state.baselines->contains("lo") ? state.baselines->at("lo").in : 0;
+}
+
+// The received and the sent octets of all the archive's records.
+std::string RecordSums(const LoggerFolder& folder) {
+  std::uint64_t received = 0;
+  std::uint64_t sent = 0;
+  for (const std::string& line : folder.Lines()) {
+    const std::string counts = Counts(line);
+    received += std::stoull(counts.substr(1));
+    sent += std::stoull(counts.substr(counts.find('U') + 1));
+  }
+  return "received " + std::to_string(received) + " sent " + std::to_string(sent);
+}
+
+// In the namespace's child: the writer is killed with traffic after its last record; the logger
+// that waited takes over from the counters of that record, so the records hold all that the
+// kernel counted on lo.
+std::string TakeOverAfterAKill(const LoggerFolder& folder) {
+  const std::uint64_t before = testing::SentOctets("lo");
+  const pid_t first = folder.Start("first", 1000);
+  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); })) return "FAIL no first logger";
+  const pid_t second = folder.Start("second", 1000);
+  auto ends = [&](const std::string& why) {
+    kill(first, SIGKILL);
+    kill(second, SIGKILL);
+    testing::WaitForExit(first);
+    testing::WaitForExit(second);
+    return "FAIL " + why + ": " + folder.Errors("second");
+  };
+  if (!testing::WaitUntil(
+          [&] { return folder.Errors("second").find("écrit déjà") != std::string::npos; })) {
+    return ends("the second logger does not wait");
+  }
+  if (!testing::SendOverLoopback(9, kPayload)) return ends("no traffic");
+  if (!testing::WaitUntil([&] {
+        return !folder.Lines().empty() && SavedLoopbackCounter(folder) == testing::SentOctets("lo");
+      })) {
+    return ends("no record with its state");
+  }
+  if (!testing::SendOverLoopback(4, kPayload)) return ends("no traffic");
+  kill(first, SIGKILL);
+  testing::WaitForExit(first);
+  if (!testing::WaitUntil(
+          [&] { return folder.Errors("second").find("reprise") != std::string::npos; })) {
+    return ends("no take-over");
+  }
+  if (!testing::SendOverLoopback(2, kPayload)) return ends("no traffic");
+  kill(second, SIGTERM);
+  const int status = testing::WaitForExit(second);
+  return "second ended " + std::to_string(status) + "; " + RecordSums(folder) + " of " +
+         std::to_string(testing::SentOctets("lo") - before);
+}
+
+TEST(LogCommand, TakesOverFromAKilledWriterWithoutLosingAnOctet) {
+  const LoggerFolder folder;
+  const std::string result =
+      testing::RunInFreshNetworkNamespace([&] { return TakeOverAfterAKill(folder); });
+  if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
+  const std::string all = std::to_string(15 * kGrowthPerDatagram);
+  EXPECT_EQ(result, "second ended 0; received " + all + " sent " + all + " of " + all);
+}
+
+struct LockPlaceCase {
+  std::string name;
+  std::function<void(const fs::path&)> make;  // puts something where the lock file goes
+  std::string said;
+};
+
+class LogCommandLockPlaceTest : public ::testing::TestWithParam<LockPlaceCase> {};
+
+// In the namespace's child: a logger whose lock file cannot be used says why, never blocks and
+// logs under the lock of the folder itself.
+std::string LogBesideABadLockFile(const LoggerFolder& folder, const LockPlaceCase& c) {
+  fs::create_directories(folder.Data());
+  c.make(folder.Data() / "writer.lock");
+  const pid_t logger = folder.Start("logger", 1000);
+  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); })) {
+    kill(logger, SIGKILL);
+    testing::WaitForExit(logger);
+    return "FAIL the logger never started: " + folder.Errors("logger");
+  }
+  if (!testing::SendOverLoopback(6, kPayload)) return "FAIL no traffic";
+  const bool logged = testing::WaitUntil([&] { return folder.Lines().size() == 1; });
+  kill(logger, SIGTERM);
+  const int status = testing::WaitForExit(logger);
+  const std::string errors = folder.Errors("logger");
+  return "status " + std::to_string(status) + "; " +
+         (logged ? Counts(folder.Lines().front()) : "no record") + "; " +
+         (errors.find(c.said) != std::string::npos ? "said" : "not said: " + errors);
+}
+
+TEST_P(LogCommandLockPlaceTest, LogsAndSaysWhy) {
+  const LoggerFolder folder;
+  const std::string result = testing::RunInFreshNetworkNamespace(
+      [&] { return LogBesideABadLockFile(folder, GetParam()); });
+  if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
+  EXPECT_EQ(result, "status 0; " + Growth(6) + "; said");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LogCommand, LogCommandLockPlaceTest,
+    ::testing::Values(
+        LockPlaceCase{"Directory", [](const fs::path& p) { fs::create_directory(p); },
+                      "writer.lock est un dossier ; le dossier de données est verrouillé à sa "
+                      "place"},
+        LockPlaceCase{"Fifo", [](const fs::path& p) { mkfifo(p.c_str(), 0644); },
+                      "writer.lock n'est pas un fichier ordinaire"}),
+    [](const auto& info) { return info.param.name; });
 
 // In the namespace's child: a second logger waits while the first holds the data folder, writes
 // nothing meanwhile, and takes over once the first has ended.
 std::string TwoLoggersShareOneFolder(const LoggerFolder& folder) {
   const pid_t first = folder.Start("first", 600000);
   if (!testing::WaitUntil([&] { return LockTaken(folder); })) return "FAIL no first logger";
-  const pid_t second = folder.Start("second", 300);
+  const pid_t second = folder.Start("second", 1000);
   if (!testing::WaitUntil(
           [&] { return folder.Errors("second").find("écrit déjà") != std::string::npos; })) {
     kill(first, SIGKILL);
@@ -118,7 +250,7 @@ std::string TwoLoggersShareOneFolder(const LoggerFolder& folder) {
   }
   std::string result;
   if (!testing::SendOverLoopback(7, kPayload)) return "FAIL no traffic";
-  std::this_thread::sleep_for(milliseconds(1200));  // several ticks of the second logger
+  std::this_thread::sleep_for(milliseconds(2200));  // two ticks of the second logger
   result += "while both run: " + std::to_string(folder.Lines().size()) + " lines;";
 
   kill(first, SIGTERM);  // its final record holds the 7 datagrams
