@@ -172,8 +172,21 @@ bool WriterLock::Try() {
 
 bool WriterLock::TryTake() { return held_ || Try(); }
 
+// The locked file, or the folder when the file could not be used, is still the one of that name:
+// a folder removed and made again, or a lock file replaced, takes a new lock that others find.
+bool WriterLock::StillInPlace() const {
+  const int fd = file_ >= 0 ? file_ : folderFd_;
+  struct stat locked {};
+  struct stat named {};
+  // The folder may be a link to where the archives are; the lock file never is.
+  const int found =
+      file_ >= 0 ? lstat(Path(kFileName).c_str(), &named) : stat(folder_.c_str(), &named);
+  return fd < 0 || (fstat(fd, &locked) == 0 && found == 0 && locked.st_dev == named.st_dev &&
+                    locked.st_ino == named.st_ino);
+}
+
 WriterTurn WriterLock::TurnAtTick() {
-  if (held_) return WriterTurn::kWrite;
+  if (held_ && StillInPlace()) return WriterTurn::kWrite;
   // A logger that wrote without the lock (none could be taken) goes on with its own baselines
   // once it can take one: only a logger that left the writing to another takes it over.
   const bool wasElsewhere = elsewhere_;

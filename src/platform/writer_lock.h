@@ -62,6 +62,7 @@ class WriterLock {
   Outcome LockFile(std::string& problem);
   Outcome LockFolder();
   void Release();
+  bool StillInPlace() const;
   SavedBaselines SavedState();
   void Say(std::string line, std::string& lastSaid);
   std::string Path(const char* name) const;

@@ -1,7 +1,7 @@
 // "kirv log" as a running process: known traffic over the loopback interface of a fresh network
-// namespace, its records, its final record at SIGTERM and SIGHUP, the single writer of a data
-// folder shared by two loggers and the takeover after a kill, lock files that cannot be used, its
-// rest between ticks, and the light program it runs as.
+// namespace, its records, its final record at SIGTERM and SIGHUP beside lock files that cannot be
+// used, the single writer of a data folder shared by two loggers and the takeover after a kill,
+// its rest between ticks, and the light program it runs as.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -90,35 +89,61 @@ bool BaselinesTaken(const LoggerFolder& folder) {
   return fs::exists(folder.Data() / WriterLock::kStateFileName);
 }
 
-// In the namespace's child: one record at a tick, one more at the signal, nothing lost.
-std::string LogTicksAndTheFinalRecord(const LoggerFolder& folder, int signal) {
+struct EndCase {
+  std::string name;
+  int signal;
+  std::function<void(const fs::path&)> makeLock;  // what lies where the lock file goes, if any
+  std::string said;                               // about it
+};
+
+// In the namespace's child: one record at a tick, one more at the signal, nothing lost, whatever
+// lies in the place of the lock file; nothing ever waits on it.
+std::string LogTicksAndTheFinalRecord(const LoggerFolder& folder, const EndCase& c) {
+  fs::create_directories(folder.Data());
+  if (c.makeLock) c.makeLock(folder.Data() / "writer.lock");
   const pid_t logger = folder.Start("logger", 1000);
-  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); }))
-    return "FAIL the logger never started";
+  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); })) {
+    kill(logger, SIGKILL);
+    testing::WaitForExit(logger);
+    return "FAIL the logger never started: " + folder.Errors("logger");
+  }
   if (!testing::SendOverLoopback(11, kPayload)) return "FAIL no traffic";
   if (!testing::WaitUntil([&] { return folder.Lines().size() == 1; })) {
     return "FAIL no record at the tick";
   }
   if (!testing::SendOverLoopback(5, kPayload)) return "FAIL no traffic";
-  kill(logger, signal);
+  kill(logger, c.signal);
   const int status = testing::WaitForExit(logger);
   std::string result = "status " + std::to_string(status) + ";";
   for (const std::string& line : folder.Lines()) result += Counts(line) + ";";
   return result + folder.Errors("logger");
 }
 
-class LogCommandSignalTest : public ::testing::TestWithParam<int> {};
+class LogCommandEndTest : public ::testing::TestWithParam<EndCase> {};
 
-TEST_P(LogCommandSignalTest, WritesATickRecordAndTheFinalRecordAtTheSignal) {
+TEST_P(LogCommandEndTest, WritesATickRecordAndTheFinalRecordAtTheSignal) {
   const LoggerFolder folder;
   const std::string result = testing::RunInFreshNetworkNamespace(
       [&] { return LogTicksAndTheFinalRecord(folder, GetParam()); });
   if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
-  EXPECT_EQ(result, "status 0;" + Growth(11) + ";" + Growth(5) + ";");
+  const std::string said = GetParam().said.empty()
+                               ? ""
+                               : "KIRV: le verrou " + (folder.Data() / "writer.lock").string() +
+                                     " " + GetParam().said +
+                                     " ; le dossier de données est verrouillé à sa place\n";
+  EXPECT_EQ(result, "status 0;" + Growth(11) + ";" + Growth(5) + ";" + said);
 }
 
-INSTANTIATE_TEST_SUITE_P(LogCommand, LogCommandSignalTest, ::testing::Values(SIGTERM, SIGHUP),
-                         [](const auto& info) { return sigabbrev_np(info.param); });
+INSTANTIATE_TEST_SUITE_P(LogCommand, LogCommandEndTest,
+                         ::testing::Values(EndCase{"Sigterm", SIGTERM, nullptr, ""},
+                                           EndCase{"Sighup", SIGHUP, nullptr, ""},
+                                           EndCase{"LockFileIsADirectory", SIGTERM,
+                                                   [](const auto& p) { fs::create_directory(p); },
+                                                   "est un dossier"},
+                                           EndCase{"LockFileIsAFifo", SIGTERM,
+                                                   [](const auto& p) { mkfifo(p.c_str(), 0644); },
+                                                   "n'est pas un fichier ordinaire"}),
+                         [](const auto& info) { return info.param.name; });
 
 // The counters of lo that the writer's state holds, as the next writer would read them.
 std::uint64_t SavedLoopbackCounter(const LoggerFolder& folder) {
@@ -188,53 +213,6 @@ TEST(LogCommand, TakesOverFromAKilledWriterWithoutLosingAnOctet) {
   const std::string all = std::to_string(15 * kGrowthPerDatagram);
   EXPECT_EQ(result, "second ended 0; received " + all + " sent " + all + " of " + all);
 }
-
-struct LockPlaceCase {
-  std::string name;
-  std::function<void(const fs::path&)> make;  // puts something where the lock file goes
-  std::string said;
-};
-
-class LogCommandLockPlaceTest : public ::testing::TestWithParam<LockPlaceCase> {};
-
-// In the namespace's child: a logger whose lock file cannot be used says why, never blocks and
-// logs under the lock of the folder itself.
-std::string LogBesideABadLockFile(const LoggerFolder& folder, const LockPlaceCase& c) {
-  fs::create_directories(folder.Data());
-  c.make(folder.Data() / "writer.lock");
-  const pid_t logger = folder.Start("logger", 1000);
-  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); })) {
-    kill(logger, SIGKILL);
-    testing::WaitForExit(logger);
-    return "FAIL the logger never started: " + folder.Errors("logger");
-  }
-  if (!testing::SendOverLoopback(6, kPayload)) return "FAIL no traffic";
-  const bool logged = testing::WaitUntil([&] { return folder.Lines().size() == 1; });
-  kill(logger, SIGTERM);
-  const int status = testing::WaitForExit(logger);
-  const std::string errors = folder.Errors("logger");
-  return "status " + std::to_string(status) + "; " +
-         (logged ? Counts(folder.Lines().front()) : "no record") + "; " +
-         (errors.find(c.said) != std::string::npos ? "said" : "not said: " + errors);
-}
-
-TEST_P(LogCommandLockPlaceTest, LogsAndSaysWhy) {
-  const LoggerFolder folder;
-  const std::string result = testing::RunInFreshNetworkNamespace(
-      [&] { return LogBesideABadLockFile(folder, GetParam()); });
-  if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
-  EXPECT_EQ(result, "status 0; " + Growth(6) + "; said");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LogCommand, LogCommandLockPlaceTest,
-    ::testing::Values(
-        LockPlaceCase{"Directory", [](const fs::path& p) { fs::create_directory(p); },
-                      "writer.lock est un dossier ; le dossier de données est verrouillé à sa "
-                      "place"},
-        LockPlaceCase{"Fifo", [](const fs::path& p) { mkfifo(p.c_str(), 0644); },
-                      "writer.lock n'est pas un fichier ordinaire"}),
-    [](const auto& info) { return info.param.name; });
 
 // In the namespace's child: a second logger waits while the first holds the data folder, writes
 // nothing meanwhile, and takes over once the first has ended.

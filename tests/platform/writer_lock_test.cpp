@@ -61,6 +61,20 @@ TEST(WriterLock, ALoggerWithoutALockFileKeepsWritingWhenOneCanBeMade) {
   EXPECT_TRUE(lock.Held());
 }
 
+// A data folder removed and made again while its writer runs takes a new lock: the writer takes
+// it back at its next tick, or leaves the writing to the process that took it first.
+TEST(WriterLock, AFolderMadeAgainIsLockedAgain) {
+  QTemporaryDir parent;
+  const QString folder = parent.filePath(QStringLiteral("KIRV"));
+  ASSERT_TRUE(QDir().mkpath(folder));
+  WriterLock first(folder, [](std::string_view) {});
+  ASSERT_TRUE(first.TryTake());
+  ASSERT_TRUE(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+  WriterLock second(folder);
+  EXPECT_TRUE(second.TryTake());
+  EXPECT_EQ(first.TurnAtTick(), WriterTurn::kElsewhere);
+}
+
 struct LockFileCase {
   std::string name;
   std::function<void(const std::filesystem::path&)> make;  // puts something at the lock's place
