@@ -62,6 +62,10 @@ void ShutDown() {
 
 DataFolderStatus EnterDataFolder(const QString& path) {
   DataFolderStatus status = PrepareDataFolder(path);
+  if (!status.warning.isEmpty()) {
+    std::fprintf(stderr, "kirv: %s\n", status.warning.toLocal8Bit().constData());
+    std::fflush(stderr);
+  }
   if (status.usable && QDir::setCurrent(status.path)) return status;
   if (status.usable) {
     status.usable = false;

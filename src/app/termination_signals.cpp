@@ -21,8 +21,8 @@ void Install(void (*handler)(int)) {
   action.sa_handler = handler;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  sigaction(SIGTERM, &action, nullptr);
-  sigaction(SIGINT, &action, nullptr);
+  // SIGHUP: the terminal or the session that started the program went away.
+  for (const int number : {SIGTERM, SIGINT, SIGHUP}) sigaction(number, &action, nullptr);
 }
 
 void OnSignal(int number) {

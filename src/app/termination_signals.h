@@ -7,10 +7,11 @@
 
 namespace kirv {
 
-// Installs the SIGTERM and SIGINT handler, first thing in the program: from then on a signal is
-// kept (one byte in a pipe) until a TerminationSignals object acts on it, so that a signal that
-// comes during start-up ends the program as one that comes later does. A second signal that comes
-// before the first was acted on ends the process at once, as without a handler: the user insists.
+// Installs the SIGTERM, SIGINT and SIGHUP handler, first thing in the program: from then on a
+// signal is kept (one byte in a pipe) until a TerminationSignals object acts on it, so that a
+// signal that comes during start-up ends the program as one that comes later does. A second signal
+// that comes before the first was acted on ends the process at once, as without a handler: the user
+// insists.
 void InstallTerminationSignals();
 
 // Turns the kept signals into calls on the user-interface thread, one per batch of signals, from

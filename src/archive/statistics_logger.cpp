@@ -101,9 +101,18 @@ StatisticsLogger::StatisticsLogger(InterfaceTable& table, Clock& clock, Dialogs&
       diagnostics_(std::move(diagnostics)) {}
 
 void StatisticsLogger::TakeBaselines(const std::vector<MonitorEntry>& entries) {
+  RestoreBaselines(entries, {});
+}
+
+void StatisticsLogger::RestoreBaselines(const std::vector<MonitorEntry>& entries,
+                                        const std::map<std::string, Baseline>& saved) {
   for (const MonitorEntry& entry : entries) {
     if (!entry.checked) continue;
-    if (const auto row = RowNamed(table_, entry.name)) {
+    const std::optional<InterfaceRow> row = RowNamed(table_, entry.name);
+    const auto kept = saved.find(entry.name);
+    if (kept != saved.end() && (!row || row->index == kept->second.index)) {
+      baselines_[entry.name] = kept->second;
+    } else if (row) {
       baselines_[entry.name] = {row->index, row->inOctets, row->outOctets};
     }
   }

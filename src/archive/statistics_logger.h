@@ -58,6 +58,14 @@ class StatisticsLogger {
  public:
   static constexpr int kMaxWriteCalls = 50;
 
+  // The counters an interface's next record is computed from: those of its last record.
+  struct Baseline {
+    int index = 0;  // interface index of the counters; 0 before any was taken
+    std::uint64_t in = 0;
+    std::uint64_t out = 0;
+    bool operator==(const Baseline&) const = default;
+  };
+
   StatisticsLogger(InterfaceTable& table, Clock& clock, Dialogs& dialogs, NumberFormat format,
                    DiagnosticSink diagnostics = StandardErrorSink());
 
@@ -68,6 +76,12 @@ class StatisticsLogger {
   // Baselines of every checked interface from the current counters: at start, for the
   // interfaces restored as monitored.
   void TakeBaselines(const std::vector<MonitorEntry>& entries);
+  // The same, except that a checked interface found in `saved` under its current index, or absent
+  // from the table, starts from the saved counters: those another writer last recorded.
+  void RestoreBaselines(const std::vector<MonitorEntry>& entries,
+                        const std::map<std::string, Baseline>& saved);
+  // By interface name, names that left the table included.
+  const std::map<std::string, Baseline>& Baselines() const { return baselines_; }
 
   // One logging tick over the checked interfaces, in list order.
   LoggerDisplays Timer1Timer(const std::vector<MonitorEntry>& entries);
@@ -77,12 +91,6 @@ class StatisticsLogger {
   LoggerDisplays WriteFinalRecords(const std::vector<MonitorEntry>& entries);
 
  private:
-  struct Baseline {
-    int index = 0;  // interface index of the counters; 0 before any was taken
-    std::uint64_t in = 0;
-    std::uint64_t out = 0;
-  };
-
   // What the logger knows of one interface's archive.
   struct ArchiveState {
     bool newestRead = false;

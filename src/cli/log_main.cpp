@@ -1,7 +1,7 @@
 // kirv-log: the statistics logger that "kirv log" replaces itself with, once it has read the
 // options and the settings. It links Qt Core alone, and its event loop sleeps until the next tick
 // or signal. It logs only while it is the data folder's single writer, and writes the final
-// records when SIGTERM or SIGINT ends it.
+// records when SIGTERM, SIGINT or SIGHUP ends it.
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,21 +49,21 @@ int RunLogger(const LoggerArguments& arguments) {
   logger.SetDataFolder(QFile::encodeName(QDir::currentPath()).toStdString());
   WriterLock lock(folder);
   TerminationSignals onSignal([&] {
-    if (!lock.LogsElsewhere()) PrintStatus(logger.WriteFinalRecords(entries));
+    if (!lock.LogsElsewhere()) {
+      PrintStatus(logger.WriteFinalRecords(entries));
+      lock.SaveBaselines(logger);
+    }
     QCoreApplication::quit();
   });
   if (!lock.TryTake() && lock.LogsElsewhere()) {
-    PrintError(kCommand, QStringLiteral("le processus %1 écrit déjà les archives de %2 ; "
+    const qint64 holder = lock.HolderPid();
+    const QString who = holder > 0 ? QStringLiteral("le processus %1").arg(holder)
+                                   : QStringLiteral("un autre processus");
+    PrintError(kCommand, QStringLiteral("%1 écrit déjà les archives de %2 ; "
                                         "kirv log prendra le relais à sa fin")
-                             .arg(lock.HolderPid())
-                             .arg(folder));
-  } else if (!lock.Held()) {
-    PrintError(kCommand, QStringLiteral("le verrou %1 ne peut pas être créé dans %2 ; "
-                                        "kirv log écrit les archives sans lui")
-                             .arg(QString::fromLatin1(WriterLock::kFileName))
-                             .arg(folder));
+                             .arg(who, folder));
   }
-  logger.TakeBaselines(entries);
+  lock.TakeBaselines(logger, entries);
 
   QTimer timer;
   timer.setInterval(arguments.periodMs);
@@ -72,9 +72,10 @@ int RunLogger(const LoggerArguments& arguments) {
     switch (lock.TurnAtTick()) {
       case WriterTurn::kWrite:
         PrintStatus(logger.Timer1Timer(entries));
+        lock.SaveBaselines(logger);
         break;
       case WriterTurn::kTakenOver:
-        logger.TakeBaselines(entries);
+        lock.TakeBaselines(logger, entries);
         PrintError(kCommand, QStringLiteral("écriture des archives de %1 reprise").arg(folder));
         break;
       case WriterTurn::kElsewhere:

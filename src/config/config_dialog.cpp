@@ -133,8 +133,8 @@ void TForm1::FormCreate() {
   Edit3->setText(Text(controls.Edit3));
   Edit4->setText(Text(controls.Edit4));
   Edit5->setText(Text(controls.Edit5));
-  logger_.TakeBaselines(MonitorEntries());
   writerLock_.TryTake();  // else the first tick says who logs
+  writerLock_.TakeBaselines(logger_, MonitorEntries());
   Edit1Exit(nullptr);
   Timer1->start();
 }
@@ -202,6 +202,7 @@ void TForm1::FormCloseQuery(QObject* sender, bool& canClose) {
   // keep them from the archives.
   if (sender == nullptr && !writerLock_.LogsElsewhere()) {
     ApplyDisplays(logger_.WriteFinalRecords(MonitorEntries()));
+    writerLock_.SaveBaselines(logger_);
   }
   try {
     const GraphControls graph = Form2 != nullptr ? Form2->Controls() : GraphControls{};
@@ -343,16 +344,17 @@ void TForm1::lb2Click(QObject*) {
 }
 
 // While another process ("kirv log") appends to the data folder, this one leaves the logging to
-// it; once it has ended, the next tick takes fresh baselines and the one after logs again.
+// it; once it has ended, the next tick takes the baselines it left and the one after logs again.
 void TForm1::Timer1Timer(QObject*) {
   const std::vector<MonitorEntry> entries = MonitorEntries();
   LoggerDisplays displays;
   switch (writerLock_.TurnAtTick()) {
     case WriterTurn::kWrite:
       displays = logger_.Timer1Timer(entries);
+      writerLock_.SaveBaselines(logger_);
       break;
     case WriterTurn::kTakenOver:
-      logger_.TakeBaselines(entries);
+      writerLock_.TakeBaselines(logger_, entries);
       displays.status.push_back("LOG REPRIS");
       break;
     case WriterTurn::kElsewhere:

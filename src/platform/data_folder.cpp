@@ -1,5 +1,6 @@
 #include "platform/data_folder.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -20,6 +21,27 @@ namespace {
 QString Failure(const QString& path, const QString& what, int error) {
   return QStringLiteral("Le dossier de données « %1 » %2 : %3")
       .arg(QDir::toNativeSeparators(path), what, QString::fromLocal8Bit(std::strerror(error)));
+}
+
+// What lets other users replace the folder's files, empty when nothing does.
+QString OthersMayWrite(const QString& path) {
+  struct stat folder {};
+  if (stat(QFile::encodeName(path).constData(), &folder) != 0) return {};
+  QString who;
+  if (folder.st_uid != geteuid()) {
+    who = QStringLiteral("appartient à l'utilisateur n° %1").arg(folder.st_uid);
+  } else if ((folder.st_mode & S_ISVTX) == 0 && (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    who = QStringLiteral("peut être modifié par %1 (droits %2)")
+              .arg((folder.st_mode & S_IWOTH) != 0 ? QStringLiteral("tous les utilisateurs")
+                                                   : QStringLiteral("son groupe"))
+              .arg(folder.st_mode & 07777, 4, 8, QLatin1Char('0'));
+  } else {
+    return {};
+  }
+  return QStringLiteral(
+             "Le dossier de données « %1 » %2 : d'autres que vous peuvent y remplacer "
+             "les archives ; KIRV y enregistre quand même")
+      .arg(QDir::toNativeSeparators(path), who);
 }
 
 }  // namespace
@@ -60,6 +82,7 @@ DataFolderStatus PrepareDataFolder(const QString& path) {
   close(fd);
   unlink(probe.c_str());
   status.usable = true;
+  status.warning = OthersMayWrite(status.path);
   return status;
 }
 

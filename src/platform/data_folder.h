@@ -12,6 +12,9 @@ struct DataFolderStatus {
   QString path;  // absolute, cleaned
   bool usable = false;
   QString error;  // one line in French naming the folder and the system's reason; empty if usable
+  // One line in French when users other than this one may replace the files of a usable folder
+  // (it is theirs, or group or world writable without the sticky bit); KIRV still logs there.
+  QString warning;
 };
 
 // Creates the folder with its parents and checks that a file can be written in it. A relative

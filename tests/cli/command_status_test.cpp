@@ -195,6 +195,12 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    true},
         StatusCase{"LogWithAnArgument", {"log", "now"}, 2, "argument inattendu : now", -1, false},
+        StatusCase{"LogEveryMillisecond",
+                   {"log", "--period-ms", "999"},
+                   2,
+                   "période trop courte, 1000 ms au moins : 999",
+                   -1,
+                   false},
         StatusCase{"LogIntoAFile", {"log", "--data-dir", "eth0.mdf"}, 1, "eth0.mdf", 1, false}),
     [](const ::testing::TestParamInfo<StatusCase>& info) { return info.param.name; });
 

@@ -1,21 +1,27 @@
 // "kirv log" as a running process: known traffic over the loopback interface of a fresh network
-// namespace, its records, its final record at SIGTERM, the single writer of a data folder shared
-// by two loggers, its rest between ticks, and the light program it runs as.
+// namespace, its records, its final record at SIGTERM and SIGHUP beside lock files that cannot be
+// used, the single writer of a data folder shared by two loggers and the takeover after a kill,
+// its rest between ticks, and the light program it runs as.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "archive/writer_state.h"
 #include "cli/companions.h"
 #include "platform/network_namespace.h"
+#include "platform/writer_lock.h"
 #include "program_run.h"
 
 namespace kirv {
@@ -78,30 +84,134 @@ std::string Growth(int datagrams) {
 
 bool LockTaken(const LoggerFolder& folder) { return fs::exists(folder.Data() / "writer.lock"); }
 
-// In the namespace's child: one record at a tick, one more at SIGTERM, nothing lost.
-std::string LogTicksAndTheFinalRecord(const LoggerFolder& folder) {
-  const pid_t logger = folder.Start("logger", 700);
-  if (!testing::WaitUntil([&] { return LockTaken(folder); }))
-    return "FAIL the logger never started";
-  std::this_thread::sleep_for(milliseconds(100));  // the baselines follow the lock at once
+// The writer saves its baselines as soon as it has taken them.
+bool BaselinesTaken(const LoggerFolder& folder) {
+  return fs::exists(folder.Data() / WriterLock::kStateFileName);
+}
+
+struct EndCase {
+  std::string name;
+  int signal;
+  std::function<void(const fs::path&)> makeLock;  // what lies where the lock file goes, if any
+  std::string said;                               // about it
+};
+
+// In the namespace's child: one record at a tick, one more at the signal, nothing lost, whatever
+// lies in the place of the lock file; nothing ever waits on it.
+std::string LogTicksAndTheFinalRecord(const LoggerFolder& folder, const EndCase& c) {
+  fs::create_directories(folder.Data());
+  if (c.makeLock) c.makeLock(folder.Data() / "writer.lock");
+  const pid_t logger = folder.Start("logger", 1000);
+  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); })) {
+    kill(logger, SIGKILL);
+    testing::WaitForExit(logger);
+    return "FAIL the logger never started: " + folder.Errors("logger");
+  }
   if (!testing::SendOverLoopback(11, kPayload)) return "FAIL no traffic";
   if (!testing::WaitUntil([&] { return folder.Lines().size() == 1; })) {
     return "FAIL no record at the tick";
   }
   if (!testing::SendOverLoopback(5, kPayload)) return "FAIL no traffic";
-  kill(logger, SIGTERM);
+  kill(logger, c.signal);
   const int status = testing::WaitForExit(logger);
   std::string result = "status " + std::to_string(status) + ";";
   for (const std::string& line : folder.Lines()) result += Counts(line) + ";";
   return result + folder.Errors("logger");
 }
 
-TEST(LogCommand, WritesATickRecordAndTheFinalRecordAtSigterm) {
+class LogCommandEndTest : public ::testing::TestWithParam<EndCase> {};
+
+TEST_P(LogCommandEndTest, WritesATickRecordAndTheFinalRecordAtTheSignal) {
+  const LoggerFolder folder;
+  const std::string result = testing::RunInFreshNetworkNamespace(
+      [&] { return LogTicksAndTheFinalRecord(folder, GetParam()); });
+  if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
+  const std::string said = GetParam().said.empty()
+                               ? ""
+                               : "KIRV: le verrou " + (folder.Data() / "writer.lock").string() +
+                                     " " + GetParam().said +
+                                     " ; le dossier de données est verrouillé à sa place\n";
+  EXPECT_EQ(result, "status 0;" + Growth(11) + ";" + Growth(5) + ";" + said);
+}
+
+INSTANTIATE_TEST_SUITE_P(LogCommand, LogCommandEndTest,
+                         ::testing::Values(EndCase{"Sigterm", SIGTERM, nullptr, ""},
+                                           EndCase{"Sighup", SIGHUP, nullptr, ""},
+                                           EndCase{"LockFileIsADirectory", SIGTERM,
+                                                   [](const auto& p) { fs::create_directory(p); },
+                                                   "est un dossier"},
+                                           EndCase{"LockFileIsAFifo", SIGTERM,
+                                                   [](const auto& p) { mkfifo(p.c_str(), 0644); },
+                                                   "n'est pas un fichier ordinaire"}),
+                         [](const auto& info) { return info.param.name; });
+
+// The counters of lo that the writer's state holds, as the next writer would read them.
+std::uint64_t SavedLoopbackCounter(const LoggerFolder& folder) {
+  std::string boot = testing::ReadWhole("/proc/sys/kernel/random/boot_id");
+  boot.pop_back();
+  const ParsedWriterState state =
+      ParseWriterState(testing::ReadWhole(folder.Data() / WriterLock::kStateFileName), boot);
+  return state.baselines && state.baselines->contains("lo") ? state.baselines->at("lo").in : 0;
+}
+
+// The received and the sent octets of all the archive's records.
+std::string RecordSums(const LoggerFolder& folder) {
+  std::uint64_t received = 0;
+  std::uint64_t sent = 0;
+  for (const std::string& line : folder.Lines()) {
+    const std::string counts = Counts(line);
+    received += std::stoull(counts.substr(1));
+    sent += std::stoull(counts.substr(counts.find('U') + 1));
+  }
+  return "received " + std::to_string(received) + " sent " + std::to_string(sent);
+}
+
+// In the namespace's child: the writer is killed with traffic after its last record; the logger
+// that waited takes over from the counters of that record, so the records hold all that the
+// kernel counted on lo.
+std::string TakeOverAfterAKill(const LoggerFolder& folder) {
+  const std::uint64_t before = testing::SentOctets("lo");
+  const pid_t first = folder.Start("first", 1000);
+  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); })) return "FAIL no first logger";
+  const pid_t second = folder.Start("second", 1000);
+  auto ends = [&](const std::string& why) {
+    kill(first, SIGKILL);
+    kill(second, SIGKILL);
+    testing::WaitForExit(first);
+    testing::WaitForExit(second);
+    return "FAIL " + why + ": " + folder.Errors("second");
+  };
+  if (!testing::WaitUntil(
+          [&] { return folder.Errors("second").find("écrit déjà") != std::string::npos; })) {
+    return ends("the second logger does not wait");
+  }
+  if (!testing::SendOverLoopback(9, kPayload)) return ends("no traffic");
+  if (!testing::WaitUntil([&] {
+        return !folder.Lines().empty() && SavedLoopbackCounter(folder) == testing::SentOctets("lo");
+      })) {
+    return ends("no record with its state");
+  }
+  if (!testing::SendOverLoopback(4, kPayload)) return ends("no traffic");
+  kill(first, SIGKILL);
+  testing::WaitForExit(first);
+  if (!testing::WaitUntil(
+          [&] { return folder.Errors("second").find("reprise") != std::string::npos; })) {
+    return ends("no take-over");
+  }
+  if (!testing::SendOverLoopback(2, kPayload)) return ends("no traffic");
+  kill(second, SIGTERM);
+  const int status = testing::WaitForExit(second);
+  return "second ended " + std::to_string(status) + "; " + RecordSums(folder) + " of " +
+         std::to_string(testing::SentOctets("lo") - before);
+}
+
+TEST(LogCommand, TakesOverFromAKilledWriterWithoutLosingAnOctet) {
   const LoggerFolder folder;
   const std::string result =
-      testing::RunInFreshNetworkNamespace([&] { return LogTicksAndTheFinalRecord(folder); });
+      testing::RunInFreshNetworkNamespace([&] { return TakeOverAfterAKill(folder); });
   if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
-  EXPECT_EQ(result, "status 0;" + Growth(11) + ";" + Growth(5) + ";");
+  const std::string all = std::to_string(15 * kGrowthPerDatagram);
+  EXPECT_EQ(result, "second ended 0; received " + all + " sent " + all + " of " + all);
 }
 
 // In the namespace's child: a second logger waits while the first holds the data folder, writes
@@ -109,7 +219,7 @@ TEST(LogCommand, WritesATickRecordAndTheFinalRecordAtSigterm) {
 std::string TwoLoggersShareOneFolder(const LoggerFolder& folder) {
   const pid_t first = folder.Start("first", 600000);
   if (!testing::WaitUntil([&] { return LockTaken(folder); })) return "FAIL no first logger";
-  const pid_t second = folder.Start("second", 300);
+  const pid_t second = folder.Start("second", 1000);
   if (!testing::WaitUntil(
           [&] { return folder.Errors("second").find("écrit déjà") != std::string::npos; })) {
     kill(first, SIGKILL);
@@ -118,7 +228,7 @@ std::string TwoLoggersShareOneFolder(const LoggerFolder& folder) {
   }
   std::string result;
   if (!testing::SendOverLoopback(7, kPayload)) return "FAIL no traffic";
-  std::this_thread::sleep_for(milliseconds(1200));  // several ticks of the second logger
+  std::this_thread::sleep_for(milliseconds(2200));  // two ticks of the second logger
   result += "while both run: " + std::to_string(folder.Lines().size()) + " lines;";
 
   kill(first, SIGTERM);  // its final record holds the 7 datagrams

@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <stdexcept>
 
 #include "app/kirv_application.h"
@@ -45,8 +46,9 @@ TEST_P(TerminationSignalsTest, TheSignalBecomesOneCallOnTheEventLoop) {
   EXPECT_EQ(calls, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(TermAndInt, TerminationSignalsTest, ::testing::Values(SIGTERM, SIGINT),
-                         [](const auto& info) { return info.param == SIGTERM ? "Term" : "Int"; });
+INSTANTIATE_TEST_SUITE_P(TermIntAndHup, TerminationSignalsTest,
+                         ::testing::Values(SIGTERM, SIGINT, SIGHUP),
+                         [](const auto& info) { return sigabbrev_np(info.param); });
 
 TEST(TerminationSignals, ASignalBeforeTheLoopRunsIsKeptUntilItDoes) {
   InstallTerminationSignals();

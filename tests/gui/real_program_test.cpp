@@ -274,6 +274,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SignalCase{"TermAfterStartUp", SIGTERM, 1500ms, Settings::kWritable},
         SignalCase{"IntAfterStartUp", SIGINT, 1500ms, Settings::kWritable},
+        SignalCase{"HupAfterStartUp", SIGHUP, 1500ms, Settings::kWritable},
         SignalCase{"TermAt100ms", SIGTERM, 100ms, Settings::kWritable},
         SignalCase{"IntAt100ms", SIGINT, 100ms, Settings::kWritable},
         SignalCase{"TermWithReadOnlySettings", SIGTERM, 1500ms, Settings::kReadOnlyFolder},

@@ -104,10 +104,10 @@ TEST_F(StartUpTest, AnIconThatCannotBePlacedEndsTheStartUpWithItsError) {
 TEST_F(StartUpTest, AnUnusableDataFolderIsSaidInTheLoggersStatusLine) {
   StartUp(services, std::make_unique<FakeTrayShell>(log));
   const QString before = Form3->Label3->text();
-  ShowDataFolderStatus({QStringLiteral("/srv/k"), true, QString()});
+  ShowDataFolderStatus({QStringLiteral("/srv/k"), true, QString(), QString()});
   EXPECT_EQ(Form3->Label3->text(), before);
   const QString error = QStringLiteral("Le dossier de données « /srv/k » ne peut pas être créé");
-  ShowDataFolderStatus({QStringLiteral("/srv/k"), false, error});
+  ShowDataFolderStatus({QStringLiteral("/srv/k"), false, error, QString()});
   EXPECT_EQ(Form3->Label3->text(), error);
 }
 

@@ -104,6 +104,45 @@ TEST_F(PrepareDataFolderTest, RelativePathIsTakenFromTheWorkingDirectory) {
   EXPECT_TRUE(std::filesystem::is_directory(dir_ / "mine"));
 }
 
+struct SharingCase {
+  std::string name;
+  std::filesystem::perms mode;
+  bool ownedByAnother;
+  std::string warning;  // in the warning, empty for none
+};
+
+class DataFolderSharingTest : public PrepareDataFolderTest,
+                              public ::testing::WithParamInterface<SharingCase> {};
+
+// Others that may write in the folder may replace its archives: said, and the folder is used.
+TEST_P(DataFolderSharingTest, WarnsWhenOthersMayReplaceItsFiles) {
+  const SharingCase& c = GetParam();
+  if (c.ownedByAnother && geteuid() != 0) GTEST_SKIP() << "needs root to give the folder away";
+  const std::filesystem::path folder = dir_ / "KIRV";
+  std::filesystem::create_directories(folder);
+  std::filesystem::permissions(folder, c.mode);
+  if (c.ownedByAnother) {
+    ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
+  }
+  const DataFolderStatus status = PrepareDataFolder(Path("KIRV"));
+  EXPECT_TRUE(status.usable);
+  EXPECT_EQ(status.warning.isEmpty(), c.warning.empty()) << status.warning.toStdString();
+  EXPECT_TRUE(status.warning.contains(QString::fromStdString(c.warning)))
+      << status.warning.toStdString();
+}
+
+using std::filesystem::perms;
+INSTANTIATE_TEST_SUITE_P(
+    Modes, DataFolderSharingTest,
+    ::testing::Values(
+        SharingCase{"OwnersAlone", perms(0755), false, ""},
+        SharingCase{"GroupWritable", perms(0775), false, "modifié par son groupe (droits 0775)"},
+        SharingCase{"WorldWritable", perms(0777), false,
+                    "modifié par tous les utilisateurs (droits 0777)"},
+        SharingCase{"WorldWritableWithTheStickyBit", perms(01777), false, ""},
+        SharingCase{"AnotherUsers", perms(0777), true, "appartient à l'utilisateur n° 65534"}),
+    [](const auto& info) { return info.param.name; });
+
 struct FailureCase {
   std::string name;
   std::string folder;     // under the test's directory, or absolute
