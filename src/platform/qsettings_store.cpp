@@ -321,17 +321,21 @@ void QSettingsStore::KeepUnreadFile() const {
   const QString kept =
       path + QStringLiteral(".unread-") + QDate::currentDate().toString(Qt::ISODate);
   QFile file(path);
+  QString reason = QStringLiteral("%1 copies déjà gardées ce jour").arg(kMaxKeptCopies);
   for (int copy = 1; copy <= kMaxKeptCopies; ++copy) {
     const QString name = copy == 1 ? kept : kept + QLatin1Char('.') + QString::number(copy);
     if (QFileInfo::exists(name)) continue;
     // QFile::rename never replaces an existing file.
-    if (!file.rename(name)) break;
+    if (!file.rename(name)) {
+      reason = file.errorString();
+      break;
+    }
     std::fprintf(stderr, "KIRV: fichier de réglages non lu gardé sous %s\n", qPrintable(name));
     std::fflush(stderr);
     return;
   }
   throw SettingsError("Le fichier de réglages " + filePath_ +
-                      " non lu ne peut pas être gardé à côté (" + file.errorString().toStdString() +
+                      " non lu ne peut pas être gardé à côté (" + reason.toStdString() +
                       ") : il n'est pas remplacé");
 }
 
