@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QLoggingCategory>
 #include <QPalette>
+#include <QSaveFile>
 
 #include "cli/cli_common.h"
 #include "cli/command_line.h"
@@ -21,6 +22,7 @@
 #include "graph/qt_graph_snapshot.h"
 #include "graph/qt_statistics_box.h"
 #include "platform/qsettings_store.h"
+#include "platform/save_file_commit.h"
 #include "platform/system_clock.h"
 #include "platform/xdg_auto_start.h"
 #include "widgets/qt_canvas.h"
@@ -163,11 +165,21 @@ int RunGraph(const QStringList& arguments) {
     QtStatisticsBox statistics(GraphWindowFont());
     statistics.ColourCaptions(in.colours);
     statistics.ShowFigures(result.statistics);
-    QImageWriter writer(target, "png");
-    if (!writer.write(GraphSnapshot(axis.size(), axis, curve,
-                                    statistics.palette().color(QPalette::Window),
-                                    legend ? &statistics : nullptr))) {
-      PrintError(kCommand, target + QStringLiteral(" : ") + writer.errorString());
+    // Written beside and renamed over the target: a failed write leaves any earlier picture.
+    QSaveFile file(target);
+    QImageWriter writer(&file, "png");
+    std::optional<QString> failure;
+    if (!file.open(QIODevice::WriteOnly)) {
+      failure = file.errorString();
+    } else if (!writer.write(GraphSnapshot(axis.size(), axis, curve,
+                                           statistics.palette().color(QPalette::Window),
+                                           legend ? &statistics : nullptr))) {
+      failure = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+    } else {
+      failure = CommitSaveFile(file);
+    }
+    if (failure) {
+      PrintError(kCommand, target + QStringLiteral(" : ") + *failure);
       return kExitFailure;
     }
   }

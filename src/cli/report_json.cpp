@@ -2,7 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace kirv {
@@ -12,14 +12,7 @@ namespace {
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 QString Text(const char* text) { return QString::fromUtf8(text); }
 
-// Whole octets as a JSON integer; the forecast's fractions as they are.
-QJsonValue Octets(double octets) {
-  constexpr double kLargestExact = 9007199254740992.0;  // 2^53
-  if (octets == std::floor(octets) && std::fabs(octets) <= kLargestExact) {
-    return static_cast<qint64>(octets);
-  }
-  return octets;
-}
+QJsonValue Octets(std::uint64_t octets) { return static_cast<qint64>(octets); }
 
 QJsonObject Figures(const QString& caption, const TotalsFigures& f) {
   return {{QStringLiteral("caption"), caption},

@@ -1,6 +1,7 @@
 #include "platform/qsettings_store.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/save_file_commit.h"
 #include "platform/xdg_config_home.h"
 
 namespace kirv {
@@ -23,6 +25,8 @@ constexpr std::string_view kBlanks = " \t\r";
 constexpr char kHex[] = "0123456789ABCDEF";
 // What an error message shows of a text, bytes.
 constexpr std::size_t kExcerptLength = 40;
+// Kept copies of one day beyond the first are numbered up to this, then the save is refused.
+constexpr int kMaxKeptCopies = 99;
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -170,6 +174,7 @@ void QSettingsStore::OpenKey(const std::string& path, bool create) {
   entries_.clear();
   index_.clear();
   writable_ = false;
+  unread_ = false;
   if (!IsSettingsKey(path)) return;
   Load();
   writable_ = writable_ || create;
@@ -178,6 +183,7 @@ void QSettingsStore::OpenKey(const std::string& path, bool create) {
 void QSettingsStore::Load() {
   QFile file(QString::fromStdString(filePath_));
   if (!file.exists()) return;
+  unread_ = QFileInfo(file).isFile();  // a folder in its place is not moved away
   if (static_cast<std::size_t>(file.size()) > kMaxFileSize) {
     SayFileProblem("fichier de réglages de plus de " +
                    std::to_string(kMaxFileSize / (1024 * 1024)) + " Mio, non lu");
@@ -189,6 +195,12 @@ void QSettingsStore::Load() {
   }
   const QByteArray bytes = file.read(static_cast<qint64>(kMaxFileSize));
   std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  // No text holds a nul byte: this is another kind of file (UTF-16, zeros left by a crash).
+  if (text.find('\0') != std::string_view::npos) {
+    SayFileProblem("fichier de réglages qui n'est pas du texte (octet nul), non lu");
+    return;
+  }
+  unread_ = false;
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a byte order mark
   bool inGroup = false;
   bool otherGroups = false;
@@ -302,6 +314,31 @@ void QSettingsStore::DeleteValue(const std::string& name) {
   changed_ = true;
 }
 
+// A file that was not read keeps what it holds: it is renamed beside, never replaced by the
+// defaults. An earlier copy of the same day is not replaced either: the next free number is taken.
+void QSettingsStore::KeepUnreadFile() const {
+  const QString path = QString::fromStdString(filePath_);
+  const QString kept =
+      path + QStringLiteral(".unread-") + QDate::currentDate().toString(Qt::ISODate);
+  QFile file(path);
+  QString reason = QStringLiteral("%1 copies déjà gardées ce jour").arg(kMaxKeptCopies);
+  for (int copy = 1; copy <= kMaxKeptCopies; ++copy) {
+    const QString name = copy == 1 ? kept : kept + QLatin1Char('.') + QString::number(copy);
+    if (QFileInfo::exists(name)) continue;
+    // QFile::rename never replaces an existing file.
+    if (!file.rename(name)) {
+      reason = file.errorString();
+      break;
+    }
+    std::fprintf(stderr, "KIRV: fichier de réglages non lu gardé sous %s\n", qPrintable(name));
+    std::fflush(stderr);
+    return;
+  }
+  throw SettingsError("Le fichier de réglages " + filePath_ +
+                      " non lu ne peut pas être gardé à côté (" + reason.toStdString() +
+                      ") : il n'est pas remplacé");
+}
+
 void QSettingsStore::Save() const {
   std::string text = "[";
   text += kGroup;
@@ -315,17 +352,18 @@ void QSettingsStore::Save() const {
   }
   const QString path = QString::fromStdString(filePath_);
   const auto failed = [&](const QString& reason) {
-    return SettingsError("Le fichier de réglages " + filePath_ +
-                         " ne peut pas être écrit : " + reason.toStdString());
+    return SettingsError("Le fichier de réglages " + filePath_ + " ne peut pas être écrit : " +
+                         reason.toStdString() + " ; il reste tel qu'il était");
   };
   const QString folder = QFileInfo(path).absolutePath();
   if (!QDir().mkpath(folder))
     throw failed(QStringLiteral("dossier %1 impossible à créer").arg(folder));
+  if (unread_) KeepUnreadFile();
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) throw failed(file.errorString());
   const qint64 size = static_cast<qint64>(text.size());
   if (file.write(text.data(), size) != size) throw failed(file.errorString());
-  if (!file.commit()) throw failed(file.errorString());
+  if (const std::optional<QString> reason = CommitSaveFile(file)) throw failed(*reason);
 }
 
 void QSettingsStore::CloseKey() {

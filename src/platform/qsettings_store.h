@@ -33,8 +33,10 @@ namespace kirv {
 // that does not exist and cannot be created.
 class QSettingsStore : public SettingsStore {
  public:
-  // A file larger than this is not read (said on standard error) and is replaced by the next
-  // save: no hand-written settings come near it, and reading it would slow every start.
+  // A file larger than this is not read (said on standard error): no hand-written settings come
+  // near it, and reading it would slow every start. Such a file, like one that cannot be opened
+  // or holds a nul byte, is renamed KIRV.ini.unread-<yyyy-mm-dd> (local date; .2, .3... when
+  // that name is taken) before the next save, which then writes the defaults.
   static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
 
   QSettingsStore();
@@ -54,7 +56,8 @@ class QSettingsStore : public SettingsStore {
   void WriteInteger(const std::string& name, std::int32_t value) override;
   void WriteBool(const std::string& name, bool value) override;
   void DeleteValue(const std::string& name) override;
-  // Writes the file when the pass changed something; throws SettingsError when it cannot.
+  // Writes the file when the pass changed something; throws SettingsError when it cannot, the
+  // file left as it was.
   void CloseKey() override;
 
  private:
@@ -70,12 +73,14 @@ class QSettingsStore : public SettingsStore {
   const Entry* Find(const std::string& name) const;
   const std::string& Text(const std::string& name) const;  // throws when absent
   void Write(const std::string& name, std::string text);
+  void KeepUnreadFile() const;
   void Save() const;
 
   std::string filePath_;
   bool open_ = false;
   bool writable_ = false;  // the key exists or was created
   bool changed_ = false;
+  bool unread_ = false;           // the file exists but was not read
   bool saidFileProblem_ = false;  // a file that cannot be read is said once, not at every pass
   std::vector<Entry> entries_;    // in the file's order
   std::unordered_map<std::string, std::size_t> index_;  // lower-case name to its entry

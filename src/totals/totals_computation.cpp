@@ -33,6 +33,13 @@ struct Volume {
 
 double Real(std::uint64_t octets) { return static_cast<double>(octets); }
 
+// floor(octets × monthDays ÷ days) in whole numbers, held at the largest count.
+std::uint64_t Projected(std::uint64_t octets, std::uint64_t days, std::uint64_t monthDays) {
+  std::uint64_t whole = 0;
+  if (__builtin_mul_overflow(octets / days, monthDays, &whole)) return kLargestCount;
+  return SaturatingSum(whole, octets % days * monthDays / days);
+}
+
 bool SameDay(const DateTime& a, const DateTime& b) {
   return a.day == b.day && a.month == b.month && a.year == b.year;
 }
@@ -132,7 +139,14 @@ class Pass {
     const double sent = Real(thisMonth_.sent) / days * monthDays;
     unit_.Choose(received, sent, kLabelTexts);
     const double both = Real(thisMonth_.Both()) / days * monthDays;
-    return {unit_.Format(received), unit_.Format(sent), unit_.Format(both), received, sent, both};
+    const auto projected = [this](std::uint64_t octets) {
+      return Projected(octets, static_cast<std::uint64_t>(today_.day),
+                       static_cast<std::uint64_t>(DaysInMonth(today_.year, today_.month)));
+    };
+    return {
+        unit_.Format(received),     unit_.Format(sent),
+        unit_.Format(both),         projected(thisMonth_.received),
+        projected(thisMonth_.sent), projected(SaturatingSum(thisMonth_.received, thisMonth_.sent))};
   }
 
   TotalsFigures Figures(const Volume& v) {
@@ -140,9 +154,9 @@ class Pass {
     return {unit_.Format(Real(v.received)),
             unit_.Format(Real(v.sent)),
             unit_.Format(Real(v.Both())),
-            Real(v.received),
-            Real(v.sent),
-            Real(v.Both())};
+            v.received,
+            v.sent,
+            SaturatingSum(v.received, v.sent)};
   }
 
   TotalsRow Row(std::string date, const Volume& v) {

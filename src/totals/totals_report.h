@@ -12,14 +12,16 @@
 namespace kirv {
 
 // The three figure labels of a group box: received, sent, both directions, and the octets they
-// show (the forecast's are the month so far scaled to its length, so not whole octets).
+// show as whole numbers, each held at the largest count like every sum of records. The
+// forecast's octets are the month so far scaled to its length, rounded down; its texts show the
+// scaled figure itself.
 struct TotalsFigures {
   std::string received;
   std::string sent;
   std::string both;
-  double receivedOctets = 0.0;
-  double sentOctets = 0.0;
-  double bothOctets = 0.0;
+  std::uint64_t receivedOctets = 0;
+  std::uint64_t sentOctets = 0;
+  std::uint64_t bothOctets = 0;
 };
 
 // One row of the daily or the monthly grid.

@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <array>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -106,8 +108,8 @@ TEST_F(ReportFormsTest, JsonHoldsTheTextsBesideTheirOctets) {
 
   // The month so far, 2097652 octets in 20 days, over the 30 days of April.
   const QJsonObject forecast = json[QStringLiteral("forecast")].toObject();
-  EXPECT_NEAR(forecast[QStringLiteral("receivedOctets")].toDouble(), 3146478, 1e-6);
-  EXPECT_NEAR(forecast[QStringLiteral("sentOctets")].toDouble(), 8394, 1e-6);
+  EXPECT_EQ(forecast[QStringLiteral("receivedOctets")].toInteger(), 3146478);
+  EXPECT_EQ(forecast[QStringLiteral("sentOctets")].toInteger(), 8394);
 
   const QJsonObject since = json[QStringLiteral("since")].toObject();
   EXPECT_EQ(since[QStringLiteral("caption")].toString(),
@@ -165,6 +167,50 @@ TEST_F(ReportFormsTest, RowTotalsHoldAtTheLargestCount) {
     EXPECT_EQ(row[QStringLiteral("totalOctets")].toInteger(), 9223372036854775807LL) << grid;
   }
 }
+
+struct JsonOctetsCase {
+  const char* name;
+  std::string archive;
+  // "today", "forecast" and "since": received, sent and both, as the JSON text holds them.
+  std::vector<std::array<const char*, 4>> figures;
+};
+
+class JsonOctetsTest : public testing::TempDirectoryTest,
+                       public ::testing::WithParamInterface<JsonOctetsCase> {};
+
+// Whole numbers computed without doubles, the forecast rounded down, every sum held at 2^63 - 1.
+TEST_P(JsonOctetsTest, AreExactIntegersHeldAtTheLargestCount) {
+  WriteFile("a.mdf", GetParam().archive);
+  const TotalsReport report = *TotalsComputation().Run("a.mdf", kToday, NumberFormat{'.'});
+  const std::string text = TotalsJsonText(QStringLiteral("a.mdf"), kToday, report).toStdString();
+  for (const auto& [group, received, sent, both] : GetParam().figures) {
+    const std::regex figures(
+        "\"" + std::string(group) + "\":\\{\"both\":\"[^\"]*\",\"bothOctets\":" + both +
+        ",[^}]*\"receivedOctets\":" + received + ",[^}]*\"sentOctets\":" + sent + "[,}]");
+    EXPECT_TRUE(std::regex_search(text, figures)) << group << " in " << text;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, JsonOctetsTest,
+    ::testing::Values(
+        JsonOctetsCase{
+            "SaturatedDay",
+            "F20/04/2026 00:05:00D9223372036854775807U9223372036854775807\r\n",
+            {{"today", "9223372036854775807", "9223372036854775807", "9223372036854775807"},
+             {"forecast", "9223372036854775807", "9223372036854775807", "9223372036854775807"},
+             {"since", "9223372036854775807", "9223372036854775807", "9223372036854775807"}}},
+        // 7 and 3 octets in 20 days of April's 30: 10.5 and 4.5, both 15.
+        JsonOctetsCase{
+            "ForecastRoundedDown",
+            "F01/04/2026 00:05:00D7U3\r\n",
+            {{"today", "0", "0", "0"}, {"forecast", "10", "4", "15"}, {"since", "7", "3", "10"}}},
+        // (2^62 + 1) × 30 ÷ 20, beyond what a double holds exactly.
+        JsonOctetsCase{"ForecastBeyondTheDoubles",
+                       "F20/04/2026 00:05:00D4611686018427387905U1\r\n",
+                       {{"today", "4611686018427387905", "1", "4611686018427387906"},
+                        {"forecast", "6917529027641081857", "1", "6917529027641081859"}}}),
+    [](const ::testing::TestParamInfo<JsonOctetsCase>& info) { return info.param.name; });
 
 struct JsonTextCase {
   const char* name;

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "archive/record.h"
@@ -33,7 +34,8 @@ double Divisor(std::string_view unit) {
 
 // A figure shows its octets cut to two decimals of its unit: "12,34 Mo", "12,34Mo", "1,5E20 Go",
 // "0 octets".
-void CheckShows(const std::string& figure, double octets, char separator) {
+// The forecast's octets are its figure rounded down: `below` (1) octet of slack.
+void CheckShows(const std::string& figure, double octets, char separator, double below = 0) {
   const std::size_t unitStart = figure.find_first_not_of(std::string("0123456789E+-") + separator);
   std::string number = figure.substr(0, unitStart);
   for (char& c : number) {
@@ -47,8 +49,9 @@ void CheckShows(const std::string& figure, double octets, char separator) {
       !number.empty() && *end == '\0' && std::isfinite(value) && value >= 0 && divisor > 0, figure);
   // Room for the rounding of the cut and of 15 significant digits.
   const double slack = 1e-12 * octets + 1e-9 * divisor;
-  KIRV_FUZZ_CHECK(value * divisor <= octets + slack && octets < (value + 0.01) * divisor + slack,
-                  figure + " for " + std::to_string(octets) + " octets");
+  KIRV_FUZZ_CHECK(
+      value * divisor <= octets + below + slack && octets < (value + 0.01) * divisor + slack,
+      figure + " for " + std::to_string(octets) + " octets");
 }
 
 // The rows of a grid add up to the octets since the first record, held like them at the largest
@@ -67,13 +70,13 @@ void CheckRowsAddUp(const std::vector<kirv::TotalsRow>& rows, const kirv::Totals
   const std::string context = std::string(grid) + " rows " + std::to_string(received) + " / " +
                               std::to_string(sent) + " against " + since.received + " / " +
                               since.sent + " / " + since.both;
-  KIRV_FUZZ_CHECK(static_cast<double>(received) == since.receivedOctets &&
-                      static_cast<double>(sent) == since.sentOctets &&
-                      static_cast<double>(received + sent) == since.bothOctets,
+  KIRV_FUZZ_CHECK(received == since.receivedOctets && sent == since.sentOctets &&
+                      kirv::SaturatingSum(received, sent) == since.bothOctets,
                   context);
-  CheckShows(since.received, since.receivedOctets, separator);
-  CheckShows(since.sent, since.sentOctets, separator);
-  CheckShows(since.both, since.bothOctets, separator);
+  CheckShows(since.received, static_cast<double>(since.receivedOctets), separator);
+  CheckShows(since.sent, static_cast<double>(since.sentOctets), separator);
+  // The text shows the sum itself, up to 2^64 - 2.
+  CheckShows(since.both, static_cast<double>(received + sent), separator);
 }
 
 }  // namespace
@@ -93,10 +96,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   KIRV_FUZZ_CHECK(!report->dailyRows.empty() && !report->monthlyRows.empty() &&
                       report->monthlyRows.size() <= report->dailyRows.size(),
                   std::to_string(report->dailyRows.size()));
-  for (const kirv::TotalsFigures* f : {&report->today, &report->forecast}) {
-    CheckShows(f->received, f->receivedOctets, format.decimalSeparator);
-    CheckShows(f->sent, f->sentOctets, format.decimalSeparator);
-    CheckShows(f->both, f->bothOctets, format.decimalSeparator);
+  const kirv::TotalsFigures& day = report->today;
+  CheckShows(day.received, static_cast<double>(day.receivedOctets), format.decimalSeparator);
+  CheckShows(day.sent, static_cast<double>(day.sentOctets), format.decimalSeparator);
+  CheckShows(day.both, static_cast<double>(day.receivedOctets + day.sentOctets),
+             format.decimalSeparator);
+  // The forecast's texts scale the month as it is; its octets stop at the largest count.
+  const kirv::TotalsFigures& forecast = report->forecast;
+  for (const auto& [text, octets] : {std::pair{forecast.received, forecast.receivedOctets},
+                                     std::pair{forecast.sent, forecast.sentOctets},
+                                     std::pair{forecast.both, forecast.bothOctets}}) {
+    if (octets < kirv::kLargestCount) {
+      CheckShows(text, static_cast<double>(octets), format.decimalSeparator, 1);
+    }
   }
   CheckRowsAddUp(report->dailyRows, report->since, format.decimalSeparator, "daily");
   CheckRowsAddUp(report->monthlyRows, report->since, format.decimalSeparator, "monthly");

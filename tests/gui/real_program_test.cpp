@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -282,6 +283,117 @@ INSTANTIATE_TEST_SUITE_P(
         SignalCase{"TermWithAFileForTheSettingsFolder", SIGTERM, 1500ms,
                    Settings::kFileInPlaceOfTheFolder}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// --- Files that cannot be written ------------------------------------------------------------
+
+// A mount namespace of its own, set up by a shell script given the arguments as "$1"...,
+// held by a process sleeping in it until the test ends: programs run in it through nsenter, and
+// the test reads its files, also once those programs ended, through /proc/<pid>/root.
+class PrivateMounts {
+ public:
+  PrivateMounts(const std::string& script, const std::vector<std::string>& arguments,
+                const std::filesystem::path& outputs)
+      : holder_(Command(script, arguments), {{"PATH", "/usr/bin:/bin:/usr/sbin:/sbin"}}, "/",
+                outputs) {}
+
+  bool Ready() {
+    PollUntil([this] { return holder_.Out() == "ready\n" || !holder_.Running(); }, kStartUp);
+    return holder_.Running();
+  }
+  std::filesystem::path Seen(const std::filesystem::path& path) const {
+    return "/proc/" + std::to_string(holder_.Pid()) + "/root" + path.string();
+  }
+  std::vector<std::string> Prefix() const {
+    return {"/usr/bin/nsenter", "-t", std::to_string(holder_.Pid()), "-m", "--"};
+  }
+  // The names in a folder, as seen in the namespace.
+  std::vector<std::string> Names(const std::filesystem::path& folder) const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Seen(folder))) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+ private:
+  static std::vector<std::string> Command(const std::string& script,
+                                          const std::vector<std::string>& arguments) {
+    std::vector<std::string> command = {"/usr/bin/unshare",
+                                        "-m",
+                                        "/bin/sh",
+                                        "-c",
+                                        script + " && echo ready && exec sleep 600",
+                                        "sh"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    return command;
+  }
+
+  ProgramProcess holder_;
+};
+
+// A tmpfs of 64 KiB on "$1" holding a copy of "$2" as "$3", then filled to the last block.
+constexpr char kFullTmpfs[] =
+    "mount -t tmpfs -o size=64k tmpfs \"$1\" && cp \"$2\" \"$1/$3\" && "
+    "{ dd if=/dev/zero of=\"$1/filler\" bs=1k 2>/dev/null; true; }";
+
+struct FailedSaveCase {
+  const char* name;
+  const char* script;
+};
+
+class FailedSettingsSave : public RealProgramTest,
+                           public ::testing::WithParamInterface<FailedSaveCase> {};
+
+TEST_P(FailedSettingsSave, LeavesTheFileAsItWasAndSaysSoOnce) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root for a mount namespace";
+  const std::filesystem::path config = SettingsFile().parent_path();
+  std::filesystem::create_directories(config);
+  // A comment and a value KIRV does not know: any save drops them.
+  const std::string original = "[KIRV]\n; written by hand\nlo=true\nwidth=500\nunknown=1 2 3\n";
+  std::ofstream(root_ / "original.ini") << original;
+  PrivateMounts mounts(GetParam().script,
+                       {config.string(), (root_ / "original.ini").string(), "KIRV.ini"},
+                       root_ / "mounts");
+  if (!mounts.Ready()) GTEST_SKIP() << "no mount namespace here";
+  const std::vector<std::string> before = mounts.Names(config);
+  ProgramProcess& program = StartListening({}, mounts.Prefix());
+  EndBySignal(program);
+  EXPECT_EQ(testing::ReadWholeFile(mounts.Seen(SettingsFile())), original);
+  EXPECT_EQ(mounts.Names(config), before) << "no temporary file is left";
+  EXPECT_EQ(Count(program.Err(), "kirv: Le fichier de réglages " + SettingsFile().string() +
+                                     " ne peut pas être écrit : "),
+            1u)
+      << program.Err();
+  EXPECT_EQ(Count(program.Err(), " ; il reste tel qu'il était\n"), 1u) << program.Err();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, FailedSettingsSave,
+    ::testing::Values(FailedSaveCase{"Full", kFullTmpfs},
+                      FailedSaveCase{"ReadOnly",
+                                     "cp \"$2\" \"$1/$3\" && mount --bind \"$1\" \"$1\" && "
+                                     "mount -o remount,bind,ro \"$1\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RealProgramTest, AGraphIntoAFullFolderLeavesTheEarlierPictureAndFails) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root for a mount namespace";
+  const std::filesystem::path pictures = root_ / "pictures";
+  std::filesystem::create_directories(pictures);
+  std::ofstream(root_ / "earlier.png") << "the picture of yesterday";
+  std::ofstream(root_ / "eth0.mdf") << "F20/04/2026 09:55:00D3000000U300000\r\n";
+  PrivateMounts mounts(kFullTmpfs, {pictures.string(), (root_ / "earlier.png").string(), "day.png"},
+                       root_ / "mounts");
+  if (!mounts.Ready()) GTEST_SKIP() << "no mount namespace here";
+  ProgramProcess& graph = Start({"graph", (root_ / "eth0.mdf").string(), "--period", "day", "--at",
+                                 "20/04/2026 10:00", "-o", (pictures / "day.png").string()},
+                                mounts.Prefix());
+  ASSERT_EQ(graph.WaitForExit(kStartUp), 1) << graph.Err();
+  EXPECT_EQ(testing::ReadWholeFile(mounts.Seen(pictures / "day.png")), "the picture of yesterday");
+  EXPECT_EQ(mounts.Names(pictures), (std::vector<std::string>{"day.png", "filler"}));
+  EXPECT_TRUE(graph.Err().starts_with("kirv graph : " + (pictures / "day.png").string() + " : "))
+      << graph.Err();
+}
 
 // Sends `count` datagrams of `size` octets to itself over the loopback interface of the
 // process's network namespace; answers whether they went. lo counts each one received and sent,

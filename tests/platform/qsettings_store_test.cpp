@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QDate>
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -375,7 +376,7 @@ TEST_F(QSettingsStoreTest, CloseKeyFailsWhenTheFolderCannotBeMade) {
 std::string RandomBytes(std::size_t size, unsigned seed) {
   std::mt19937 random(seed);
   std::string bytes(size, '\0');
-  for (char& c : bytes) c = static_cast<char>(random() & 0xFF);
+  for (char& c : bytes) c = static_cast<char>(random() % 255 + 1);  // no nul: read as text
   return bytes;
 }
 
@@ -445,6 +446,53 @@ INSTANTIATE_TEST_SUITE_P(
                                               std::string(QSettingsStore::kMaxFileSize, '\n') +
                                               "height=2147483647\n"}),
     [](const ::testing::TestParamInfo<HostileCase>& info) { return info.param.label; });
+
+struct UnreadCase {
+  const char* name;
+  std::string content;
+  int earlierCopies;       // kept on an earlier run of the same day
+  const char* keptSuffix;  // after KIRV.ini.unread-<date>
+};
+
+class UnreadFileTest : public QSettingsStoreTest,
+                       public ::testing::WithParamInterface<UnreadCase> {};
+
+TEST_P(UnreadFileTest, IsKeptBesideBeforeTheDefaultsAreSaved) {
+  const UnreadCase& c = GetParam();
+  WriteFile(IniPath(), c.content);
+  const std::string kept =
+      IniPath().string() + ".unread-" + QDate::currentDate().toString(Qt::ISODate).toStdString();
+  std::vector<std::string> earlier;
+  for (int i = 1; i <= c.earlierCopies; ++i) {
+    earlier.push_back(i == 1 ? kept : kept + "." + std::to_string(i));
+    WriteFile(earlier.back(), "earlier copy " + std::to_string(i));
+  }
+  ::testing::internal::CaptureStderr();
+  Windows w;
+  w.Start();
+  w.Save();
+  const std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(ReadFile(kept + c.keptSuffix), c.content);
+  for (std::size_t i = 0; i < earlier.size(); ++i) {
+    EXPECT_EQ(ReadFile(earlier[i]), "earlier copy " + std::to_string(i + 1));
+  }
+  EXPECT_NE(err.find("KIRV: fichier de réglages non lu gardé sous " + kept + c.keptSuffix + "\n"),
+            std::string::npos)
+      << err;
+  Windows again;
+  again.Start();
+  EXPECT_TRUE(again.warnings.empty()) << again.warnings.front();
+  EXPECT_EQ(again.meter, w.meter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnreadFileTest,
+    ::testing::Values(
+        UnreadCase{"LargerThanTheLimit",
+                   "[KIRV]\nlo=true\n" + std::string(QSettingsStore::kMaxFileSize, ';'), 0, ""},
+        UnreadCase{"NulBytes", std::string("[KIRV]\nlo=true\n\0\0width=500\n", 27), 0, ""},
+        UnreadCase{"EarlierCopiesOfTheDayStay", std::string("\0\0\0", 3), 2, ".3"}),
+    [](const ::testing::TestParamInfo<UnreadCase>& info) { return info.param.name; });
 
 // The program itself, started on a hostile file and ended by SIGTERM.
 TEST_F(QSettingsStoreTest, ProgramStartedOnAHostileFileEndsSoonAfterSigterm) {
