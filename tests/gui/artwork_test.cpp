@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QCryptographicHash>
 
 #include "case_name.h"
 
@@ -47,6 +48,22 @@ TEST(TrayPicture, TheLettersStandWhereTheyAreRead) {
   const QImage both = TrayPicture(3);
   EXPECT_EQ(both.pixel(1, 1), qRgb(0, 0, 0xFF));   // top left of the U
   EXPECT_EQ(both.pixel(10, 1), qRgb(0xFF, 0, 0));  // top left of the D
+}
+
+// Of the 16 pixel pictures drawn before the larger sizes came.
+constexpr const char* kSixteenDigests[] = {
+    "58081796876c6b9d9e176fe9b11fa3e91c7ebb70", "296ca4125afe7be6b757be71317cc54774f04872",
+    "6d4f6216495a5b1bdbf5615682529f85a2377bb6", "13617efc95a50440a8d2ce0b707fc39d3e3856bd"};
+
+TEST(TrayPicture, TheSixteenPixelPicturesKeepTheirBytes) {
+  for (int index = 0; index < 4; ++index) {
+    const QImage picture = TrayPicture(index);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int y = 0; y < picture.height(); ++y) {
+      hash.addData(QByteArrayView(picture.constScanLine(y), picture.width() * 4));
+    }
+    EXPECT_EQ(hash.result().toHex().toStdString(), kSixteenDigests[index]) << "picture " << index;
+  }
 }
 
 TEST(SplashPicture, TheSplashAndAboutPicturesAre286By169AndDiffer) {
