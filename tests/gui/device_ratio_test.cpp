@@ -4,10 +4,12 @@
 
 #include <QCryptographicHash>
 #include <QImage>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "case_name.h"
 #include "graph/column_table.h"
 #include "graph/graph_axes.h"
 #include "graph/graph_renderer.h"
@@ -94,8 +96,8 @@ const Picture kPictures[] = {
     {"WeekCurvesRightToLeft", 240, 90, [](Canvas& c) { DrawHistoryCurves(c, kWeek, false); }},
 };
 
-QImage Drawn(const Picture& picture) {
-  QImage image(picture.width, picture.height, QImage::Format_RGB32);
+QImage Drawn(const Picture& picture, qreal ratio = 1) {
+  QImage image = QtCanvas::MakeImage(QSize(picture.width, picture.height), ratio);
   image.fill(Qt::red);
   QtCanvas canvas(image);
   picture.draw(canvas);
@@ -130,6 +132,81 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<PinnedCase>& info) {
       return std::string(info.param.picture.name);
     });
+
+// The logical pixel that covers device pixel d at the ratio: the last whose edge ⌊x·r + ½⌋ ≤ d.
+int Logical(int d, qreal ratio) {
+  int x = static_cast<int>(d / ratio);
+  while (std::floor((x + 1) * ratio + 0.5) <= d) ++x;
+  while (std::floor(x * ratio + 0.5) > d) --x;
+  return x;
+}
+
+struct RatioCase {
+  Picture picture;
+  qreal ratio;
+};
+
+class LargerRatio : public ::testing::TestWithParam<RatioCase> {};
+
+TEST_P(LargerRatio, MakesEveryLogicalPixelABlockOfItsColour) {
+  const qreal ratio = GetParam().ratio;
+  const QImage one = Drawn(GetParam().picture);
+  const QImage large = Drawn(GetParam().picture, ratio);
+  ASSERT_EQ(large.width(), static_cast<int>(std::floor(one.width() * ratio + 0.5)));
+  ASSERT_EQ(large.height(), static_cast<int>(std::floor(one.height() * ratio + 0.5)));
+  for (int y = 0; y < large.height(); ++y) {
+    for (int x = 0; x < large.width(); ++x) {
+      ASSERT_EQ(large.pixel(x, y), one.pixel(Logical(x, ratio), Logical(y, ratio)))
+          << "at " << x << "," << y;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, LargerRatio,
+                         ::testing::Values(RatioCase{kPictures[0], 2}, RatioCase{kPictures[0], 1.5},
+                                           RatioCase{kPictures[1], 2}, RatioCase{kPictures[1], 1.5},
+                                           RatioCase{kPictures[2], 2},
+                                           RatioCase{kPictures[3], 1.5}),
+                         [](const ::testing::TestParamInfo<RatioCase>& info) {
+                           return ::kirv::testing::CaseName(
+                               {info.param.picture.name, "Ratio",
+                                std::to_string(static_cast<int>(info.param.ratio * 10))});
+                         });
+
+// The device rows that a logical line at row 5 covers.
+struct LineCase {
+  qreal ratio;
+  int firstRow;
+  int rows;
+};
+
+class OnePixelLine : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(OnePixelLine, CoversWholeDeviceRowsInThePenColourAlone) {
+  QImage image = QtCanvas::MakeImage(QSize(20, 10), GetParam().ratio);
+  image.fill(Qt::white);
+  QtCanvas canvas(image);
+  canvas.MoveTo(2, 5);
+  canvas.LineTo(18, 5);
+  for (int y = 0; y < image.height(); ++y) {
+    const bool inLine = y >= GetParam().firstRow && y < GetParam().firstRow + GetParam().rows;
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb expected = inLine && x >= std::floor(2 * GetParam().ratio + 0.5) &&
+                                    x < std::floor(18 * GetParam().ratio + 0.5)
+                                ? qRgb(0, 0, 0)
+                                : qRgb(255, 255, 255);
+      ASSERT_EQ(image.pixel(x, y), expected) << "at " << x << "," << y;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, OnePixelLine,
+                         ::testing::Values(LineCase{1, 5, 1}, LineCase{2, 10, 2},
+                                           LineCase{1.5, 8, 1}, LineCase{3, 15, 3}),
+                         [](const ::testing::TestParamInfo<LineCase>& info) {
+                           return ::kirv::testing::CaseName(
+                               {"Ratio", std::to_string(static_cast<int>(info.param.ratio * 10))});
+                         });
 
 }  // namespace
 }  // namespace kirv
