@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QCryptographicHash>
+#include <QIcon>
+#include <QSet>
 
 #include "case_name.h"
 
@@ -27,13 +29,27 @@ struct TrayCase {
 
 class TrayPictureTest : public ::testing::TestWithParam<TrayCase> {};
 
-TEST_P(TrayPictureTest, IsAGreenGraphWithTheLettersOfItsActivity) {
-  const QImage picture = TrayPicture(GetParam().index);
-  EXPECT_EQ(picture.size(), QSize(16, 16));
-  EXPECT_TRUE(Holds(picture, qRgb(0, 0xA0, 0)));        // the graph
-  EXPECT_TRUE(Holds(picture, qRgb(0xC0, 0xC0, 0xC0)));  // the grey ground
-  EXPECT_EQ(Holds(picture, qRgb(0, 0, 0xFF)), GetParam().blueU);
-  EXPECT_EQ(Holds(picture, qRgb(0xFF, 0, 0)), GetParam().redD);
+// At every side the icon offers, drawn at that side in the picture's own colours alone.
+TEST_P(TrayPictureTest, IsAGreenGraphWithTheLettersOfItsActivityAtEverySide) {
+  const QIcon icon = TrayIcon(GetParam().index);
+  QList<QSize> sides;
+  for (int side : kTrayIconSides) sides << QSize(side, side);
+  EXPECT_EQ(icon.availableSizes(), sides);
+  const QSet<QRgb> palette = {qRgb(0xC0, 0xC0, 0xC0), qRgb(0x8C, 0x8C, 0x8C), qRgb(0, 0xA0, 0),
+                              qRgb(0, 0, 0xFF), qRgb(0xFF, 0, 0)};
+  for (int side : kTrayIconSides) {
+    const QImage picture = icon.pixmap(QSize(side, side)).toImage();
+    ASSERT_EQ(picture.size(), QSize(side, side));
+    EXPECT_TRUE(Holds(picture, qRgb(0, 0xA0, 0))) << side;        // the graph
+    EXPECT_TRUE(Holds(picture, qRgb(0xC0, 0xC0, 0xC0))) << side;  // the grey ground
+    EXPECT_EQ(Holds(picture, qRgb(0, 0, 0xFF)), GetParam().blueU) << side;
+    EXPECT_EQ(Holds(picture, qRgb(0xFF, 0, 0)), GetParam().redD) << side;
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) {
+        ASSERT_TRUE(palette.contains(picture.pixel(x, y))) << side << " at " << x << "," << y;
+      }
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
