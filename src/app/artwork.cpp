@@ -4,6 +4,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -22,11 +24,45 @@ using Glyph = std::array<const char*, 7>;
 constexpr Glyph kLetterU = {"X...X", "X...X", "X...X", "X...X", "X...X", "X...X", ".XXX."};
 constexpr Glyph kLetterD = {"XXXX.", "X...X", "X...X", "X...X", "X...X", "X...X", "XXXX."};
 
+// The tray pictures are laid out on 16 × 16 units. At a side of S pixels, unit edge u falls on
+// pixel ⌊u·S ÷ 16 + ½⌋: every part is drawn at the size in solid colours (no blending), and at 16
+// pixels the picture is the first design pixel for pixel.
+int UnitEdge(int u, int side) { return (2 * u * side + kTrayPictureSide) / (2 * kTrayPictureSide); }
+
+void FillBlock(QImage& image, int left, int top, int right, int bottom, QRgb colour) {
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) image.setPixel(x, y, colour);
+  }
+}
+
+// Each unit of the letter a block, laid out from the letter's own corner so that both letters
+// get the same strokes.
 void DrawGlyph(QImage& image, const Glyph& glyph, int left, int top, QRgb colour) {
+  const int side = image.width();
+  const int x0 = UnitEdge(left, side);
+  const int y0 = UnitEdge(top, side);
   for (int row = 0; row < 7; ++row) {
     for (int column = 0; column < 5; ++column) {
-      if (glyph[row][column] == 'X') image.setPixel(left + column, top + row, colour);
+      if (glyph[row][column] != 'X') continue;
+      FillBlock(image, x0 + UnitEdge(column, side), y0 + UnitEdge(row, side),
+                x0 + UnitEdge(column + 1, side), y0 + UnitEdge(row + 1, side), colour);
     }
+  }
+}
+
+// The curve through the unit columns' centres, two units thick, drawn one pixel column at a time.
+void DrawGraph(QImage& image, QRgb colour) {
+  static constexpr int kGraph[kTrayPictureSide] = {13, 12, 11, 12, 12, 10, 8, 9,
+                                                   9,  7,  5,  6,  7,  5,  3, 4};
+  const int side = image.width();
+  const double unit = static_cast<double>(side) / kTrayPictureSide;
+  const int thickness = UnitEdge(2, side);
+  for (int x = 0; x < side; ++x) {
+    const double at = std::clamp((x + 0.5) / unit - 0.5, 0.0, kTrayPictureSide - 1.0);
+    const int left = std::min(static_cast<int>(at), kTrayPictureSide - 2);
+    const double top = kGraph[left] + (kGraph[left + 1] - kGraph[left]) * (at - left);
+    const int y = static_cast<int>(std::floor(top * unit + 0.5));
+    FillBlock(image, x, y, x + 1, std::min(y + thickness, side), colour);
   }
 }
 
@@ -92,24 +128,26 @@ QImage Scene(const QString& subtitle, double phase) {
 
 }  // namespace
 
-QImage TrayPicture(int index) {
-  QImage image(kTrayPictureSide, kTrayPictureSide, QImage::Format_ARGB32);
+QImage TrayPicture(int index, int side) {
+  QImage image(side, side, QImage::Format_ARGB32);
   image.fill(kTrayGrey);
-  for (int i = 3; i < kTrayPictureSide; i += 4) {
-    for (int j = 0; j < kTrayPictureSide; ++j) {
-      image.setPixel(i, j, kTrayGrid);
-      image.setPixel(j, i, kTrayGrid);
-    }
+  // Lines of half a unit, at least one pixel, ending on every fourth unit.
+  const int line = std::max((side + kTrayPictureSide) / (2 * kTrayPictureSide), 1);
+  for (int u = 4; u <= kTrayPictureSide; u += 4) {
+    const int end = UnitEdge(u, side);
+    FillBlock(image, end - line, 0, end, side, kTrayGrid);
+    FillBlock(image, 0, end - line, side, end, kTrayGrid);
   }
-  static constexpr int kGraph[kTrayPictureSide] = {13, 12, 11, 12, 12, 10, 8, 9,
-                                                   9,  7,  5,  6,  7,  5,  3, 4};
-  for (int x = 0; x < kTrayPictureSide; ++x) {
-    image.setPixel(x, kGraph[x], kTrayGreen);
-    image.setPixel(x, kGraph[x] + 1, kTrayGreen);
-  }
+  DrawGraph(image, kTrayGreen);
   if (index == 1 || index == 3) DrawGlyph(image, kLetterU, 1, 1, kSendBlue);
   if (index == 2 || index == 3) DrawGlyph(image, kLetterD, 10, 1, kReceiveRed);
   return image;
+}
+
+QIcon TrayIcon(int index) {
+  QIcon icon;
+  for (int side : kTrayIconSides) icon.addPixmap(QPixmap::fromImage(TrayPicture(index, side)));
+  return icon;
 }
 
 QImage SplashPicture() { return Scene(QStringLiteral("Compteur de trafic"), 0.0); }

@@ -23,7 +23,7 @@ namespace kirv {
 
 int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
                       const CommandLine& commandLine) {
-  KirvApplication::setWindowIcon(QIcon(QPixmap::fromImage(TrayPicture(0))));
+  KirvApplication::setWindowIcon(TrayIcon(0));
   const DataFolderStatus dataFolder =
       EnterDataFolder(commandLine.dataDir.isEmpty() ? DefaultDataFolder() : commandLine.dataDir);
 

@@ -69,7 +69,7 @@ TForm4::TForm4(Services&, std::unique_ptr<TrayShell> trayShell)
 
   ImageList1 = new TImageList(this);
   for (int i = 0; i < kTrayPictures; ++i) {
-    ImageList1->Add(QIcon(QPixmap::fromImage(TrayPicture(i))));
+    ImageList1->Add(TrayIcon(i));
   }
   TrayIcon1 = new TTrayIcon(this, std::move(trayShell));
 

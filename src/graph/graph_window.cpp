@@ -225,9 +225,9 @@ void TForm2::BuildGraphArea() {
   shape->setGeometry(kAreaLeft, kAreaTop, 700, 235);
   im1->setGeometry(shape->geometry());
   im2->setGeometry(kAreaLeft + kCurveLayerLeft, kAreaTop + kCurveLayerTop, 600, 195);
-  axisLayer_ = QImage(im1->size(), QImage::Format_RGB32);
+  axisLayer_ = QtCanvas::MakeImage(im1->size(), devicePixelRatio());
   axisLayer_.fill(QtCanvas::ToQColor(kWhite));
-  curveLayer_ = QImage(im2->size(), QImage::Format_RGB32);
+  curveLayer_ = QtCanvas::MakeImage(im2->size(), devicePixelRatio());
   curveLayer_.fill(QtCanvas::ToQColor(kGraphBackground));
   ShowLayers();
 }
@@ -311,8 +311,8 @@ void TForm2::Button2Click(QObject* sender) {
   traced_ = true;
   Button3Click(sender);
   const TraceInputs in = CurrentInputs();
-  QImage curve(im2->size(), QImage::Format_RGB32);
-  QImage axis(im1->size(), QImage::Format_RGB32);
+  QImage curve = QtCanvas::MakeImage(im2->size(), devicePixelRatio());
+  QImage axis = QtCanvas::MakeImage(im1->size(), devicePixelRatio());
   QtCanvas curveCanvas(curve);
   QtCanvas axisCanvas(axis, GraphWindowFont());
   const std::optional<TraceResult> result = graph_.Trace(in, curveCanvas, axisCanvas);
@@ -333,8 +333,8 @@ void TForm2::Button1Click(QObject*) {
   const TraceInputs in = Bounded(CurrentInputs());
   const float s = VerticalScale(in.height, in.fullScale);
   QtCanvas curveCanvas(curveLayer_);
-  DrawFrame(curveCanvas, curveLayer_.width(), curveLayer_.height());
-  QImage axis(im1->size(), QImage::Format_RGB32);
+  DrawFrame(curveCanvas, curveCanvas.Width(), curveCanvas.Height());
+  QImage axis = QtCanvas::MakeImage(im1->size(), devicePixelRatio());
   QtCanvas axisCanvas(axis, GraphWindowFont());
   DrawAxes(axisCanvas, in, s, graph_.Unit());
   axisLayer_ = axis;
@@ -344,7 +344,7 @@ void TForm2::Button1Click(QObject*) {
 void TForm2::Button3Click(QObject*) {
   QtCanvas axis(axisLayer_);
   axis.SetBrushColour(kWhite);
-  axis.FillRect(1, 1, axisLayer_.width() - 1, axisLayer_.height() - 1);
+  axis.FillRect(1, 1, axis.Width() - 1, axis.Height() - 1);
   curveLayer_.fill(QtCanvas::ToQColor(kGraphBackground));
   ShowLayers();
   cleared_ = true;

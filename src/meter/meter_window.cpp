@@ -365,7 +365,7 @@ MiniGraphInput TForm3::GraphInput() const {
 
 void TForm3::PaintGraph() {
   if (im2->width() <= 0 || im2->height() <= 0) return;
-  QImage image(im2->size(), QImage::Format_RGB32);
+  QImage image = QtCanvas::MakeImage(im2->size(), im2->devicePixelRatio());
   QtCanvas canvas(image);
   DrawGraph(canvas, GraphInput());
   im2->setPixmap(QPixmap::fromImage(std::move(image)));
@@ -374,7 +374,7 @@ void TForm3::PaintGraph() {
 void TForm3::im1Paint(QObject*) {
   const MiniGraphInput in = GraphInput();
   const bool drawn = Form1->cbGr->isChecked() && im1->width() > 0 && im1->height() > 0;
-  QImage image(drawn ? im1->size() : QSize(1, 1), QImage::Format_RGB32);
+  QImage image = QtCanvas::MakeImage(drawn ? im1->size() : QSize(1, 1), im1->devicePixelRatio());
   QtCanvas canvas(image);
   if (!drawn) {
     sampler_.SetPixelsPerOctet(LayOutOverlay(canvas, in).pixelsPerOctet);

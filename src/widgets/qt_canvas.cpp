@@ -3,40 +3,42 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace kirv {
 
 namespace {
 
-// Formats whose pixels are one QRgb each, so that lines can be written without setPixel.
+// Formats whose pixels are one QRgb each, so that blocks can be written without setPixel.
 bool HoldsQRgb(const QImage& image) {
   const QImage::Format f = image.format();
   return f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
          f == QImage::Format_ARGB32_Premultiplied;
 }
 
-// Straight into the scan lines of such an image: one detach per line instead of one per pixel.
-void LineIntoScanLines(QImage& image, int x0, int y0, int x1, int y1, QRgb rgb) {
-  uchar* bits = image.bits();
-  const qsizetype stride = image.bytesPerLine();
-  const int w = image.width();
-  const int h = image.height();
-  const auto plot = [=](int x, int y) {
-    if (x >= 0 && y >= 0 && x < w && y < h) reinterpret_cast<QRgb*>(bits + y * stride)[x] = rgb;
-  };
-  if (x0 != x1) {
-    RasterLine(x0, y0, x1, y1, plot);
-    return;
-  }
-  // A column: RasterLine's pixels, without its step per row through the rows off the image.
-  const int top = std::max(y1 < y0 ? y1 + 1 : y0, 0);
-  const int bottom = std::min(y1 < y0 ? y0 : y1 - 1, h - 1);
-  for (int y = top; y <= bottom; ++y) plot(x0, y);
+int DeviceEdge(double logical, qreal ratio) {
+  return static_cast<int>(std::floor(logical * ratio + 0.5));
 }
+
+// Logical coordinates beyond this all fall past any image's edge.
+constexpr long long kFar = 1LL << 40;
+
+QRgb ToQRgb(Colour c) { return qRgb(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 }  // namespace
 
-QtCanvas::QtCanvas(QImage& image, const QFont& font) : image_(image), font_(font) {}
+QtCanvas::QtCanvas(QImage& image, const QFont& font)
+    : image_(image),
+      font_(font),
+      ratio_(image.devicePixelRatio()),
+      width_(qRound(image.width() / ratio_)),
+      height_(qRound(image.height() / ratio_)) {}
+
+QImage QtCanvas::MakeImage(const QSize& logical, qreal ratio, QImage::Format format) {
+  QImage image(DeviceEdge(logical.width(), ratio), DeviceEdge(logical.height(), ratio), format);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
 
 void QtCanvas::SetFont(const QFont& font) { font_ = font; }
 
@@ -47,50 +49,75 @@ Colour QtCanvas::FromQColor(const QColor& c) {
                     static_cast<std::uint8_t>(c.blue()));
 }
 
+int QtCanvas::Edge(long long logical, int limit) const {
+  if (logical <= 0) return 0;
+  return std::min(DeviceEdge(static_cast<double>(std::min(logical, kFar)), ratio_), limit);
+}
+
+void QtCanvas::Fill(long long left, long long top, long long right, long long bottom, QRgb rgb) {
+  const int x0 = Edge(left, image_.width());
+  const int x1 = Edge(right, image_.width());
+  const int y0 = Edge(top, image_.height());
+  const int y1 = Edge(bottom, image_.height());
+  if (x1 <= x0 || y1 <= y0) return;
+  if (!HoldsQRgb(image_)) {
+    for (int y = y0; y < y1; ++y) {
+      for (int x = x0; x < x1; ++x) image_.setPixel(x, y, rgb);
+    }
+    return;
+  }
+  // Straight into the scan lines: no detach per pixel.
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  for (int y = y0; y < y1; ++y) {
+    std::fill(reinterpret_cast<QRgb*>(bits + y * stride) + x0,
+              reinterpret_cast<QRgb*>(bits + y * stride) + x1, rgb);
+  }
+}
+
 void QtCanvas::MoveTo(int x, int y) {
   penX_ = x;
   penY_ = y;
 }
 
 void QtCanvas::LineTo(int x, int y) {
-  const QRgb rgb = qRgb(RedOf(pen_), GreenOf(pen_), BlueOf(pen_));
-  if (HoldsQRgb(image_)) {
-    LineIntoScanLines(image_, penX_, penY_, x, y, rgb);
+  const QRgb rgb = ToQRgb(pen_);
+  if (penX_ == x) {
+    // A column: RasterLine's pixels in one block, without its step per row off the image.
+    const long long top = y < penY_ ? y + 1LL : penY_;
+    const long long bottom = y < penY_ ? penY_ + 1LL : y;
+    Fill(x, top, x + 1LL, bottom, rgb);
   } else {
-    RasterLine(penX_, penY_, x, y, [this, rgb](int px, int py) {
-      if (image_.valid(px, py)) image_.setPixel(px, py, rgb);
-    });
+    RasterLine(penX_, penY_, x, y,
+               [this, rgb](int px, int py) { Fill(px, py, px + 1LL, py + 1LL, rgb); });
   }
   MoveTo(x, y);
 }
 
-void QtCanvas::SetPixel(int x, int y, Colour c) {
-  if (image_.valid(x, y)) image_.setPixel(x, y, qRgb(RedOf(c), GreenOf(c), BlueOf(c)));
-}
+void QtCanvas::SetPixel(int x, int y, Colour c) { Fill(x, y, x + 1LL, y + 1LL, ToQRgb(c)); }
 
 Colour QtCanvas::Pixel(int x, int y) const {
-  if (!image_.valid(x, y)) return kBlack;
-  return FromQColor(QColor::fromRgb(image_.pixel(x, y)));
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return kBlack;
+  const int dx = Edge(x, image_.width());
+  const int dy = Edge(y, image_.height());
+  if (!image_.valid(dx, dy)) return kBlack;
+  return FromQColor(QColor::fromRgb(image_.pixel(dx, dy)));
 }
 
 void QtCanvas::FillRect(int left, int top, int right, int bottom) {
-  left = std::max(left, 0);
-  top = std::max(top, 0);
-  right = std::min(right, image_.width());
-  bottom = std::min(bottom, image_.height());
-  if (right <= left || bottom <= top) return;
-  QPainter painter(&image_);
-  painter.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(brush_));
+  Fill(left, top, right, bottom, ToQRgb(brush_));
 }
 
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
   const QString s = QString::fromStdString(text);
-  QPainter painter(&image_);
-  painter.setFont(font_);
   const QFontMetrics metrics(font_);
   if (!brushClear_) {
-    painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), ToQColor(brush_));
+    Fill(x, y, x + static_cast<long long>(metrics.horizontalAdvance(s)),
+         y + static_cast<long long>(metrics.height()), ToQRgb(brush_));
   }
+  // Scaled by the image's ratio: placed in logical pixels, drawn in device pixels.
+  QPainter painter(&image_);
+  painter.setFont(font_);
   painter.setPen(ToQColor(fontColour_));
   painter.drawText(x, y + metrics.ascent(), s);
 }

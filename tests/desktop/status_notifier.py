@@ -6,6 +6,8 @@
   status_notifier.py tooltip ITEM   prints the title and text of the item's ToolTip
   status_notifier.py activate ITEM  calls Activate(0, 0), as a left click in a panel does
   status_notifier.py menu ITEM      prints the labels of the item's exported menu, one a line
+  status_notifier.py pixmaps ITEM   prints the sides of the item's IconPixmap pictures, smallest
+                                    first, each as WxH with its count of colours
 """
 import sys
 
@@ -120,6 +122,14 @@ def main():
         print(f"{tip[2]}|{tip[3]}")
     elif mode == "activate":
         item_object(sys.argv[2]).Activate(0, 0, dbus_interface=ITEM)
+    elif mode == "pixmaps":
+        pixmaps = item_object(sys.argv[2]).Get(ITEM, "IconPixmap",
+                                               dbus_interface=dbus.PROPERTIES_IFACE)
+        for width, height, data in sorted(pixmaps, key=lambda p: (p[0], p[1])):
+            data = bytes(data)
+            assert len(data) == 4 * width * height, "a picture of the wrong length"
+            colours = {data[i:i + 4] for i in range(0, len(data), 4)}
+            print(f"{width}x{height} {len(colours)}")
     elif mode == "menu":
         item = item_object(sys.argv[2])
         path = item.Get(ITEM, "Menu", dbus_interface=dbus.PROPERTIES_IFACE)

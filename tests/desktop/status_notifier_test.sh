@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # On a desktop whose tray speaks D-Bus (StatusNotifierItem), on a private session bus: the icon
-# registers, its hint carries the speed text, a left click (Activate) shows the meter, and once
-# the splash is over the tray menu is exported as a D-Bus menu with its French items.
+# registers with its picture at six sides, each drawn in its few colours, its hint carries the
+# speed text, a left click (Activate) shows the meter, and once the splash is over the tray menu
+# is exported as a D-Bus menu with its French items.
 source "$(dirname "$0")/desktop_session.sh"
 HOST=$(dirname "$0")/status_notifier.py
 command -v dbus-daemon >/dev/null || { echo "SKIP: dbus-daemon is missing"; exit 77; }
@@ -24,6 +25,12 @@ check "the icon registers with the watcher" wait_for "a registered item" 5 regis
 ITEM=$(item)
 echo "  item $ITEM"
 check "no stand-in window while the panel shows the icon" hidden KIRV
+pixmaps=$(/usr/bin/python3 "$HOST" pixmaps "$ITEM")
+echo "  pixmaps:" $pixmaps
+check "the icon comes at 16, 22, 24, 32, 48 and 64 pixels" \
+  test "$(cut -d' ' -f1 <<<"$pixmaps" | tr '\n' ' ')" = "16x16 22x22 24x24 32x32 48x48 64x64 "
+check "each drawn at its side, in at most the five colours of the picture" \
+  awk '$2 > 5 { exit 1 }' <<<"$pixmaps"
 check "no menu is exported during the splash" \
   test -z "$(/usr/bin/python3 "$HOST" menu "$ITEM" 2>&1)"
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
+#include <QCryptographicHash>
+#include <QIcon>
+#include <QSet>
 
 #include "case_name.h"
 
@@ -26,13 +29,27 @@ struct TrayCase {
 
 class TrayPictureTest : public ::testing::TestWithParam<TrayCase> {};
 
-TEST_P(TrayPictureTest, IsAGreenGraphWithTheLettersOfItsActivity) {
-  const QImage picture = TrayPicture(GetParam().index);
-  EXPECT_EQ(picture.size(), QSize(16, 16));
-  EXPECT_TRUE(Holds(picture, qRgb(0, 0xA0, 0)));        // the graph
-  EXPECT_TRUE(Holds(picture, qRgb(0xC0, 0xC0, 0xC0)));  // the grey ground
-  EXPECT_EQ(Holds(picture, qRgb(0, 0, 0xFF)), GetParam().blueU);
-  EXPECT_EQ(Holds(picture, qRgb(0xFF, 0, 0)), GetParam().redD);
+// At every side the icon offers, drawn at that side in the picture's own colours alone.
+TEST_P(TrayPictureTest, IsAGreenGraphWithTheLettersOfItsActivityAtEverySide) {
+  const QIcon icon = TrayIcon(GetParam().index);
+  QList<QSize> sides;
+  for (int side : kTrayIconSides) sides << QSize(side, side);
+  EXPECT_EQ(icon.availableSizes(), sides);
+  const QSet<QRgb> palette = {qRgb(0xC0, 0xC0, 0xC0), qRgb(0x8C, 0x8C, 0x8C), qRgb(0, 0xA0, 0),
+                              qRgb(0, 0, 0xFF), qRgb(0xFF, 0, 0)};
+  for (int side : kTrayIconSides) {
+    const QImage picture = icon.pixmap(QSize(side, side)).toImage();
+    ASSERT_EQ(picture.size(), QSize(side, side));
+    EXPECT_TRUE(Holds(picture, qRgb(0, 0xA0, 0))) << side;        // the graph
+    EXPECT_TRUE(Holds(picture, qRgb(0xC0, 0xC0, 0xC0))) << side;  // the grey ground
+    EXPECT_EQ(Holds(picture, qRgb(0, 0, 0xFF)), GetParam().blueU) << side;
+    EXPECT_EQ(Holds(picture, qRgb(0xFF, 0, 0)), GetParam().redD) << side;
+    for (int y = 0; y < side; ++y) {
+      for (int x = 0; x < side; ++x) {
+        ASSERT_TRUE(palette.contains(picture.pixel(x, y))) << side << " at " << x << "," << y;
+      }
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,6 +64,22 @@ TEST(TrayPicture, TheLettersStandWhereTheyAreRead) {
   const QImage both = TrayPicture(3);
   EXPECT_EQ(both.pixel(1, 1), qRgb(0, 0, 0xFF));   // top left of the U
   EXPECT_EQ(both.pixel(10, 1), qRgb(0xFF, 0, 0));  // top left of the D
+}
+
+// Of the 16 pixel pictures drawn before the larger sizes came.
+constexpr const char* kSixteenDigests[] = {
+    "58081796876c6b9d9e176fe9b11fa3e91c7ebb70", "296ca4125afe7be6b757be71317cc54774f04872",
+    "6d4f6216495a5b1bdbf5615682529f85a2377bb6", "13617efc95a50440a8d2ce0b707fc39d3e3856bd"};
+
+TEST(TrayPicture, TheSixteenPixelPicturesKeepTheirBytes) {
+  for (int index = 0; index < 4; ++index) {
+    const QImage picture = TrayPicture(index);
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (int y = 0; y < picture.height(); ++y) {
+      hash.addData(QByteArrayView(picture.constScanLine(y), picture.width() * 4));
+    }
+    EXPECT_EQ(hash.result().toHex().toStdString(), kSixteenDigests[index]) << "picture " << index;
+  }
 }
 
 TEST(SplashPicture, TheSplashAndAboutPicturesAre286By169AndDiffer) {
