@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <exception>
+#include <filesystem>
 
 #include "app/artwork.h"
 #include "app/forms.h"
@@ -42,6 +43,8 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
   services.autoStart = &autoStart;
   services.clock = &clock;
   services.dialogs = &dialogs;
+  services.networkFacts = &interfaces;
+  services.firstStart = !std::filesystem::exists(settings.FilePath());
   const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
   services.numberFormat.decimalSeparator = point != 0 ? point : '.';
   services.executablePath = KirvApplication::applicationFilePath().toStdString();

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <cerrno>
@@ -125,6 +126,24 @@ std::optional<QString> UnreadableReason(const QString& path) {
   close(fd);
   if (!regular) return QStringLiteral("n'est pas un fichier");
   return std::nullopt;
+}
+
+ArchiveLookup FindArchive(const QString& argument, const QString& dataFolder) {
+  const QString here = AbsolutePath(argument);
+  const std::optional<QString> reason = UnreadableReason(here);
+  if (!reason) return {here, std::nullopt};
+  const QString hereError = here + QStringLiteral(" : ") + *reason;
+  const QString there = QDir::cleanPath(QDir(AbsolutePath(dataFolder)).filePath(argument));
+  // A file that is there but cannot be read is the one meant; so is any path with a folder.
+  if (argument.contains(QLatin1Char('/')) || QFileInfo(here).isSymLink() ||
+      QFileInfo::exists(here) || there == here) {
+    return {here, hereError};
+  }
+  if (const std::optional<QString> thereReason = UnreadableReason(there)) {
+    return {there,
+            hereError + QStringLiteral(" ; ") + there + QStringLiteral(" : ") + *thereReason};
+  }
+  return {there, std::nullopt};
 }
 
 QStringList ArchivesOf(const QString& folder) {

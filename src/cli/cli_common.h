@@ -51,6 +51,15 @@ QString AbsolutePath(const QString& path);
 // nothing when it can.
 std::optional<QString> UnreadableReason(const QString& path);
 
+// The archive an ARCHIVE argument names: the path from the current folder, else, for a bare name
+// (no "/") that is not there, the file of that name in the data folder. When it cannot be read,
+// the error ("PATH : reason", one for each path tried, separated by " ; ").
+struct ArchiveLookup {
+  QString path;
+  std::optional<QString> error;
+};
+ArchiveLookup FindArchive(const QString& argument, const QString& dataFolder);
+
 // The archives (*.mdf) of a folder, sorted by name, as absolute paths.
 QStringList ArchivesOf(const QString& folder);
 

@@ -21,6 +21,7 @@
 #include "graph/period_table.h"
 #include "graph/qt_graph_snapshot.h"
 #include "graph/qt_statistics_box.h"
+#include "platform/data_folder.h"
 #include "platform/qsettings_store.h"
 #include "platform/save_file_commit.h"
 #include "platform/system_clock.h"
@@ -141,9 +142,10 @@ int RunGraph(const QStringList& arguments) {
     in.fullScale = scale->fullScale;
   }
 
-  const QString archive = AbsolutePath(positional.front());
-  if (const std::optional<QString> reason = UnreadableReason(archive)) {
-    PrintError(kCommand, archive + QStringLiteral(" : ") + *reason);
+  const ArchiveLookup lookup = FindArchive(positional.front(), DefaultDataFolder());
+  const QString& archive = lookup.path;
+  if (lookup.error) {
+    PrintError(kCommand, *lookup.error);
     return kExitBadInput;
   }
   in.archivePath = Utf8(archive);

@@ -1,6 +1,7 @@
 // "kirv log": the five-minute statistics logger alone, without any window or display, for the
-// interfaces that the settings mark as monitored, into the data folder. This front end reads the
-// options and the settings once and hands them to kirv-log, which logs.
+// interfaces that the settings mark as monitored (else those a first start chooses), into the
+// data folder. This front end reads the options and the settings once and hands them to kirv-log,
+// which logs.
 
 #include <algorithm>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "platform/netlink_interface_table.h"
 #include "platform/qsettings_store.h"
 #include "platform/xdg_auto_start.h"
+#include "sampling/default_interfaces.h"
 
 namespace kirv {
 
@@ -83,12 +85,19 @@ int RunLog(const QStringList& arguments) {
   NetlinkInterfaceTable table;
   if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
   QSettingsStore settings;
-  const std::vector<MonitorEntry> entries = MonitoredEntries(table, settings);
+  std::vector<MonitorEntry> entries = MonitoredEntries(table, settings);
+  // Settings that monitor nothing, or none at all, log what a first start of the windows checks.
   if (std::none_of(entries.begin(), entries.end(),
                    [](const MonitorEntry& e) { return e.checked; })) {
-    PrintError(kCommand, QStringLiteral("aucune interface présente n'est à monitorer dans ") +
-                             QString::fromStdString(settings.FilePath()) +
-                             QStringLiteral(" : rien ne sera enregistré"));
+    const InterfaceChoice choice = ChooseDefaultInterfaces(table.ReadNetworkFacts());
+    for (MonitorEntry& e : entries) {
+      e.checked = std::find(choice.names.begin(), choice.names.end(), e.name) != choice.names.end();
+    }
+    PrintError(kCommand, QStringLiteral("aucune interface à monitorer dans ") +
+                             QString::fromStdString(settings.FilePath()) + QStringLiteral(", ") +
+                             QString::fromStdString(ChoiceText(choice)) +
+                             (choice.names.empty() ? QStringLiteral(" : rien ne sera enregistré")
+                                                   : QString()));
   }
 
   LoggerArguments logger;

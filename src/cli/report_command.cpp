@@ -31,9 +31,10 @@ int RunReport(const QStringList& arguments) {
                                       QStringLiteral("Un document JSON, octets exacts compris."));
   const QCommandLineOption csvOption(
       QStringLiteral("csv"), QStringLiteral("Les lignes jour par jour et mois par mois en CSV."));
-  const QCommandLineOption folderOption(QStringLiteral("data-dir"),
-                                        QStringLiteral("Dossier des archives (sans ARCHIVE)."),
-                                        QStringLiteral("dossier"));
+  const QCommandLineOption folderOption(
+      QStringLiteral("data-dir"),
+      QStringLiteral("Dossier des archives (sans ARCHIVE, ou pour un nom seul)."),
+      QStringLiteral("dossier"));
   parser.addOptions({dateOption, jsonOption, csvOption, folderOption});
   if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
     return *status;
@@ -72,7 +73,14 @@ int RunReport(const QStringList& arguments) {
       return kExitFailure;
     }
   } else {
-    archives << AbsolutePath(positional.front());
+    const ArchiveLookup lookup =
+        FindArchive(positional.front(),
+                    parser.isSet(folderOption) ? parser.value(folderOption) : DefaultDataFolder());
+    if (lookup.error) {
+      PrintError(kCommand, *lookup.error);
+      return kExitBadInput;
+    }
+    archives << lookup.path;
   }
 
   const NumberFormat format = SystemNumberFormat();
@@ -89,7 +97,9 @@ int RunReport(const QStringList& arguments) {
     ++read;
     const std::string path = Utf8(archive);
     TotalsComputation computation;  // each archive on its own: no date carried between them
-    const TotalsReport report = *computation.Run(path, day, format);
+    // A past day is reported as at its end: the records of later days count nowhere.
+    const TotalsReport report = *computation.Run(
+        path, day, format, parser.isSet(dateOption) ? LaterDays::kLeftOut : LaterDays::kCounted);
     if (report.skippedRecords > 0) {
       PrintError(
           kCommand,

@@ -6,6 +6,7 @@
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/interface_table.h"
+#include "common/network_facts.h"
 #include "common/number_format.h"
 #include "common/settings_store.h"
 
@@ -19,6 +20,9 @@ struct Services {
   AutoStartEntry* autoStart = nullptr;
   Clock* clock = nullptr;
   Dialogs* dialogs = nullptr;
+  NetworkFactsSource* networkFacts = nullptr;  // read once, when firstStart
+  // No settings file existed at start: the interfaces to monitor are chosen from the routes.
+  bool firstStart = false;
   NumberFormat numberFormat;
   std::string executablePath;  // absolute path of the running program
 };

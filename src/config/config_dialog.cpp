@@ -5,16 +5,19 @@
 #include <QFontInfo>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 
 #include "app/forms.h"
 #include "common/colour.h"
+#include "common/standard_error.h"
 #include "config/qt_check_list.h"
 #include "config/refresh_period.h"
 #include "graph/graph_window.h"
 #include "graph/speed_scale_table.h"
 #include "meter/meter_window.h"
+#include "sampling/default_interfaces.h"
 #include "widgets/qt_canvas.h"
 #include "widgets/screen_fit.h"
 
@@ -29,6 +32,18 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 void SetLabel(QLabel& label, const std::string& text) {
   label.setText(Text(text));
   label.adjustSize();
+}
+
+// A start without settings monitors the links that carry the default route, in the archive and in
+// the first graph; the settings saved at quit keep the choice.
+void CheckChosenInterfaces(NetworkFactsSource& source, ConfigControls& controls) {
+  const InterfaceChoice choice = ChooseDefaultInterfaces(source.ReadNetworkFacts());
+  for (InterfaceChecks& i : controls.interfaces) {
+    if (std::find(choice.names.begin(), choice.names.end(), i.name) != choice.names.end()) {
+      i.lb = i.lb1 = true;
+    }
+  }
+  WriteToStandardError("kirv : premier démarrage, " + ChoiceText(choice));
 }
 
 void SetGraphPartVisible(TForm3& meter, bool visible) {
@@ -124,9 +139,13 @@ void TForm1::FormCreate() {
 
   ConfigControls controls = Controls();
   ReadForm1Settings(*services_.settings, *services_.autoStart, controls);
+  if (services_.firstStart && services_.networkFacts != nullptr) {
+    CheckChosenInterfaces(*services_.networkFacts, controls);
+  }
   cbWin->setChecked(controls.cbWin);
   for (std::size_t i = 0; i < controls.interfaces.size(); ++i) {
     SetChecked(*lb, static_cast<int>(i), controls.interfaces[i].lb);
+    SetChecked(*lb1, static_cast<int>(i), controls.interfaces[i].lb1);
   }
   Edit1->setText(Text(controls.Edit1));
   Edit2->setText(Text(controls.Edit2));

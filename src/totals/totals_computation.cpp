@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "archive/record.h"
@@ -93,11 +94,12 @@ class RecordReader {
 // 1024: the rows closed during the scan, today, forecast, since, the last daily and monthly rows.
 class Pass {
  public:
-  Pass(const DateTime& today, const NumberFormat& format)
-      : today_(today), unit_(" octets", format) {}
+  Pass(const DateTime& today, const NumberFormat& format, LaterDays laterDays)
+      : today_(today), laterDays_(laterDays), unit_(" octets", format) {}
 
   // The records of one day, or a part of them, newest parts first.
   void Take(const DateTime& date, const Volume& counts) {
+    if (laterDays_ == LaterDays::kLeftOut && DayAfterToday(date)) return;
     archive_ += counts;
     if (SameDay(date, today_)) todayVolume_ += counts;
     if (SameMonth(date, today_)) thisMonth_ += counts;
@@ -149,6 +151,11 @@ class Pass {
         projected(thisMonth_.sent), projected(SaturatingSum(thisMonth_.received, thisMonth_.sent))};
   }
 
+  bool DayAfterToday(const DateTime& date) const {
+    return std::tie(date.year, date.month, date.day) >
+           std::tie(today_.year, today_.month, today_.day);
+  }
+
   TotalsFigures Figures(const Volume& v) {
     unit_.Choose(Real(v.received), Real(v.sent), kLabelTexts);
     return {unit_.Format(Real(v.received)),
@@ -179,6 +186,7 @@ class Pass {
   TotalsRow MonthlyRow() { return Row(monthKey_ ? MonthText(*monthKey_) : "", monthVolume_); }
 
   DateTime today_;
+  LaterDays laterDays_;
   CarriedUnit unit_;
   Volume archive_, todayVolume_, thisMonth_, dayVolume_, monthVolume_;
   std::optional<DateTime> dayKey_, monthKey_;  // the groups being built; none before a record
@@ -223,7 +231,8 @@ TotalsComputation::TotalsComputation(ScanSplit split) : split_(split) {}
 
 std::optional<TotalsReport> TotalsComputation::Run(const std::string& archivePath,
                                                    const DateTime& today,
-                                                   const NumberFormat& format) {
+                                                   const NumberFormat& format,
+                                                   LaterDays laterDays) {
   if (archivePath.empty()) return std::nullopt;
   // A large archive is read in parts side by side, the newest here; the day runs are then taken
   // newest first, as one pass over the whole file takes its records.
@@ -244,7 +253,7 @@ std::optional<TotalsReport> TotalsComputation::Run(const std::string& archivePat
     }
   }
 
-  Pass pass(today, format);
+  Pass pass(today, format, laterDays);
   std::uint64_t skipped = 0;
   for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
     for (const PartTotals::DayRun& run : part->runs) pass.Take(run.date, run.volume);

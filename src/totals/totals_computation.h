@@ -28,6 +28,10 @@ struct ScanSplit {
   static ScanSplit ForThisMachine();
 };
 
+// The records of days after the computation's today: counted as any other (the window, whose today
+// is the clock's), or left out of every figure and row (a report as at the end of a past day).
+enum class LaterDays { kCounted, kLeftOut };
+
 class TotalsComputation {
  public:
   TotalsComputation() : TotalsComputation(ScanSplit::ForThisMachine()) {}
@@ -36,7 +40,8 @@ class TotalsComputation {
   // None when the path is empty: nothing is read and the window keeps what it shows. A file that
   // cannot be read counts as an archive without records.
   std::optional<TotalsReport> Run(const std::string& archivePath, const DateTime& today,
-                                  const NumberFormat& format);
+                                  const NumberFormat& format,
+                                  LaterDays laterDays = LaterDays::kCounted);
 
  private:
   ScanSplit split_;

@@ -30,6 +30,8 @@ class CommandStatusTest : public testing::TempDirectoryTest,
     TempDirectoryTest::SetUp();
     std::filesystem::create_directories(dir_ / "empty");
     std::filesystem::create_directories(dir_ / "folder.mdf");
+    std::filesystem::create_directories(dir_ / "other");
+    WriteArchive("other/wlan0.mdf", {{{2026, 4, 20, 9, 55, 0}, 3000, 300}});
     WriteArchive("eth0.mdf", {{{2026, 4, 20, 9, 55, 0}, 3000000, 300000},
                               {{2026, 4, 20, 10, 0, 0}, 1500000, 150000}});
     WriteFile("damaged.mdf",
@@ -47,8 +49,9 @@ class CommandStatusTest : public testing::TempDirectoryTest,
   }
 
   std::string InFolder(std::string text) const {
-    const std::size_t at = text.find("{dir}");
-    if (at != std::string::npos) text.replace(at, 5, dir_.string());
+    for (std::size_t at = text.find("{dir}"); at != std::string::npos; at = text.find("{dir}")) {
+      text.replace(at, 5, dir_.string());
+    }
     return text;
   }
 };
@@ -78,7 +81,20 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"ReportOfAMissingArchive",
                    {"report", "missing.mdf"},
                    2,
-                   "{dir}/missing.mdf : No such file or directory",
+                   "{dir}/missing.mdf : No such file or directory ; "
+                   "{dir}/data/KIRV/missing.mdf : No such file or directory\n",
+                   1,
+                   false},
+        StatusCase{"ReportOfANameOnlyInTheDataFolder",
+                   {"report", "wlan0.mdf", "--data-dir", "other"},
+                   0,
+                   "",
+                   0,
+                   true},
+        StatusCase{"ReportOfAMissingPathIsNotLookedFor",
+                   {"report", "./wlan0.mdf", "--data-dir", "other"},
+                   2,
+                   "kirv report : {dir}/wlan0.mdf : No such file or directory\n",
                    1,
                    false},
         StatusCase{
@@ -179,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{"GraphOfAMissingArchive",
                    {"graph", "missing.mdf", "--period", "day", "--json"},
                    2,
-                   "missing.mdf : No such file or directory",
+                   "{dir}/missing.mdf : No such file or directory ; "
+                   "{dir}/data/KIRV/missing.mdf : No such file or directory\n",
                    1,
                    false},
         StatusCase{"GraphIntoAMissingFolder",

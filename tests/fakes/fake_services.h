@@ -167,6 +167,17 @@ class FakeDialogs : public Dialogs {
   }
 };
 
+// Scripted facts, counted reads.
+class FakeNetworkFacts : public NetworkFactsSource {
+ public:
+  NetworkFacts ReadNetworkFacts() override {
+    ++reads;
+    return facts;
+  }
+  NetworkFacts facts;
+  int reads = 0;
+};
+
 // A full set of fakes, wired into one Services value.
 struct FakeServices {
   FakeInterfaceTable interfaces;
@@ -174,6 +185,7 @@ struct FakeServices {
   FakeAutoStartEntry autoStart;
   FakeClock clock;
   FakeDialogs dialogs;
+  FakeNetworkFacts networkFacts;
 
   Services Get() {
     Services s;
@@ -182,6 +194,7 @@ struct FakeServices {
     s.autoStart = &autoStart;
     s.clock = &clock;
     s.dialogs = &dialogs;
+    s.networkFacts = &networkFacts;
     s.numberFormat.decimalSeparator = ',';
     s.executablePath = "/opt/kirv/bin/kirv";
     return s;

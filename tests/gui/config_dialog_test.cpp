@@ -307,6 +307,31 @@ TEST_P(GraphListExclusionTest, AClickInOneGraphListUnchecksTheOtherAndClearsPrim
 INSTANTIATE_TEST_SUITE_P(ConfigDialog, GraphListExclusionTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Graph1" : "Graph2"; });
 
+// Without settings the link of the default route is checked for the archive and the first
+// graph; with settings the routes are not even read.
+class FirstStartChoiceTest : public ConfigDialogTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(FirstStartChoiceTest, ChecksTheChosenLinkInTheLoggerAndGraph1Lists) {
+  fakes.interfaces.Add("lo");
+  fakes.interfaces.Add("eth0");
+  fakes.interfaces.Add("wlan0");
+  fakes.networkFacts.facts = {0,
+                              {{"lo", 1, "", true, true, false},
+                               {"eth0", 2, "", true, false, true},
+                               {"wlan0", 3, "", true, false, true}},
+                              {3, 1}};
+  services.firstStart = GetParam();
+  Start();
+  const std::vector<bool> chosen = {false, false, GetParam()};
+  EXPECT_EQ(CheckStates(*Form1->lb), chosen);
+  EXPECT_EQ(CheckStates(*Form1->lb1), chosen);
+  EXPECT_EQ(CheckStates(*Form1->lb2), std::vector<bool>(3, false));
+  EXPECT_EQ(fakes.networkFacts.reads, GetParam() ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(ConfigDialog, FirstStartChoiceTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "NoSettings" : "Settings"; });
+
 TEST_F(ConfigDialogTest, CompactModeOnUnchecksAndDisablesTheGraphAndOffBringsItBack) {
   Start();
   Form1->micro->setChecked(true);

@@ -17,11 +17,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "gui/program_process.h"
+#include "platform/network_namespace.h"
 
 namespace kirv {
 namespace {
@@ -464,6 +467,117 @@ TEST_P(LastRecordsRun, ASignalWritesTheLastRecordsWhateverTheSettingsGive) {
 INSTANTIATE_TEST_SUITE_P(Settings, LastRecordsRun, ::testing::Bool(), [](const auto& info) {
   return info.param ? "ReadOnlySettings" : "WritableSettings";
 });
+
+// --- First start -----------------------------------------------------------------------------
+
+// Frames sent on a link of the process's network namespace; answers whether they went.
+bool LinkTraffic(pid_t process, const char* link) {
+  const pid_t child = fork();
+  if (child == 0) {
+    const int ns = open(("/proc/" + std::to_string(process) + "/ns/net").c_str(), O_RDONLY);
+    _exit(ns >= 0 && setns(ns, CLONE_NEWNET) == 0 && testing::SendFrames(link, 10, 100) ? 0 : 1);
+  }
+  int status = 0;
+  return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+struct FirstStartCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  std::optional<std::string> settings;  // the settings file before the start, if any
+  std::string said;                     // once on standard error; empty for no choice
+  std::vector<std::string> trueValues;  // the interface values the file holds true at quit
+  std::string monitored;                // the one link whose archive gets a record
+};
+
+void PrintTo(const FirstStartCase& c, std::ostream* os) { *os << c.name; }
+
+class FirstStartRun : public RealProgramTest,
+                      public ::testing::WithParamInterface<FirstStartCase> {};
+
+// A namespace of its own whose default route goes through veth0, beside veth1 and lo; no IPv6,
+// so that the links send only the test's frames.
+TEST_P(FirstStartRun, MonitorsTheLinkOfTheDefaultRouteAndLeavesSettingsAlone) {
+  if (geteuid() != 0) GTEST_SKIP() << "needs root for a network namespace";
+  const FirstStartCase& c = GetParam();
+  if (c.settings) {
+    std::filesystem::create_directories(SettingsFile().parent_path());
+    std::ofstream(SettingsFile()) << *c.settings;
+  }
+  const std::vector<std::string> prefix = {
+      "/usr/bin/unshare",
+      "-n",
+      "/bin/sh",
+      "-c",
+      "echo 1 >/proc/sys/net/ipv6/conf/default/disable_ipv6 && ip link set lo up && "
+      "ip link add veth0 type veth peer name veth0p && "
+      "ip link add veth1 type veth peer name veth1p && "
+      "for l in veth0 veth0p veth1 veth1p; do ip link set $l up; done && "
+      "ip addr add 10.9.0.1/24 dev veth0 && ip route add default via 10.9.0.2 dev veth0 && "
+      "exec \"$@\"",
+      "sh"};
+  {
+    std::vector<std::string> probe = prefix;
+    probe.push_back("/bin/true");
+    ProgramProcess namespaces(probe, environment, root_, root_ / "probe");
+    if (namespaces.WaitForExit(kStartUp) != 0) GTEST_SKIP() << "no namespaces here";
+  }
+  ProgramProcess& program =
+      c.arguments.empty() ? StartListening({}, prefix) : Start(c.arguments, prefix);
+  ASSERT_TRUE(PollUntil(
+      [&] {
+        return program.Err().find(c.said) != std::string::npos &&
+               std::filesystem::exists(DataFolder() / "writer.lock");
+      },
+      kStartUp))
+      << program.Err();
+  std::this_thread::sleep_for(200ms);  // kirv log takes its baselines right after the lock
+  // Both ways on both links: a record needs traffic received and sent.
+  for (const char* link : {"veth0", "veth0p", "veth1", "veth1p"}) {
+    ASSERT_TRUE(LinkTraffic(program.Pid(), link));
+  }
+  EndBySignal(program);
+  // Said once, and only when the choice is made.
+  EXPECT_EQ(Count(program.Err(), "interfaces choisies"), c.said.empty() ? 0u : 1u) << program.Err();
+
+  const std::string settings = testing::ReadWholeFile(SettingsFile());
+  std::vector<std::string> trueValues;
+  for (const std::string link : {"lo", "veth0", "veth0p", "veth1", "veth1p"}) {
+    for (const std::string graph : {"", "1", "2"}) {
+      if (settings.find("\n" + link + graph + "=true\n") != std::string::npos) {
+        trueValues.push_back(link + graph);
+      }
+    }
+    const bool archived = std::filesystem::exists(DataFolder() / (link + ".mdf"));
+    EXPECT_EQ(archived, link == c.monitored) << link;
+  }
+  EXPECT_EQ(trueValues, c.trueValues) << settings;
+  if (c.arguments == std::vector<std::string>{"log"}) {
+    EXPECT_EQ(settings, c.settings);
+  }
+  const std::string archive = testing::ReadWholeFile(DataFolder() / (c.monitored + ".mdf"));
+  EXPECT_TRUE(archive.ends_with("D1000U1000\r\n")) << archive;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, FirstStartRun,
+    ::testing::Values(
+        FirstStartCase{"DesktopWithoutSettings",
+                       {},
+                       std::nullopt,
+                       "kirv : premier démarrage, interfaces choisies : veth0 (route par défaut de "
+                       "la table principale)\n",
+                       {"veth0", "veth01"},
+                       "veth0"},
+        FirstStartCase{"DesktopWithSettings", {}, "[KIRV]\nveth1=true\n", "", {"veth1"}, "veth1"},
+        // kirv log writes no settings: a file that monitors nothing stays as it was.
+        FirstStartCase{"LogWithSettingsThatMonitorNothing",
+                       {"log"},
+                       "[KIRV]\nlo=false\n",
+                       ", interfaces choisies : veth0 (route par défaut de la table principale)\n",
+                       {},
+                       "veth0"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- On an X server --------------------------------------------------------------------------
 

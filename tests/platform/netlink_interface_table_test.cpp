@@ -137,6 +137,69 @@ TEST(NetlinkInterfaceTable, RowsCarryTheInterfaceNameAndIndex) {
   EXPECT_EQ(result, "lo=lo@1 p|<1>=p1@2 v*0=v0@3 ");  // the kernel makes the peer first
 }
 
+// The routes of a fresh namespace with veth0 (10.0.0.1/24) and veth1 (10.0.1.1/24), then the
+// commands of the case; the links whose index carries a main-table default route.
+struct RouteCase {
+  const char* name;
+  std::vector<std::vector<std::string>> commands;
+  std::string defaultRouteLinks;
+};
+
+class NetworkFactsTest : public ::testing::TestWithParam<RouteCase> {};
+
+TEST_P(NetworkFactsTest, NameTheLinksOfTheMainDefaultRouteWithTheirKind) {
+  const RouteCase& c = GetParam();
+  const std::string result = testing::RunInFreshNetworkNamespace([&c] {
+    for (const std::string link : {"veth0", "veth1"}) {
+      const std::string prefix = link == "veth0" ? "10.0.0." : "10.0.1.";
+      if (!testing::RunIp({"link", "add", link, "type", "veth", "peer", "name", link + "p"}) ||
+          !testing::RunIp({"addr", "add", prefix + "1/24", "dev", link}) ||
+          !testing::BringLinkUp(link.c_str()) || !testing::BringLinkUp((link + "p").c_str())) {
+        return "FAIL no " + link;
+      }
+    }
+    for (const std::vector<std::string>& command : c.commands) {
+      if (!testing::RunIp(command)) return "FAIL ip " + command.front() + " " + command.back();
+    }
+    NetlinkInterfaceTable table;
+    const NetworkFacts facts = table.ReadNetworkFacts();
+    std::string said = std::to_string(facts.result);
+    for (const LinkFacts& link : facts.links) {
+      const bool routed =
+          std::find(facts.defaultRouteIndexes.begin(), facts.defaultRouteIndexes.end(),
+                    link.index) != facts.defaultRouteIndexes.end();
+      if (link.loopback) said += " lo:" + link.kind;
+      if (routed) said += " " + link.name + ":" + link.kind;
+    }
+    return said;
+  });
+  if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
+  EXPECT_EQ(result, c.defaultRouteLinks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, NetworkFactsTest,
+    ::testing::Values(
+        RouteCase{"NoDefaultRoute", {}, "0 lo:"},
+        RouteCase{"Ipv4ThroughVeth0",
+                  {{"route", "add", "default", "via", "10.0.0.2"}},
+                  "0 lo: veth0:veth"},
+        RouteCase{
+            "Ipv6Only", {{"-6", "route", "add", "default", "dev", "veth1"}}, "0 lo: veth1:veth"},
+        RouteCase{"Multipath",
+                  {{"route", "add", "default", "nexthop", "via", "10.0.0.2", "nexthop", "via",
+                    "10.0.1.2"}},
+                  "0 lo: veth0:veth veth1:veth"},
+        // A VPN's halves of the address space and its own table leave the main default alone.
+        RouteCase{"VpnBesideTheMainDefault",
+                  {{"route", "add", "default", "via", "10.0.0.2"},
+                   {"route", "add", "0.0.0.0/1", "via", "10.0.1.2"},
+                   {"route", "add", "128.0.0.0/1", "via", "10.0.1.2"},
+                   {"route", "add", "default", "via", "10.0.1.2", "table", "1000"},
+                   {"route", "add", "blackhole", "default", "metric", "9"}},
+                  "0 lo: veth0:veth"}),
+    [](const ::testing::TestParamInfo<RouteCase>& info) { return info.param.name; });
+
 TEST(NetlinkInterfaceTable, WithoutNetlinkSaysSoOnceAndGivesEmptySnapshots) {
   const std::string result = OpenWithoutDescriptors();
   EXPECT_TRUE(result.starts_with("0 0 1 kirv: network interface table unavailable (")) << result;
