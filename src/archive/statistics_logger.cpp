@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
 #include "archive/archive_file.h"
@@ -131,13 +132,17 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const std::string& l
                    " ne peut pas être écrite : " + std::strerror(result.error) +
                    " ; son trafic passe dans l'enregistrement suivant");
     }
+    TellOutcome(path, result.written ? 0 : result.error);
     displays.status.push_back(status + " " + std::to_string(result.writeCalls));
     return result.written;
   }
+  const int error = creationError != 0 ? creationError : openError;
   diagnostics_("KIRV: l'archive " + Candidate(name, 0) + " ne peut pas être ouverte : " +
-               std::strerror(creationError != 0 ? creationError : openError) +
-               " ; son trafic passe dans l'enregistrement suivant");
-  dialogs_.ShowMessage("Erreur dans le logging des statistiques");
+               std::strerror(error) + " ; son trafic passe dans l'enregistrement suivant");
+  TellOutcome(Candidate(name, 0), error);
+  dialogs_.ShowMessage("Erreur dans le logging des statistiques\n" +
+                       std::filesystem::absolute(Candidate(name, 0)).string() + " : " +
+                       std::strerror(error));
   displays.status.push_back("ERREUR LOG");
   displays.status.push_back("ERREUR ECRITURE " + TimeNow());
   return false;
@@ -150,5 +155,14 @@ std::string StatisticsLogger::Speed(std::uint64_t octets) const {
 }
 
 std::string StatisticsLogger::TimeNow() const { return FormatDateTime(clock_.Now(), "hh:nn:ss"); }
+
+void StatisticsLogger::TellOutcome(const std::string& path, int error) {
+  const std::string absolute = std::filesystem::absolute(path).string();
+  if (error == 0) {
+    writeProblems_.Written(absolute);
+  } else if (writeProblems_.Failed(absolute, std::strerror(error)) && writeProblemSink_) {
+    writeProblemSink_(absolute, std::strerror(error));
+  }
+}
 
 }  // namespace kirv

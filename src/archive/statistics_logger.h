@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/write_problems.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/interface_table.h"
@@ -60,6 +61,10 @@ class StatisticsLogger {
   // interfaces restored as monitored.
   void TakeBaselines(const std::vector<MonitorEntry>& entries);
 
+  // Where an archive that cannot be written is told, once per archive and reason until it is
+  // written again; the path is absolute.
+  void SetWriteProblemSink(WriteProblemSink sink) { writeProblemSink_ = std::move(sink); }
+
   // One logging tick over the checked interfaces, in list order.
   LoggerDisplays Timer1Timer(const std::vector<MonitorEntry>& entries);
 
@@ -78,12 +83,16 @@ class StatisticsLogger {
   bool WriteRecord(const std::string& name, const std::string& line, LoggerDisplays& displays);
   std::string Speed(std::uint64_t octets) const;
   std::string TimeNow() const;
+  // Tells the sink of a failure that is news; `error` is 0 once the archive is written.
+  void TellOutcome(const std::string& path, int error);
 
   InterfaceTable& table_;
   Clock& clock_;
   Dialogs& dialogs_;
   NumberFormat format_;
   DiagnosticSink diagnostics_;
+  WriteProblemSink writeProblemSink_;
+  WriteProblems writeProblems_;
   std::map<std::string, Baseline> baselines_;  // by interface name; kept for names that leave
 };
 

@@ -16,6 +16,7 @@
 #include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/logger_arguments.h"
+#include "cli/module_notifier.h"
 #include "cli/stderr_dialogs.h"
 #include "platform/netlink_interface_table.h"
 #include "platform/system_clock.h"
@@ -46,6 +47,8 @@ int RunLogger(const LoggerArguments& arguments) {
   SystemClock clock;
   StderrDialogs dialogs(kCommand);
   StatisticsLogger logger(table, clock, dialogs, NumberFormat{arguments.decimalSeparator});
+  ModuleNotifier notifier;
+  logger.SetWriteProblemSink(NotifyingSink(&notifier));
   WriterLock lock(folder);
   TerminationSignals onSignal([&] {
     if (!lock.LogsElsewhere()) PrintStatus(logger.WriteFinalRecords(entries));

@@ -6,6 +6,7 @@
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/interface_table.h"
+#include "common/notifier.h"
 #include "common/number_format.h"
 #include "common/settings_store.h"
 
@@ -19,6 +20,7 @@ struct Services {
   AutoStartEntry* autoStart = nullptr;
   Clock* clock = nullptr;
   Dialogs* dialogs = nullptr;
+  Notifier* notifier = nullptr;  // none: nothing is notified
   NumberFormat numberFormat;
   std::string executablePath;  // absolute path of the running program
 };

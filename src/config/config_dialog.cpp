@@ -46,6 +46,7 @@ TForm1::TForm1(Services& services)
       services_(services),
       logger_(*services.interfaces, *services.clock, *services.dialogs, services.numberFormat),
       writerLock_(QDir::currentPath()) {
+  logger_.SetWriteProblemSink(NotifyingSink(services.notifier));
   setWindowTitle(QStringLiteral("Configuration"));
   setFixedSize(522, 367);
   // The controls' bounds suit a narrow 11-pixel font; where the family is missing, a condensed

@@ -167,6 +167,12 @@ class FakeDialogs : public Dialogs {
   }
 };
 
+class FakeNotifier : public Notifier {
+ public:
+  void Notify(const Notification& notification) override { sent.push_back(notification); }
+  std::vector<Notification> sent;
+};
+
 // A full set of fakes, wired into one Services value.
 struct FakeServices {
   FakeInterfaceTable interfaces;
@@ -174,6 +180,7 @@ struct FakeServices {
   FakeAutoStartEntry autoStart;
   FakeClock clock;
   FakeDialogs dialogs;
+  FakeNotifier notifier;
 
   Services Get() {
     Services s;
@@ -182,6 +189,7 @@ struct FakeServices {
     s.autoStart = &autoStart;
     s.clock = &clock;
     s.dialogs = &dialogs;
+    s.notifier = &notifier;
     s.numberFormat.decimalSeparator = ',';
     s.executablePath = "/opt/kirv/bin/kirv";
     return s;
