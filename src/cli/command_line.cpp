@@ -25,6 +25,10 @@ std::optional<int> RunSubcommand(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     return RunReport(ArgumentsOfSubcommand());
   }
+  if (std::strcmp(name, "plan") == 0) {
+    QCoreApplication app(argc, argv);
+    return RunPlan(ArgumentsOfSubcommand());
+  }
   return std::nullopt;
 }
 

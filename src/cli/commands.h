@@ -7,6 +7,7 @@ namespace kirv {
 // The subcommands, each given the program name followed by the arguments after the subcommand's
 // name, inside the application object it made. Each gives its exit status.
 int RunReport(const QStringList& arguments);
+int RunPlan(const QStringList& arguments);
 int RunGraph(const QStringList& arguments);
 int RunLog(const QStringList& arguments);
 

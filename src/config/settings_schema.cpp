@@ -1,8 +1,11 @@
 #include "config/settings_schema.h"
 
 #include <algorithm>
+#include <charconv>
 #include <set>
 #include <utility>
+
+#include "archive/record.h"
 
 namespace kirv {
 
@@ -86,6 +89,10 @@ std::string TextProblem(const SettingDefinition& d, const std::string& text) {
         return "pas une couleur (six chiffres hexadécimaux)";
       }
       return "";
+    case TextForm::kOctets:
+      return OctetsOfText(text) ? "" : "pas un nombre d'octets (1 à 9223372036854775807)";
+    case TextForm::kDay:
+      return text.empty() || DayOfText(text) ? "" : "pas une date (jj/mm/aaaa)";
     case TextForm::kPath:
       if (text.size() > kMaxPathLength) {
         return "chemin de plus de " + std::to_string(kMaxPathLength) + " octets";
@@ -280,7 +287,7 @@ void WriteGeometry(SettingsStore& store, const MeterControls& m) {
   Write(store, GlobalSetting("left"), m.left);
 }
 
-// The 29 global values, in the order of kGlobalSettings.
+// The global values, in the order of kGlobalSettings.
 void WriteGlobals(SettingsStore& store, const ConfigControls& c, const GraphControls& g,
                   const MeterControls& m) {
   Write(store, GlobalSetting("Graphfile"), g.Graphfile);
@@ -309,6 +316,28 @@ void WriteGlobals(SettingsStore& store, const ConfigControls& c, const GraphCont
   Write(store, GlobalSetting("lint"), c.Edit5);
   Write(store, GlobalSetting("firstlaunch"), false);
   Write(store, GlobalSetting("Type moyenne"), AverageLineValue(m));
+  const PlanControls& p = c.plan;
+  Write(store, GlobalSetting("planOn"), p.on);
+  Write(store, GlobalSetting("planLimit"), p.limit);
+  Write(store, GlobalSetting("planPeriod"), p.period);
+  Write(store, GlobalSetting("planDay"), p.startDay);
+  Write(store, GlobalSetting("planEvery"), p.everyDays);
+  Write(store, GlobalSetting("planFrom"), p.firstDay);
+  Write(store, GlobalSetting("planCount"), p.count);
+  Write(store, GlobalSetting("planWarning"), p.warning);
+  Write(store, GlobalSetting("planInterfaces"), p.interfaces);
+}
+
+void ReadPlanGroup(Reader& reader, PlanControls& p) {
+  reader.Read(GlobalSetting("planOn"), p.on);
+  reader.Read(GlobalSetting("planLimit"), p.limit);
+  reader.Read(GlobalSetting("planPeriod"), p.period);
+  reader.Read(GlobalSetting("planDay"), p.startDay);
+  reader.Read(GlobalSetting("planEvery"), p.everyDays);
+  reader.Read(GlobalSetting("planFrom"), p.firstDay);
+  reader.Read(GlobalSetting("planCount"), p.count);
+  reader.Read(GlobalSetting("planWarning"), p.warning);
+  reader.Read(GlobalSetting("planInterfaces"), p.interfaces);
 }
 
 // Checks a box from its value; the box's click handler runs when its state changes.
@@ -353,6 +382,26 @@ void ReadMeterGroup(Reader& reader, ConfigControls& c, MeterControls& m, Setting
 
 }  // namespace
 
+std::optional<std::uint64_t> OctetsOfText(std::string_view text) {
+  std::uint64_t octets = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, octets);
+  if (error != std::errc() || stop != end || octets == 0 || octets > kLargestCount) {
+    return std::nullopt;
+  }
+  return octets;
+}
+
+std::optional<DateTime> DayOfText(std::string_view text) {
+  // The date part of a record's timestamp, read as records are.
+  const DateTime t = ParseRecord(text).time;
+  if (text.size() != 10 || text[2] != '/' || text[5] != '/' ||
+      !IsValidDate(t.year, t.month, t.day)) {
+    return std::nullopt;
+  }
+  return DateTime{t.year, t.month, t.day};
+}
+
 std::string MonitorValueName(const std::string& n) { return n; }
 std::string Graph1ValueName(const std::string& n) { return n + "1"; }
 std::string Graph2ValueName(const std::string& n) { return n + "2"; }
@@ -379,7 +428,18 @@ SettingsReading ReadForm1Settings(SettingsStore& store, const AutoStartEntry& au
   reader.Read(GlobalSetting("lrep"), c.Edit3);
   reader.Read(GlobalSetting("lenp"), c.Edit4);
   reader.Read(GlobalSetting("lint"), c.Edit5);
+  ReadPlanGroup(reader, c.plan);
   CloseReading(pass, reader, kSettingsKeyCapitals);
+  return reading;
+}
+
+SettingsReading ReadPlanSettings(SettingsStore& store, PlanControls& plan,
+                                 const SettingsWarningSink& warn) {
+  SettingsReading reading;
+  KeyPass pass(store, kSettingsKey, false);
+  Reader reader(store, reading, warn);
+  ReadPlanGroup(reader, plan);
+  CloseReading(pass, reader, kSettingsKey);
   return reading;
 }
 

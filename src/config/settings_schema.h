@@ -8,11 +8,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/auto_start_entry.h"
+#include "common/calendar.h"
 #include "common/settings_store.h"
 #include "common/standard_error.h"
 
@@ -30,6 +32,8 @@ enum class TextForm {
   kAny,
   kColour,  // one to eight hexadecimal digits, as the colour fields take them
   kPath,    // a file path: no NUL byte, at most kMaxPathLength bytes
+  kOctets,  // a whole number of octets, 1 to 2^63 - 1, in plain decimal digits
+  kDay,     // a date "dd/mm/yyyy", or the empty text for none
 };
 
 // The window whose creation reads a value.
@@ -78,7 +82,7 @@ struct SettingDefinition {
 inline constexpr IntegerBounds kItemIndex{-1, 8, OutOfRange::kKeepsDefault};  // the scale lists
 
 // The global values in the order of the save.
-inline constexpr std::array<SettingDefinition, 29> kGlobalSettings{{
+inline constexpr std::array<SettingDefinition, 38> kGlobalSettings{{
     {"Graphfile",
      SettingType::kString,
      SettingReader::kForm2,
@@ -188,6 +192,38 @@ inline constexpr std::array<SettingDefinition, 29> kGlobalSettings{{
     {"firstlaunch", SettingType::kBool, SettingReader::kForm3, {"lrec"}, "", 0},
     // Any value outside 0 to 2 checks no menu item: the meter keeps "Aucun".
     {"Type moyenne", SettingType::kInteger, SettingReader::kForm3, {"lrec", "Type moyenne"}, "", 0},
+    // The data plan ("Forfait"): read by the configuration dialog and by "kirv plan".
+    {"planOn", SettingType::kBool, SettingReader::kForm1, {}, "", 0},
+    {"planLimit",
+     SettingType::kString,
+     SettingReader::kForm1,
+     {},
+     "10737418240",  // 10 Go
+     0,
+     {},
+     TextForm::kOctets},
+    // 0 monthly from planDay, 1 daily, 2 every planEvery days from planFrom.
+    {"planPeriod",
+     SettingType::kInteger,
+     SettingReader::kForm1,
+     {},
+     "",
+     0,
+     {0, 2, OutOfRange::kKeepsDefault}},
+    {"planDay", SettingType::kInteger, SettingReader::kForm1, {}, "", 1, {1, 31}},
+    {"planEvery", SettingType::kInteger, SettingReader::kForm1, {}, "", 30, {1, 366}},
+    {"planFrom", SettingType::kString, SettingReader::kForm1, {}, "", 0, {}, TextForm::kDay},
+    // 0 received and sent, 1 received, 2 sent.
+    {"planCount",
+     SettingType::kInteger,
+     SettingReader::kForm1,
+     {},
+     "",
+     0,
+     {0, 2, OutOfRange::kKeepsDefault}},
+    {"planWarning", SettingType::kInteger, SettingReader::kForm1, {}, "", 80, {1, 99}},
+    // Interface names separated by spaces (no name holds one); empty: every archive.
+    {"planInterfaces", SettingType::kString, SettingReader::kForm1, {}, "", 0},
 }};
 
 consteval const SettingDefinition& GlobalSetting(std::string_view name) {
@@ -223,6 +259,26 @@ struct InterfaceChecks {
   friend bool operator==(const InterfaceChecks&, const InterfaceChecks&) = default;
 };
 
+// The texts of the plan's limit and first day: plain decimal octets, 1 to 2^63 - 1, and a valid
+// date "dd/mm/yyyy" (two-digit day and month).
+std::optional<std::uint64_t> OctetsOfText(std::string_view text);
+std::optional<DateTime> DayOfText(std::string_view text);
+
+// The data plan's values, as the configuration dialog's page "Forfait" holds them. plan/ turns
+// them into a DataPlan.
+struct PlanControls {
+  bool on = DefaultBool("planOn");
+  std::string limit{DefaultText("planLimit")};  // octets
+  std::int32_t period = DefaultNumber("planPeriod");
+  std::int32_t startDay = DefaultNumber("planDay");
+  std::int32_t everyDays = DefaultNumber("planEvery");
+  std::string firstDay{DefaultText("planFrom")};  // "dd/mm/yyyy", empty when none was chosen
+  std::int32_t count = DefaultNumber("planCount");
+  std::int32_t warning = DefaultNumber("planWarning");  // percent
+  std::string interfaces{DefaultText("planInterfaces")};
+  friend bool operator==(const PlanControls&, const PlanControls&) = default;
+};
+
 // The configuration dialog's controls that hold settings (TForm1).
 struct ConfigControls {
   bool cbWin = false;  // the auto-start entry exists
@@ -241,6 +297,7 @@ struct ConfigControls {
   std::int32_t cb = DefaultNumber("Echelle2");  // item index, -1 for none
   std::int32_t spdspin = DefaultNumber("Vitesse2");
   bool spdspinEnabled = false;
+  PlanControls plan;
   friend bool operator==(const ConfigControls&, const ConfigControls&) = default;
 };
 
@@ -296,10 +353,14 @@ struct SettingsReading {
 };
 
 // The configuration dialog's creation, after its lists are filled: the auto-start entry, the
-// monitored interfaces and, behind "lrec", the colour texts.
+// monitored interfaces, behind "lrec" the colour texts, then the data plan.
 SettingsReading ReadForm1Settings(SettingsStore& store, const AutoStartEntry& autoStart,
                                   ConfigControls& controls,
                                   const SettingsWarningSink& warn = WriteToStandardError);
+
+// The data plan's values alone, for the commands that need nothing else.
+SettingsReading ReadPlanSettings(SettingsStore& store, PlanControls& plan,
+                                 const SettingsWarningSink& warn = WriteToStandardError);
 
 // The history graph window's creation: its group behind "Graphfile" (and "Legende").
 SettingsReading ReadForm2Settings(SettingsStore& store, GraphControls& controls,

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <functional>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -18,11 +19,13 @@ using testing::FakeAutoStartEntry;
 using testing::MemorySettingsStore;
 
 const std::vector<std::string> kSaveOrder = {
-    "Graphfile", "Autorec", "Legende",    "Tous",        "Vmax",        "aot",
-    "Unite",     "Unite2",  "tracegraph", "micro",       "Gradu",       "Echelle",
-    "Vitesse",   "Gradu2",  "Gradu3",     "Echelle2",    "Vitesse2",    "Type",
-    "width",     "height",  "top",        "left",        "lrec",        "lenv",
-    "lrep",      "lenp",    "lint",       "firstlaunch", "Type moyenne"};
+    "Graphfile",   "Autorec",       "Legende",    "Tous",        "Vmax",         "aot",
+    "Unite",       "Unite2",        "tracegraph", "micro",       "Gradu",        "Echelle",
+    "Vitesse",     "Gradu2",        "Gradu3",     "Echelle2",    "Vitesse2",     "Type",
+    "width",       "height",        "top",        "left",        "lrec",         "lenv",
+    "lrep",        "lenp",          "lint",       "firstlaunch", "Type moyenne", "planOn",
+    "planLimit",   "planPeriod",    "planDay",    "planEvery",   "planFrom",     "planCount",
+    "planWarning", "planInterfaces"};
 
 std::vector<InterfaceChecks> Interfaces(const std::vector<std::string>& names) {
   std::vector<InterfaceChecks> list;
@@ -89,6 +92,7 @@ Windows CustomWindows() {
   w.graph.spdspin = 1310720;
   w.graph.cbG = 3;
   w.meter = {500, 250, 40, 30, false, false, true};
+  w.config.plan = {true, "32212254720", 2, 15, 28, "10/01/2026", 1, 90, "eth0 wlan0"};
   return w;
 }
 
@@ -348,7 +352,16 @@ TEST_F(SettingsSchemaTest, SaveWritesEachValueFromItsControl) {
       {"lenp", std::string("AABBCC")},
       {"lint", std::string("DDEEFF")},
       {"firstlaunch", 0},
-      {"Type moyenne", 2}};
+      {"Type moyenne", 2},
+      {"planOn", 1},
+      {"planLimit", std::string("32212254720")},
+      {"planPeriod", 2},
+      {"planDay", 15},
+      {"planEvery", 28},
+      {"planFrom", std::string("10/01/2026")},
+      {"planCount", 1},
+      {"planWarning", 90},
+      {"planInterfaces", std::string("eth0 wlan0")}};
   for (const auto& [name, value] : expected) EXPECT_EQ(Get(name), value) << name;
   EXPECT_EQ(store.values.size(), expected.size());
 }
@@ -423,8 +436,9 @@ TEST_F(SettingsSchemaTest, ColourAndMeterGroupsAreNotReadWithoutLrec) {
   Windows w;
   w.Start(store, autoStart);
   Windows expected = CustomWindows();
-  ConfigControls config;  // only the interface lists are read
+  ConfigControls config;  // only the interface lists and the plan, behind no gate, are read
   config.interfaces = expected.config.interfaces;
+  config.plan = expected.config.plan;
   EXPECT_EQ(w.config, config);
   EXPECT_EQ(w.meter, MeterControls{});
   EXPECT_FALSE(w.form3.showConfiguration);
@@ -654,9 +668,14 @@ TEST_P(StoredTextTest, IsTakenOnlyInItsControlsForm) {
   Windows w;
   w.Start(store, autoStart);
   const Windows custom = CustomWindows();
-  const std::string& control = c.name == "Graphfile" ? w.graph.Graphfile : w.config.Edit1;
-  const std::string& kept = c.name == "Graphfile" ? std::string() : std::string("00CC00");
-  EXPECT_EQ(control, c.taken ? c.stored : kept);
+  const Windows fresh;
+  const std::map<std::string, std::pair<const std::string*, std::string>> controls = {
+      {"Graphfile", {&w.graph.Graphfile, fresh.graph.Graphfile}},
+      {"planLimit", {&w.config.plan.limit, fresh.config.plan.limit}},
+      {"planFrom", {&w.config.plan.firstDay, fresh.config.plan.firstDay}},
+      {"lrec", {&w.config.Edit1, fresh.config.Edit1}}};
+  const auto& [control, kept] = controls.at(c.name);
+  EXPECT_EQ(*control, c.taken ? c.stored : kept);
   EXPECT_EQ(w.WarningCount(), c.taken ? 0u : 1u);
   // The rest of the group is read all the same.
   EXPECT_EQ(w.graph.gradspin, custom.graph.gradspin);
@@ -675,7 +694,19 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"PathEmpty", "Graphfile", "", true},
                       TextCase{"PathOfTheLongestLength", "Graphfile", std::string(4096, 'a'), true},
                       TextCase{"PathTooLong", "Graphfile", std::string(4097, 'a'), false},
-                      TextCase{"PathWithANulByte", "Graphfile", std::string("/a\0b", 4), false}),
+                      TextCase{"PathWithANulByte", "Graphfile", std::string("/a\0b", 4), false},
+                      TextCase{"LimitOfOneOctet", "planLimit", "1", true},
+                      TextCase{"LimitOfTheLargestCount", "planLimit", "9223372036854775807", true},
+                      TextCase{"LimitBeyondTheLargestCount", "planLimit", "9223372036854775808",
+                               false},
+                      TextCase{"LimitZero", "planLimit", "0", false},
+                      TextCase{"LimitWithASign", "planLimit", "+5", false},
+                      TextCase{"LimitWithAUnit", "planLimit", "5G", false},
+                      TextCase{"FirstDayOfALeapYear", "planFrom", "29/02/2024", true},
+                      TextCase{"FirstDayNotInACommonYear", "planFrom", "29/02/2023", false},
+                      TextCase{"FirstDayOfOneDigit", "planFrom", "1/02/2024", false},
+                      TextCase{"FirstDayWithDashes", "planFrom", "01-02-2024", false},
+                      TextCase{"FirstDayNone", "planFrom", "", true}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.label; });
 
 TEST_F(SettingsSchemaTest, PassSaysAtMostTenLinesThenHowManyMore) {

@@ -111,7 +111,9 @@ TEST_F(QSettingsStoreTest, SaveWritesOneGroupOfPlainValuesInTheOrderOfTheSave) {
             "tracegraph=true\nmicro=false\nGradu=8\nEchelle=2\nVitesse=65536\nGradu2=4\n"
             "Gradu3=30\nEchelle2=-1\nVitesse2=65536\nType=0\nwidth=403\nheight=189\ntop=123\n"
             "left=197\nlrec=00CC00\nlenv=FF0000\nlrep=006600\nlenp=FF00FF\nlint=01E5DD\n"
-            "firstlaunch=false\nType moyenne=0\n");
+            "firstlaunch=false\nType moyenne=0\nplanOn=false\nplanLimit=10737418240\n"
+            "planPeriod=0\nplanDay=1\nplanEvery=30\nplanFrom=\nplanCount=0\nplanWarning=80\n"
+            "planInterfaces=\n");
 }
 
 TEST_F(QSettingsStoreTest, HandWrittenFileIsHonoured) {

@@ -1,0 +1,284 @@
+// "kirv plan": the data plan's figures on a day, from the settings' plan or the options, over the
+// plan's archives, as text or JSON, with statuses for scripts.
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+#include "config/settings_schema.h"
+#include "plan/plan_reading.h"
+#include "plan/plan_settings.h"
+#include "platform/data_folder.h"
+#include "platform/qsettings_store.h"
+#include "platform/system_clock.h"
+
+namespace kirv {
+
+namespace {
+
+const QString kCommand = QStringLiteral("plan");
+
+// With --alert: the level as the exit status.
+constexpr int kExitWarning = 3;
+constexpr int kExitReached = 4;
+
+QByteArray Number(std::uint64_t n) { return QByteArray::number(static_cast<qulonglong>(n)); }
+QByteArray Number(std::int64_t n) { return QByteArray::number(static_cast<qlonglong>(n)); }
+
+// A JSON string, escaped by Qt.
+QByteArray String(const QString& text) {
+  const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+  return array.mid(1, array.size() - 2);
+}
+
+QByteArray IsoDay(const DateTime& t) {
+  return '"' + QByteArray::fromStdString(FormatDateTime(t, "yyyy-mm-dd")) + '"';
+}
+
+// Octets as exact integers, written directly: QJsonDocument holds numbers as doubles.
+QByteArray PlanJson(const DataPlan& plan, const PlanReading& r, const QStringList& archives,
+                    const DateTime& day) {
+  const PlanFigures& f = r.figures;
+  QByteArray out = "{\"plan\":{\"start\":" + IsoDay(f.period.start);
+  out += ",\"lastDay\":" + IsoDay(f.period.lastDay);
+  out += ",\"days\":" + Number(f.days) + ",\"daysLeft\":" + Number(f.daysLeft);
+  out += ",\"limitOctets\":" + Number(f.limit) + ",\"usedOctets\":" + Number(f.used);
+  out += ",\"usedTodayOctets\":" + Number(f.usedToday);
+  out += ",\"remainingOctets\":" + Number(f.remaining) + ",\"percent\":" + Number(f.percent);
+  out += ",\"estimateOctets\":" + Number(f.estimate);
+  out += ",\"allowanceTodayOctets\":" + Number(f.allowanceToday);
+  out += ",\"leftTodayOctets\":" + Number(f.leftToday);
+  out += ",\"level\":\"" + QByteArray(PlanLevelName(f.level)) + '"';
+  out += ",\"count\":\"" + QByteArray(PlanCountName(plan.count)) + '"';
+  out += ",\"warning\":" + QByteArray::number(plan.warning) + "},\"archives\":[";
+  for (const QString& archive : archives) {
+    if (&archive != &archives.front()) out += ',';
+    out += String(archive);
+  }
+  out += "],\"date\":" + IsoDay(day) + ",\"skippedRecords\":" + Number(r.skippedRecords) + "}\n";
+  return out;
+}
+
+std::string Octets(std::uint64_t n, const NumberFormat& format) {
+  return PlanOctetsText(static_cast<std::int64_t>(n), format);
+}
+
+std::string PlanText(const DataPlan& plan, const PlanFigures& f, const NumberFormat& format) {
+  const std::string day = "dd/mm/yyyy";
+  std::string out = "Forfait du " + FormatDateTime(f.period.start, day) + " au " +
+                    FormatDateTime(f.period.lastDay, day) + " : " + std::to_string(f.days) +
+                    " jour(s), dont " + std::to_string(f.daysLeft) + " restant(s)\n";
+  out += "Compté : " + std::string(PlanCountText(plan.count)) + ", alerte à " +
+         std::to_string(plan.warning) + " %\n";
+  out += "Utilisé : " + Octets(f.used, format) + " sur " + Octets(f.limit, format) + " (" +
+         std::to_string(f.percent) + " %)\n";
+  out += "Restant : " + Octets(f.remaining, format) + "\n";
+  out += "Aujourd'hui : " + Octets(f.allowanceToday, format) + " permis, " +
+         Octets(f.usedToday, format) + " utilisés, " + PlanOctetsText(f.leftToday, format) +
+         " restants\n";
+  out += "Estimation en fin de période : " + Octets(f.estimate, format) + "\n";
+  out += "Niveau : " + std::string(PlanLevelText(f.level)) + "\n";
+  return out;
+}
+
+// A whole number within bounds, or none.
+std::optional<int> Bounded(const QString& text, int minimum, int maximum) {
+  bool ok = false;
+  const int n = text.toInt(&ok);
+  if (!ok || n < minimum || n > maximum) return std::nullopt;
+  return n;
+}
+
+}  // namespace
+
+int RunPlan(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral(
+      "Le forfait de données : utilisé, restant, permis aujourd'hui, estimation de fin de "
+      "période (le forfait des réglages ; chaque option en remplace une part)."));
+  parser.addPositionalArgument(QStringLiteral("ARCHIVE"),
+                               QStringLiteral("Archives .mdf à compter (sans ARCHIVE : celles "
+                                              "du forfait dans le dossier de données)."),
+                               QStringLiteral("[ARCHIVE…]"));
+  const QCommandLineOption dateOption(QStringLiteral("date"),
+                                      QStringLiteral("Jour, à sa fin (par défaut aujourd'hui)."),
+                                      QStringLiteral("jj/mm/aaaa"));
+  const QCommandLineOption limitOption(
+      QStringLiteral("limit"),
+      QStringLiteral("Limite : octets, ou K, M, G, T (de 1024), KB, MB, GB, TB (de 1000)."),
+      QStringLiteral("taille"));
+  const QCommandLineOption monthlyOption(QStringLiteral("monthly"),
+                                         QStringLiteral("Période mensuelle à partir du jour J."),
+                                         QStringLiteral("J"));
+  const QCommandLineOption dailyOption(QStringLiteral("daily"),
+                                       QStringLiteral("Période d'un jour."));
+  const QCommandLineOption everyOption(QStringLiteral("every"),
+                                       QStringLiteral("Période de N jours (1 à 366)."),
+                                       QStringLiteral("N"));
+  const QCommandLineOption fromOption(QStringLiteral("from"),
+                                      QStringLiteral("Premier jour d'une période de N jours."),
+                                      QStringLiteral("jj/mm/aaaa"));
+  const QCommandLineOption countOption(QStringLiteral("count"),
+                                       QStringLiteral("Ce qui compte : both, received ou sent."),
+                                       QStringLiteral("quoi"));
+  const QCommandLineOption warningOption(QStringLiteral("warning"),
+                                         QStringLiteral("Seuil d'alerte en % (1 à 99)."),
+                                         QStringLiteral("P"));
+  const QCommandLineOption jsonOption(QStringLiteral("json"),
+                                      QStringLiteral("Un objet JSON, octets exacts."));
+  const QCommandLineOption alertOption(
+      QStringLiteral("alert"),
+      QStringLiteral("Statut de sortie 3 au seuil d'alerte, 4 à la limite."));
+  const QCommandLineOption folderOption(QStringLiteral("data-dir"),
+                                        QStringLiteral("Dossier des archives."),
+                                        QStringLiteral("dossier"));
+  parser.addOptions({dateOption, limitOption, monthlyOption, dailyOption, everyOption, fromOption,
+                     countOption, warningOption, jsonOption, alertOption, folderOption});
+  if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
+    return *status;
+  }
+
+  DateTime day = SystemClock().Now();
+  if (parser.isSet(dateOption)) {
+    const std::optional<DateTime> date = ParseDate(parser.value(dateOption));
+    if (!date) {
+      return UsageError(parser, kCommand,
+                        QStringLiteral("date illisible : ") + parser.value(dateOption));
+    }
+    day = *date;
+  }
+  day = {day.year, day.month, day.day};
+
+  QSettingsStore settings;
+  PlanControls controls;
+  ReadPlanSettings(settings, controls);
+  if (!controls.on && !parser.isSet(limitOption)) {
+    PrintError(kCommand, QStringLiteral("aucun forfait dans ") +
+                             QString::fromStdString(settings.FilePath()) +
+                             QStringLiteral(" et pas de --limit"));
+    return kExitBadInput;
+  }
+  if (parser.isSet(limitOption)) {
+    const std::optional<std::uint64_t> limit = ParsePlanSize(Utf8(parser.value(limitOption)));
+    if (!limit) {
+      return UsageError(parser, kCommand,
+                        QStringLiteral("limite illisible : ") + parser.value(limitOption));
+    }
+    controls.limit = std::to_string(*limit);
+  }
+  const int periods = int{parser.isSet(monthlyOption)} + int{parser.isSet(dailyOption)} +
+                      int{parser.isSet(everyOption)};
+  if (periods > 1) {
+    return UsageError(parser, kCommand,
+                      QStringLiteral("une seule période : --monthly, --daily ou --every"));
+  }
+  if (parser.isSet(monthlyOption)) {
+    const std::optional<int> d = Bounded(parser.value(monthlyOption), kMinStartDay, kMaxStartDay);
+    if (!d) {
+      return UsageError(
+          parser, kCommand,
+          QStringLiteral("jour de début illisible (1 à 31) : ") + parser.value(monthlyOption));
+    }
+    controls.period = static_cast<int>(PlanPeriodKind::kMonthly);
+    controls.startDay = *d;
+  }
+  if (parser.isSet(dailyOption)) controls.period = static_cast<int>(PlanPeriodKind::kDaily);
+  if (parser.isSet(everyOption)) {
+    const std::optional<int> n = Bounded(parser.value(everyOption), kMinEveryDays, kMaxEveryDays);
+    if (!n) {
+      return UsageError(
+          parser, kCommand,
+          QStringLiteral("nombre de jours illisible (1 à 366) : ") + parser.value(everyOption));
+    }
+    controls.period = static_cast<int>(PlanPeriodKind::kEveryDays);
+    controls.everyDays = *n;
+  }
+  if (parser.isSet(fromOption)) {
+    const std::optional<DateTime> from = ParseDate(parser.value(fromOption));
+    if (!from) {
+      return UsageError(parser, kCommand,
+                        QStringLiteral("premier jour illisible : ") + parser.value(fromOption));
+    }
+    controls.firstDay = FormatDateTime(*from, "dd/mm/yyyy");
+  }
+  if (controls.period == static_cast<int>(PlanPeriodKind::kEveryDays) &&
+      controls.firstDay.empty()) {
+    return UsageError(parser, kCommand, QStringLiteral("--every demande --from"));
+  }
+  if (parser.isSet(countOption)) {
+    const QString count = parser.value(countOption);
+    const int index = count == QStringLiteral("both")       ? 0
+                      : count == QStringLiteral("received") ? 1
+                      : count == QStringLiteral("sent")     ? 2
+                                                            : -1;
+    if (index < 0) {
+      return UsageError(parser, kCommand,
+                        QStringLiteral("--count both, received ou sent : ") + count);
+    }
+    controls.count = index;
+  }
+  if (parser.isSet(warningOption)) {
+    const std::optional<int> p = Bounded(parser.value(warningOption), kMinWarning, kMaxWarning);
+    if (!p) {
+      return UsageError(
+          parser, kCommand,
+          QStringLiteral("seuil illisible (1 à 99) : ") + parser.value(warningOption));
+    }
+    controls.warning = *p;
+  }
+  const std::optional<DataPlan> plan = PlanOfControls(controls);
+  if (!plan) {
+    PrintError(kCommand, QStringLiteral("forfait illisible dans ") +
+                             QString::fromStdString(settings.FilePath()));
+    return kExitBadInput;
+  }
+
+  QStringList archives;
+  for (const QString& path : parser.positionalArguments()) archives << AbsolutePath(path);
+  if (archives.isEmpty()) {
+    const QString folder =
+        AbsolutePath(parser.isSet(folderOption) ? parser.value(folderOption) : DefaultDataFolder());
+    std::vector<std::string> inFolder;
+    for (const QString& path : ArchivesOf(folder)) inFolder.push_back(Utf8(path));
+    for (const std::string& path : PlanArchivePaths(*plan, Utf8(folder), inFolder)) {
+      archives << QString::fromStdString(path);
+    }
+    if (archives.isEmpty()) {
+      PrintError(kCommand, QStringLiteral("aucune archive (*.mdf) dans ") + folder);
+      return kExitFailure;
+    }
+  }
+  std::vector<std::string> paths;
+  for (const QString& archive : archives) {
+    if (const std::optional<QString> reason = UnreadableReason(archive)) {
+      PrintError(kCommand, archive + QStringLiteral(" : ") + *reason);
+      return kExitBadInput;
+    }
+    paths.push_back(Utf8(archive));
+  }
+
+  const PlanReading reading = ReadPlan(*plan, paths, day);
+  if (reading.skippedRecords > 0) {
+    PrintError(kCommand,
+               QStringLiteral("%1 ligne(s) illisible(s) ignorée(s)").arg(reading.skippedRecords));
+  }
+  if (parser.isSet(jsonOption)) {
+    WriteOut(PlanJson(*plan, reading, archives, day));
+  } else {
+    WriteOut(PlanText(*plan, reading.figures, SystemNumberFormat()));
+  }
+  if (!parser.isSet(alertOption)) return kExitSuccess;
+  switch (reading.figures.level) {
+    case PlanLevel::kWarning:
+      return kExitWarning;
+    case PlanLevel::kReached:
+      return kExitReached;
+    case PlanLevel::kOk:
+      break;
+  }
+  return kExitSuccess;
+}
+
+}  // namespace kirv
