@@ -8,6 +8,8 @@ install(TARGETS kirv RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS kirv-log RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/kirv)
 # The windows and "kirv graph", which kirv loads when it needs them.
 install(TARGETS kirv-desktop LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kirv)
+# The desktop notifications of "kirv log", which kirv-log loads when it has one to send.
+install(TARGETS kirv-notify LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/kirv)
 add_subdirectory(dist/linux)
 
 set(CPACK_GENERATOR DEB)

@@ -13,6 +13,7 @@
 #include "app/startup.h"
 #include "app/termination_signals.h"
 #include "platform/data_folder.h"
+#include "platform/dbus_notifier.h"
 #include "platform/netlink_interface_table.h"
 #include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
@@ -37,6 +38,7 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
     autoStart.SetArguments({"--data-dir", dataFolder.path.toStdString()});
   }
   SystemClock clock;
+  DBusNotifier notifier;
   Services services;
   services.interfaces = &interfaces;
   services.settings = &settings;
@@ -45,6 +47,7 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
   services.dialogs = &dialogs;
   services.networkFacts = &interfaces;
   services.firstStart = !std::filesystem::exists(settings.FilePath());
+  services.notifier = &notifier;
   const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
   services.numberFormat.decimalSeparator = point != 0 ? point : '.';
   services.executablePath = KirvApplication::applicationFilePath().toStdString();

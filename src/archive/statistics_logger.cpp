@@ -176,8 +176,10 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
     if (SayOnce(state, "open " + path + reason,
                 "KIRV: l'archive " + path + " ne peut pas être ouverte : " + reason +
                     " ; son trafic passe dans l'enregistrement suivant")) {
-      dialogs_.ShowMessage("Erreur dans le logging des statistiques");
+      dialogs_.ShowMessage("Erreur dans le logging des statistiques\n" +
+                           std::filesystem::absolute(path).string() + " : " + reason);
     }
+    TellOutcome(path, reason);
     displays.status.push_back("ERREUR LOG");
     displays.status.push_back("ERREUR ECRITURE " + TimeNow());
     return false;
@@ -191,6 +193,7 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
   std::string status = "LOG OK " + TimeNow() + " 0";
   displays.status.push_back(status);
   const ArchiveFile::AppendResult result = file->Append(line, kMaxWriteCalls);
+  TellOutcome(path, result.written ? std::string() : std::strerror(result.error));
   if (result.written) {
     state.newest = now;
     state.behindSince.reset();
@@ -259,5 +262,15 @@ std::string StatisticsLogger::Speed(std::uint64_t octets) const {
 }
 
 std::string StatisticsLogger::TimeNow() const { return FormatDateTime(clock_.Now(), "hh:nn:ss"); }
+
+// An empty reason: the archive was written.
+void StatisticsLogger::TellOutcome(const std::string& path, const std::string& reason) {
+  const std::string absolute = std::filesystem::absolute(path).string();
+  if (reason.empty()) {
+    writeProblems_.Written(absolute);
+  } else if (writeProblems_.Failed(absolute, reason) && writeProblemSink_) {
+    writeProblemSink_(absolute, reason);
+  }
+}
 
 }  // namespace kirv

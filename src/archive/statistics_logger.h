@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/write_problems.h"
 #include "common/clock.h"
 #include "common/dialogs.h"
 #include "common/interface_table.h"
@@ -83,6 +84,10 @@ class StatisticsLogger {
   // By interface name, names that left the table included.
   const std::map<std::string, Baseline>& Baselines() const { return baselines_; }
 
+  // Where an archive that cannot be written is told, once per archive and reason until it is
+  // written again; the path is absolute.
+  void SetWriteProblemSink(WriteProblemSink sink) { writeProblemSink_ = std::move(sink); }
+
   // One logging tick over the checked interfaces, in list order.
   LoggerDisplays Timer1Timer(const std::vector<MonitorEntry>& entries);
 
@@ -107,6 +112,8 @@ class StatisticsLogger {
   bool RemakeDataFolder();
   std::string Speed(std::uint64_t octets) const;
   std::string TimeNow() const;
+  // Tells the sink of a failure that is news; `error` is 0 once the archive is written.
+  void TellOutcome(const std::string& path, const std::string& reason);
 
   InterfaceTable& table_;
   Clock& clock_;
@@ -116,6 +123,8 @@ class StatisticsLogger {
   std::map<std::string, Baseline> baselines_;     // by interface name; kept for names that leave
   std::map<std::string, ArchiveState> archives_;  // by interface name
   std::string dataFolder_;
+  WriteProblemSink writeProblemSink_;
+  WriteProblems writeProblems_;
 };
 
 }  // namespace kirv

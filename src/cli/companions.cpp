@@ -22,6 +22,7 @@ namespace fs = std::filesystem;
 constexpr const char* kLogProgram = "kirv-log";
 constexpr const char* kDesktopModule = "kirv-desktop.so";
 constexpr const char* kDesktopEntry = "KirvDesktopMain";  // int (int argc, char** argv)
+constexpr const char* kNotifierModule = "kirv-notify.so";
 
 std::string RunningProgram() {
   std::error_code unknown;
@@ -63,6 +64,26 @@ std::vector<std::string> DesktopModulePlaces() {
                          KIRV_MODULE_FOLDER);
 }
 
+std::vector<std::string> NotifierModulePlaces() {
+  return CompanionPlaces(kNotifierModule, RunningProgram(), KIRV_MODULE_FROM_BIN,
+                         KIRV_MODULE_FOLDER);
+}
+
+void* LoadModuleEntry(const std::vector<std::string>& places, const char* entry, QString& reasons) {
+  for (const std::string& place : places) {
+    // Bound at once: a module that lacks a library fails here, not in the middle of a run.
+    void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (module == nullptr) {
+      AddReason(reasons, place, QString::fromLocal8Bit(dlerror()));
+      continue;
+    }
+    if (void* found = dlsym(module, entry)) return found;
+    AddReason(reasons, place, QString::fromLocal8Bit(dlerror()));
+    dlclose(module);
+  }
+  return nullptr;
+}
+
 int ExecLogProgram(const LoggerArguments& arguments) {
   std::vector<std::string> texts = arguments.ToArguments();
   texts.insert(texts.begin(), kLogProgram);
@@ -84,18 +105,9 @@ int ExecLogProgram(const LoggerArguments& arguments) {
 
 int RunDesktopModule(int argc, char** argv) {
   QString reasons;
-  for (const std::string& place : DesktopModulePlaces()) {
-    // Bound at once: a module that lacks a library fails here, not in the middle of a run.
-    void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module == nullptr) {
-      AddReason(reasons, place, QString::fromLocal8Bit(dlerror()));
-      continue;
-    }
-    if (auto* entry = reinterpret_cast<int (*)(int, char**)>(dlsym(module, kDesktopEntry))) {
-      return entry(argc, argv);  // the module stays loaded until the process ends
-    }
-    AddReason(reasons, place, QString::fromLocal8Bit(dlerror()));
-    dlclose(module);
+  if (auto* entry = reinterpret_cast<int (*)(int, char**)>(
+          LoadModuleEntry(DesktopModulePlaces(), kDesktopEntry, reasons))) {
+    return entry(argc, argv);
   }
   PrintError(QString(), QStringLiteral("le module de bureau ne peut pas être chargé : ") + reasons);
   return kExitFailure;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,16 @@ namespace kirv {
 std::vector<std::string> CompanionPlaces(const std::string& file, const std::string& runningProgram,
                                          const std::string& folderFromBin,
                                          const std::string& folder);
-// The places of kirv-log and of the desktop module for this process and this build's
-// installation.
+// The places of kirv-log, of the desktop module and of the notification module for this process
+// and this build's installation.
 std::vector<std::string> LogProgramPlaces();
 std::vector<std::string> DesktopModulePlaces();
+std::vector<std::string> NotifierModulePlaces();
+
+// The entry point `entry` of the first of these modules that loads, bound at once; the module
+// stays loaded until the process ends. Null when none does, with each place tried and why it
+// failed in `reasons`.
+void* LoadModuleEntry(const std::vector<std::string>& places, const char* entry, QString& reasons);
 
 // Replaces the process with kirv-log, given what to log: the process id, and with it a service
 // manager's watch and its signals, stay the same. Returns only when no kirv-log can be run, after

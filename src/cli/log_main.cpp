@@ -16,6 +16,7 @@
 #include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/logger_arguments.h"
+#include "cli/module_notifier.h"
 #include "cli/stderr_dialogs.h"
 #include "platform/netlink_interface_table.h"
 #include "platform/system_clock.h"
@@ -47,6 +48,8 @@ int RunLogger(const LoggerArguments& arguments) {
   StderrDialogs dialogs(kCommand);
   StatisticsLogger logger(table, clock, dialogs, NumberFormat{arguments.decimalSeparator});
   logger.SetDataFolder(QFile::encodeName(QDir::currentPath()).toStdString());
+  ModuleNotifier notifier;
+  logger.SetWriteProblemSink(NotifyingSink(&notifier));
   WriterLock lock(folder);
   TerminationSignals onSignal([&] {
     if (!lock.LogsElsewhere()) {

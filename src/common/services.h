@@ -7,6 +7,7 @@
 #include "common/dialogs.h"
 #include "common/interface_table.h"
 #include "common/network_facts.h"
+#include "common/notifier.h"
 #include "common/number_format.h"
 #include "common/settings_store.h"
 
@@ -23,6 +24,7 @@ struct Services {
   NetworkFactsSource* networkFacts = nullptr;  // read once, when firstStart
   // No settings file existed at start: the interfaces to monitor are chosen from the routes.
   bool firstStart = false;
+  Notifier* notifier = nullptr;  // none: nothing is notified
   NumberFormat numberFormat;
   std::string executablePath;  // absolute path of the running program
 };

@@ -62,6 +62,7 @@ TForm1::TForm1(Services& services)
       logger_(*services.interfaces, *services.clock, *services.dialogs, services.numberFormat),
       writerLock_(QDir::currentPath()) {
   logger_.SetDataFolder(std::filesystem::current_path().string());
+  logger_.SetWriteProblemSink(NotifyingSink(services.notifier));
   setWindowTitle(QStringLiteral("Configuration"));
   setFixedSize(522, 367);
   // The controls' bounds suit a narrow 11-pixel font; where the family is missing, a condensed

@@ -232,13 +232,20 @@ TEST_F(StatisticsLoggerTest, ReportsAnArchiveThatCannotBeOpenedUnderAnyName) {
   const std::vector<MonitorEntry> list = {{"ab", true}};
   SetCounters(0, 1000, 2000);
   At(3, 10, 5);
+  Lines told;
+  logger_.SetWriteProblemSink([&](const std::string& path, const std::string& reason) {
+    told.push_back(path + " : " + reason);
+  });
   const LoggerDisplays d = logger_.Timer1Timer(list);
-  EXPECT_EQ(dialogs_.messages, (Lines{"Erreur dans le logging des statistiques"}));
+  const std::string problem = std::filesystem::absolute("ab.mdf").string() + " : Is a directory";
+  EXPECT_EQ(dialogs_.messages, (Lines{"Erreur dans le logging des statistiques\n" + problem}));
   EXPECT_EQ(d.status, (Lines{"ERREUR LOG", "ERREUR ECRITURE 03:10:05"}));
   EXPECT_EQ(d.Label6, "F20/04/2026 03:10:05D1000U2000");
   EXPECT_EQ(said_,
             (Lines{"KIRV: l'archive ab.mdf ne peut pas être ouverte : Is a directory ; son trafic "
                    "passe dans l'enregistrement suivant"}));
+  logger_.Timer1Timer(list);
+  EXPECT_EQ(told, (Lines{problem}));  // once, not at every tick
 
   // The baselines stayed: the next record holds both periods.
   for (const char* dir : {"ab.mdf", "a.mdf", ".mdf"}) ASSERT_EQ(rmdir(dir), 0);

@@ -178,6 +178,12 @@ class FakeNetworkFacts : public NetworkFactsSource {
   int reads = 0;
 };
 
+class FakeNotifier : public Notifier {
+ public:
+  void Notify(const Notification& notification) override { sent.push_back(notification); }
+  std::vector<Notification> sent;
+};
+
 // A full set of fakes, wired into one Services value.
 struct FakeServices {
   FakeInterfaceTable interfaces;
@@ -186,6 +192,7 @@ struct FakeServices {
   FakeClock clock;
   FakeDialogs dialogs;
   FakeNetworkFacts networkFacts;
+  FakeNotifier notifier;
 
   Services Get() {
     Services s;
@@ -195,6 +202,7 @@ struct FakeServices {
     s.clock = &clock;
     s.dialogs = &dialogs;
     s.networkFacts = &networkFacts;
+    s.notifier = &notifier;
     s.numberFormat.decimalSeparator = ',';
     s.executablePath = "/opt/kirv/bin/kirv";
     return s;

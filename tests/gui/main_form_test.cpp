@@ -323,7 +323,9 @@ TEST_F(QuitOrderTest, TheLastRecordsAreWrittenBeforeTheSettingsAreSaved) {
   fakes.settings.failWrites = true;
   EXPECT_EQ(RunUntilEnd(), 0);
   ASSERT_EQ(fakes.dialogs.messages.size(), 2u);
-  EXPECT_EQ(fakes.dialogs.messages[0], "Erreur dans le logging des statistiques");
+  EXPECT_EQ(fakes.dialogs.messages[0], "Erreur dans le logging des statistiques\n" +
+                                           std::filesystem::absolute("eth0.mdf").string() +
+                                           " : Is a directory");
   EXPECT_NE(fakes.dialogs.messages[1].find("Failed to set data"), std::string::npos);
 }
 

@@ -15,6 +15,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 expected=(
   bin/kirv
   "$libdir/kirv/kirv-desktop.so"
+  "$libdir/kirv/kirv-notify.so"
   lib/systemd/user/kirv-log.service
   libexec/kirv/kirv-log
   share/applications/org.kirv.kirv.desktop

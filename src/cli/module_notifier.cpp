@@ -1,0 +1,25 @@
+#include "cli/module_notifier.h"
+
+#include <QString>
+
+#include "cli/cli_common.h"
+#include "cli/companions.h"
+
+namespace kirv {
+
+void ModuleNotifier::Notify(const Notification& notification) {
+  if (!tried_) {
+    tried_ = true;
+    QString reasons;
+    if (auto* make = reinterpret_cast<MakeNotifierEntry*>(
+            LoadModuleEntry(NotifierModulePlaces(), kMakeNotifierEntry, reasons))) {
+      loaded_.reset(make());
+    } else {
+      PrintError(QStringLiteral("log"),
+                 QStringLiteral("le module de notification ne peut pas être chargé : ") + reasons);
+    }
+  }
+  if (loaded_) loaded_->Notify(notification);
+}
+
+}  // namespace kirv
