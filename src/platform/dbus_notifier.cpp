@@ -38,7 +38,7 @@ void DBusNotifier::Send(const Notification& notification) {
       QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
   const QString application = QString::fromLatin1(kApplicationId);
   QVariantMap hints;
-  // The specification's types: a byte, then strings.
+  // The freedesktop protocol's hint types: a byte, then strings.
   hints.insert(QStringLiteral("urgency"),
                QVariant::fromValue(static_cast<uchar>(notification.urgency)));
   hints.insert(QStringLiteral("category"), Text(notification.category));

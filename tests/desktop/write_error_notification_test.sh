@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # "kirv log" on a private session bus with a fake notification server, in a network namespace of
 # its own with traffic on its loopback: an archive that cannot be opened is notified once, with the
-# hint types of the notification specification, and not again while the reason stays; once it was
+# hint types of the freedesktop notification protocol, and not again while the reason stays; once it was
 # written and fails again, the new notification replaces the first.
 set -uo pipefail
 KIRV=${KIRV:-$(cd "$(dirname "$0")/../.." && pwd)/build/src/app/kirv}
