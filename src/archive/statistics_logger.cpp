@@ -104,7 +104,10 @@ void StatisticsLogger::LogInterface(const std::string& name, LoggerDisplays& dis
   // A period without traffic in both directions is carried into the next record.
   if (rx == 0 || tx == 0) return;
 
-  if (WriteRecord(name, line, displays)) baseline = {row->index, row->inOctets, row->outOctets};
+  if (WriteRecord(name, line, displays)) {
+    baseline = {row->index, row->inOctets, row->outOctets};
+    if (recordSink_) recordSink_(name, now, rx, tx);
+  }
   displays.Label6 = line.substr(0, line.size() - 2);
 }
 

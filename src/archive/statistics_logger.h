@@ -67,6 +67,11 @@ class StatisticsLogger {
   // its last record, so the partial period is not lost. Each record is on the disk on return.
   LoggerDisplays WriteFinalRecords(const std::vector<MonitorEntry>& entries);
 
+  // Told each record once it is on the disk: the interface name, the record's time, its octets.
+  using RecordSink = std::function<void(const std::string& name, const DateTime& time,
+                                        std::uint64_t received, std::uint64_t sent)>;
+  void SetRecordSink(RecordSink sink) { recordSink_ = std::move(sink); }
+
  private:
   struct Baseline {
     int index = 0;  // interface index of the counters; 0 before any was taken
@@ -85,6 +90,7 @@ class StatisticsLogger {
   NumberFormat format_;
   DiagnosticSink diagnostics_;
   std::map<std::string, Baseline> baselines_;  // by interface name; kept for names that leave
+  RecordSink recordSink_;
 };
 
 }  // namespace kirv

@@ -23,8 +23,8 @@ const QString kCommand = QStringLiteral("log");
 constexpr int kLoggerPeriod = 300000;  // ms, as the desktop program's logging timer
 
 // The interfaces of the table, in its order, checked as the settings mark them.
-std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore& settings) {
-  ConfigControls controls;
+std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore& settings,
+                                           ConfigControls& controls) {
   for (const InterfaceRow& row : table.TakeSnapshot().rows) {
     controls.interfaces.push_back({row.name});
   }
@@ -48,7 +48,11 @@ int RunLog(const QStringList& arguments) {
                                   QStringLiteral("Période d'enregistrement en millisecondes."),
                                   QStringLiteral("ms"), QString::number(kLoggerPeriod));
   periodOption.setFlags(QCommandLineOption::HiddenFromHelp);  // for the tests
-  parser.addOptions({folderOption, periodOption});
+  const QCommandLineOption metricsOption(
+      QStringLiteral("metrics-dir"),
+      QStringLiteral("Dossier où écrire kirv.prom pour node_exporter (remplace metricsDir)."),
+      QStringLiteral("dossier"));
+  parser.addOptions({folderOption, periodOption, metricsOption});
   if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
     return *status;
   }
@@ -74,7 +78,8 @@ int RunLog(const QStringList& arguments) {
   NetlinkInterfaceTable table;
   if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
   QSettingsStore settings;
-  const std::vector<MonitorEntry> entries = MonitoredEntries(table, settings);
+  ConfigControls controls;
+  const std::vector<MonitorEntry> entries = MonitoredEntries(table, settings, controls);
   if (std::none_of(entries.begin(), entries.end(),
                    [](const MonitorEntry& e) { return e.checked; })) {
     PrintError(kCommand, QStringLiteral("aucune interface présente n'est à monitorer dans ") +
@@ -86,6 +91,9 @@ int RunLog(const QStringList& arguments) {
   logger.dataFolder = Utf8(folder.path);
   logger.periodMs = period;
   logger.decimalSeparator = SystemNumberFormat().decimalSeparator;
+  const QString metrics = parser.isSet(metricsOption) ? parser.value(metricsOption)
+                                                      : QString::fromStdString(controls.metricsDir);
+  if (!metrics.isEmpty()) logger.metricsDir = Utf8(AbsolutePath(metrics));
   for (const MonitorEntry& e : entries) {
     if (e.checked) logger.interfaces.push_back(e.name);
   }

@@ -16,6 +16,7 @@
 #include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/logger_arguments.h"
+#include "cli/logger_metrics.h"
 #include "cli/stderr_dialogs.h"
 #include "platform/netlink_interface_table.h"
 #include "platform/system_clock.h"
@@ -47,8 +48,11 @@ int RunLogger(const LoggerArguments& arguments) {
   StderrDialogs dialogs(kCommand);
   StatisticsLogger logger(table, clock, dialogs, NumberFormat{arguments.decimalSeparator});
   WriterLock lock(folder);
+  LoggerMetrics metrics(arguments, clock);
+  logger.SetRecordSink(metrics.Sink());
   TerminationSignals onSignal([&] {
     if (!lock.LogsElsewhere()) PrintStatus(logger.WriteFinalRecords(entries));
+    metrics.Publish();  // nothing unless this process writes
     QCoreApplication::quit();
   });
   if (!lock.TryTake() && lock.LogsElsewhere()) {
@@ -63,6 +67,7 @@ int RunLogger(const LoggerArguments& arguments) {
                              .arg(folder));
   }
   logger.TakeBaselines(entries);
+  if (!lock.LogsElsewhere()) metrics.Start();
 
   QTimer timer;
   timer.setInterval(arguments.periodMs);
@@ -74,6 +79,7 @@ int RunLogger(const LoggerArguments& arguments) {
         break;
       case WriterTurn::kTakenOver:
         logger.TakeBaselines(entries);
+        metrics.Start();
         PrintError(kCommand, QStringLiteral("écriture des archives de %1 reprise").arg(folder));
         break;
       case WriterTurn::kElsewhere:
