@@ -13,12 +13,14 @@
 #include <vector>
 
 #include "app/termination_signals.h"
+#include "app/version.h"
 #include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/logger_arguments.h"
-#include "cli/logger_metrics.h"
 #include "cli/stderr_dialogs.h"
+#include "platform/metrics_file.h"
 #include "platform/netlink_interface_table.h"
+#include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
 #include "platform/writer_lock.h"
 
@@ -48,8 +50,13 @@ int RunLogger(const LoggerArguments& arguments) {
   StderrDialogs dialogs(kCommand);
   StatisticsLogger logger(table, clock, dialogs, NumberFormat{arguments.decimalSeparator});
   WriterLock lock(folder);
-  LoggerMetrics metrics(arguments, clock);
+  MetricsWriter metrics(clock);
   logger.SetRecordSink(metrics.Sink());
+  const auto startMetrics = [&] {
+    QSettingsStore settings;  // the plan, read as the desktop program and "kirv plan" read it
+    metrics.Start(arguments.metricsDir, settings, arguments.dataFolder, arguments.interfaces,
+                  kVersion);
+  };
   TerminationSignals onSignal([&] {
     if (!lock.LogsElsewhere()) PrintStatus(logger.WriteFinalRecords(entries));
     metrics.Publish();  // nothing unless this process writes
@@ -67,7 +74,7 @@ int RunLogger(const LoggerArguments& arguments) {
                              .arg(folder));
   }
   logger.TakeBaselines(entries);
-  if (!lock.LogsElsewhere()) metrics.Start();
+  if (!lock.LogsElsewhere()) startMetrics();
 
   QTimer timer;
   timer.setInterval(arguments.periodMs);
@@ -79,7 +86,7 @@ int RunLogger(const LoggerArguments& arguments) {
         break;
       case WriterTurn::kTakenOver:
         logger.TakeBaselines(entries);
-        metrics.Start();
+        startMetrics();
         PrintError(kCommand, QStringLiteral("écriture des archives de %1 reprise").arg(folder));
         break;
       case WriterTurn::kElsewhere:

@@ -21,6 +21,7 @@ struct Services {
   Dialogs* dialogs = nullptr;
   NumberFormat numberFormat;
   std::string executablePath;  // absolute path of the running program
+  std::string metricsDir;      // absolute, from --metrics-dir; empty: the settings' metricsDir
 };
 
 }  // namespace kirv

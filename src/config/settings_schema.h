@@ -225,6 +225,7 @@ inline constexpr std::array<SettingDefinition, 39> kGlobalSettings{{
     // Interface names separated by spaces (no name holds one); empty: every archive.
     {"planInterfaces", SettingType::kString, SettingReader::kForm1, {}, "", 0},
     // The folder of kirv.prom for node_exporter's textfile collector; empty: none is written.
+    // Set by hand: no control holds it, so a save writes back what was read.
     {"metricsDir", SettingType::kString, SettingReader::kForm1, {}, "", 0},
 }};
 

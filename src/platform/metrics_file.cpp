@@ -66,18 +66,39 @@ bool MetricsPublisher::Publish(const DateTime& now) {
   return file_.Write(MetricsText(sums_.Devices(devices_, now), plan, version_));
 }
 
-MetricsPublisher PublisherOfSettings(SettingsStore& settings, const std::string& metricsFolder,
-                                     const std::string& dataFolder,
-                                     const std::vector<std::string>& folderArchives,
-                                     std::vector<std::string> devices, std::string version) {
+void MetricsWriter::Start(const std::string& metricsFolder, SettingsStore& settings,
+                          const std::string& dataFolder, std::vector<std::string> devices,
+                          std::string version) {
+  if (metricsFolder.empty()) return;
   PlanControls controls;
   ReadPlanSettings(settings, controls);
   std::optional<DataPlan> plan;
   std::vector<std::string> planArchives;
   if (controls.on) plan = PlanOfControls(controls);
-  if (plan) planArchives = PlanArchivePaths(*plan, dataFolder, folderArchives);
-  return MetricsPublisher(metricsFolder, dataFolder, std::move(devices), std::move(plan),
-                          planArchives, std::move(version));
+  if (plan) {
+    const QDir folder(QString::fromStdString(dataFolder));
+    std::vector<std::string> inFolder;
+    for (const QString& name : folder.entryList({QStringLiteral("*.mdf")}, QDir::Files)) {
+      inFolder.push_back(folder.absoluteFilePath(name).toStdString());
+    }
+    planArchives = PlanArchivePaths(*plan, dataFolder, inFolder);
+  }
+  publisher_.emplace(metricsFolder, dataFolder, std::move(devices), std::move(plan), planArchives,
+                     std::move(version));
+  Publish();
+}
+
+void MetricsWriter::Publish() {
+  if (publisher_) publisher_->Publish(clock_.Now());
+}
+
+StatisticsLogger::RecordSink MetricsWriter::Sink() {
+  return [this](const std::string& name, const DateTime& time, std::uint64_t received,
+                std::uint64_t sent) {
+    if (!publisher_) return;
+    publisher_->Add(name, time, received, sent);
+    Publish();
+  };
 }
 
 }  // namespace kirv

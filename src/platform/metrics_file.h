@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/statistics_logger.h"
+#include "common/clock.h"
 #include "common/settings_store.h"
 #include "metrics/traffic_sums.h"
 #include "plan/data_plan.h"
@@ -55,11 +57,24 @@ class MetricsPublisher {
   TrafficSums sums_;
 };
 
-// The publisher of the data folder's monitored interfaces, with the settings' plan when it is on
-// (over its archives among the folder's, for a plan of every archive), read from the archives now.
-MetricsPublisher PublisherOfSettings(SettingsStore& settings, const std::string& metricsFolder,
-                                     const std::string& dataFolder,
-                                     const std::vector<std::string>& folderArchives,
-                                     std::vector<std::string> devices, std::string version);
+// The metrics of the process that writes the data folder's archives: read from the archives when
+// it starts writing them (Start, again at a take-over), then kept from each record its logger
+// writes (Sink) and rewritten after each. Nothing is written before Start or when the folder is
+// empty.
+class MetricsWriter {
+ public:
+  explicit MetricsWriter(Clock& clock) : clock_(clock) {}
+
+  // devices: the monitored interfaces; the settings' plan is counted when it is on, over its
+  // archives of the data folder.
+  void Start(const std::string& metricsFolder, SettingsStore& settings,
+             const std::string& dataFolder, std::vector<std::string> devices, std::string version);
+  void Publish();
+  StatisticsLogger::RecordSink Sink();
+
+ private:
+  Clock& clock_;
+  std::optional<MetricsPublisher> publisher_;
+};
 
 }  // namespace kirv
