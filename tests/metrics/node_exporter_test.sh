@@ -1,8 +1,9 @@
 #!/bin/sh
 # node_exporter's textfile collector publishes the kirv.prom that a running "kirv log" writes:
 # in a fresh network namespace (lo alone), the logger logs lo every second into a metrics folder
-# that node_exporter reads; the scrape holds KIRV's families without a textfile error, a reader
-# polling the file meanwhile never sees a part of it, and promtool accepts the file and the rules.
+# whose file is linked from the folder node_exporter reads; the scrape holds KIRV's families
+# without a textfile error, a reader polling the file meanwhile never sees a part of it, and
+# promtool accepts the file and the rules.
 # Usage: node_exporter_test.sh KIRV RULES
 set -u
 kirv=$1
@@ -37,12 +38,14 @@ wait_for() {
   done
 }
 
-mkdir -p "$root/config/KIRV" "$root/data" "$root/metrics"
+mkdir -p "$root/config/KIRV" "$root/data" "$root/metrics" "$root/textfile"
 printf '[KIRV]\nlo=true\nplanOn=true\nplanLimit=1000000000\n' >"$root/config/KIRV/KIRV.ini"
 XDG_CONFIG_HOME="$root/config" LC_ALL=C "$kirv" log --data-dir "$root/data" --period-ms 1000 \
   --metrics-dir "$root/metrics" >"$root/logger.out" 2>"$root/logger.err" &
 logger=$!
 prom="$root/metrics/kirv.prom"
+# As on Debian, where node_exporter's folder belongs to root: a link to KIRV's file.
+ln -s "$prom" "$root/textfile/kirv.prom"
 wait_for '[ -f "$prom" ]' || fail "no kirv.prom at start"
 
 # Every read of the file while it is rewritten is a whole file: it ends with the build line.
@@ -60,7 +63,7 @@ x') n=$((n + 1)); echo "$n" >"$root/reads" ;;
 reader=$!
 
 prometheus-node-exporter --web.listen-address=127.0.0.1:9100 --collector.disable-defaults \
-  --collector.textfile --collector.textfile.directory="$root/metrics" \
+  --collector.textfile --collector.textfile.directory="$root/textfile" \
   >"$root/exporter.out" 2>"$root/exporter.err" &
 exporter=$!
 # Each scrape is traffic over lo both ways, so the logger's ticks have records to write.
