@@ -41,17 +41,15 @@ MetricsPublisher::MetricsPublisher(std::string metricsFolder, std::string dataFo
       devices_(std::move(devices)),
       plan_(std::move(plan)),
       version_(std::move(version)) {
-  std::vector<std::string> loaded;
-  for (const std::string& device : devices_) {
-    sums_.Load(device, dataFolder + "/" + device + ".mdf");
-    loaded.push_back(device);
-  }
+  for (const std::string& device : devices_) sums_.Load(device, dataFolder + "/" + device + ".mdf");
   if (!plan_) return;
   for (const std::string& path : planArchives) {
     const std::string device =
         QFileInfo(QString::fromStdString(path)).completeBaseName().toStdString();
     planDevices_.push_back(device);
-    if (std::find(loaded.begin(), loaded.end(), device) == loaded.end()) sums_.Load(device, path);
+    if (std::find(devices_.begin(), devices_.end(), device) == devices_.end()) {
+      sums_.Load(device, path);
+    }
   }
 }
 
