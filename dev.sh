@@ -33,6 +33,7 @@ TEST_PACKAGES=(
   xvfb xauth trayer iproute2 util-linux
   desktop-file-utils appstream man-db
   openbox xdotool x11-utils imagemagick dbus python3-dbus python3-gi weston qt6-wayland
+  prometheus-node-exporter prometheus curl
 )
 # What CPack's Debian generator adds (dpkg-shlibdeps, and file to find the programs).
 PACKAGE_PACKAGES=(dpkg-dev file)

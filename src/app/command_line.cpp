@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <array>
 #include <cstdio>
 
@@ -14,6 +15,7 @@ namespace kirv {
 namespace {
 
 const QString kDataDir = QStringLiteral("data-dir");
+const QString kMetricsDir = QStringLiteral("metrics-dir");
 const QString kVersionOption = QStringLiteral("version");
 const QString kHelp = QStringLiteral("help");
 
@@ -55,6 +57,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.addOption({kDataDir, QString(), QStringLiteral("dossier")});
+  parser.addOption({kMetricsDir, QString(), QStringLiteral("dossier")});
   parser.addOption(QCommandLineOption(kVersionOption));
   parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), kHelp}));
   for (const char* name : kQtValueOptions) {
@@ -94,6 +97,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     result.dataDir = parser.value(kDataDir);
     if (result.dataDir.isEmpty()) return fail(QStringLiteral("--data-dir attend un dossier"));
   }
+  if (parser.isSet(kMetricsDir)) {
+    if (parser.value(kMetricsDir).isEmpty()) {
+      return fail(QStringLiteral("--metrics-dir attend un dossier"));
+    }
+    result.metricsDir = QFileInfo(parser.value(kMetricsDir)).absoluteFilePath();
+  }
   return result;
 }
 
@@ -112,6 +121,9 @@ QString HelpText(const QString& defaultDataFolder) {
              "Options :\n"
              "  --data-dir <dossier>  dossier des archives, des captures et de « debug.txt »\n"
              "                        (par défaut %1)\n"
+             "  --metrics-dir <dossier>\n"
+             "                        dossier de kirv.prom pour node_exporter (par défaut\n"
+             "                        metricsDir des réglages, sinon aucun)\n"
              "  --version             affiche la version et quitte\n"
              "  -h, --help            affiche cette aide et quitte\n"
              "\n"

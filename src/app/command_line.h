@@ -12,8 +12,9 @@ namespace kirv {
 struct CommandLine {
   enum class Action { kRun, kHelp, kVersion, kError };
   Action action = Action::kRun;
-  QString dataDir;  // as given; empty for the default data folder
-  QString error;    // one line in French, for kError
+  QString dataDir;     // as given; empty for the default data folder
+  QString metricsDir;  // absolute; empty: the settings' metricsDir
+  QString error;       // one line in French, for kError
 };
 
 // arguments[0] is the program's name, as QCoreApplication::arguments() gives it.

@@ -51,6 +51,7 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
   const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
   services.numberFormat.decimalSeparator = point != 0 ? point : '.';
   services.executablePath = KirvApplication::applicationFilePath().toStdString();
+  services.metricsDir = commandLine.metricsDir.toStdString();
 
   // A signal or the session's end quits without asking anyone: an open dialog is closed, the
   // errors go to standard error. A quit asked for while the windows are being made waits for

@@ -157,6 +157,7 @@ void StatisticsLogger::LogInterface(const std::string& name, LoggerDisplays& dis
   now.millisecond = 0;  // the stamp as written
   if (WriteRecord(name, now, line, displays)) {
     baseline = {row->index, row->inOctets, row->outOctets};
+    if (recordSink_) recordSink_(name, now, rx, tx);
   }
   displays.Label6 = line.substr(0, line.size() - 2);
 }

@@ -95,6 +95,11 @@ class StatisticsLogger {
   // its last record, so the partial period is not lost. Each record is on the disk on return.
   LoggerDisplays WriteFinalRecords(const std::vector<MonitorEntry>& entries);
 
+  // Told each record once it is on the disk: the interface name, the record's time, its octets.
+  using RecordSink = std::function<void(const std::string& name, const DateTime& time,
+                                        std::uint64_t received, std::uint64_t sent)>;
+  void SetRecordSink(RecordSink sink) { recordSink_ = std::move(sink); }
+
  private:
   // What the logger knows of one interface's archive.
   struct ArchiveState {
@@ -125,6 +130,7 @@ class StatisticsLogger {
   std::string dataFolder_;
   WriteProblemSink writeProblemSink_;
   WriteProblems writeProblems_;
+  RecordSink recordSink_;
 };
 
 }  // namespace kirv

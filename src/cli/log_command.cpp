@@ -26,8 +26,8 @@ constexpr int kLoggerPeriod = 300000;  // ms, as the desktop program's logging t
 constexpr int kShortestPeriod = 1000;  // ms
 
 // The interfaces of the table, in its order, checked as the settings mark them.
-std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore& settings) {
-  ConfigControls controls;
+std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore& settings,
+                                           ConfigControls& controls) {
   for (const InterfaceRow& row : table.TakeSnapshot().rows) {
     controls.interfaces.push_back({row.name});
   }
@@ -51,7 +51,11 @@ int RunLog(const QStringList& arguments) {
                                   QStringLiteral("Période d'enregistrement en millisecondes."),
                                   QStringLiteral("ms"), QString::number(kLoggerPeriod));
   periodOption.setFlags(QCommandLineOption::HiddenFromHelp);  // for the tests
-  parser.addOptions({folderOption, periodOption});
+  const QCommandLineOption metricsOption(
+      QStringLiteral("metrics-dir"),
+      QStringLiteral("Dossier où écrire kirv.prom pour node_exporter (remplace metricsDir)."),
+      QStringLiteral("dossier"));
+  parser.addOptions({folderOption, periodOption, metricsOption});
   if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
     return *status;
   }
@@ -85,7 +89,8 @@ int RunLog(const QStringList& arguments) {
   NetlinkInterfaceTable table;
   if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
   QSettingsStore settings;
-  std::vector<MonitorEntry> entries = MonitoredEntries(table, settings);
+  ConfigControls controls;
+  std::vector<MonitorEntry> entries = MonitoredEntries(table, settings, controls);
   // Settings that monitor nothing, or none at all, log what a first start of the windows checks.
   if (std::none_of(entries.begin(), entries.end(),
                    [](const MonitorEntry& e) { return e.checked; })) {
@@ -104,6 +109,9 @@ int RunLog(const QStringList& arguments) {
   logger.dataFolder = Utf8(folder.path);
   logger.periodMs = period;
   logger.decimalSeparator = SystemNumberFormat().decimalSeparator;
+  const QString metrics = parser.isSet(metricsOption) ? parser.value(metricsOption)
+                                                      : QString::fromStdString(controls.metricsDir);
+  if (!metrics.isEmpty()) logger.metricsDir = Utf8(AbsolutePath(metrics));
   for (const MonitorEntry& e : entries) {
     if (e.checked) logger.interfaces.push_back(e.name);
   }

@@ -13,12 +13,15 @@
 #include <vector>
 
 #include "app/termination_signals.h"
+#include "app/version.h"
 #include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/logger_arguments.h"
 #include "cli/module_notifier.h"
 #include "cli/stderr_dialogs.h"
+#include "platform/metrics_file.h"
 #include "platform/netlink_interface_table.h"
+#include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
 #include "platform/writer_lock.h"
 
@@ -51,11 +54,19 @@ int RunLogger(const LoggerArguments& arguments) {
   ModuleNotifier notifier;
   logger.SetWriteProblemSink(NotifyingSink(&notifier));
   WriterLock lock(folder);
+  MetricsWriter metrics(clock);
+  logger.SetRecordSink(metrics.Sink());
+  const auto startMetrics = [&] {
+    QSettingsStore settings;  // the plan, read as the desktop program and "kirv plan" read it
+    metrics.Start(arguments.metricsDir, settings, arguments.dataFolder, arguments.interfaces,
+                  kVersion);
+  };
   TerminationSignals onSignal([&] {
     if (!lock.LogsElsewhere()) {
       PrintStatus(logger.WriteFinalRecords(entries));
       lock.SaveBaselines(logger);
     }
+    metrics.Publish();  // nothing unless this process writes
     QCoreApplication::quit();
   });
   if (!lock.TryTake() && lock.LogsElsewhere()) {
@@ -67,6 +78,7 @@ int RunLogger(const LoggerArguments& arguments) {
                              .arg(who, folder));
   }
   lock.TakeBaselines(logger, entries);
+  if (!lock.LogsElsewhere()) startMetrics();
 
   QTimer timer;
   timer.setInterval(arguments.periodMs);
@@ -79,6 +91,7 @@ int RunLogger(const LoggerArguments& arguments) {
         break;
       case WriterTurn::kTakenOver:
         lock.TakeBaselines(logger, entries);
+        startMetrics();
         PrintError(kCommand, QStringLiteral("écriture des archives de %1 reprise").arg(folder));
         break;
       case WriterTurn::kElsewhere:

@@ -9,6 +9,7 @@ namespace {
 constexpr const char* kDataDir = "--data-dir";
 constexpr const char* kPeriod = "--period-ms";
 constexpr const char* kSeparator = "--decimal-separator";
+constexpr const char* kMetricsDir = "--metrics-dir";
 constexpr const char* kInterfaces = "--";
 
 }  // namespace
@@ -16,18 +17,23 @@ constexpr const char* kInterfaces = "--";
 std::vector<std::string> LoggerArguments::ToArguments() const {
   std::vector<std::string> arguments = {kDataDir,   dataFolder,
                                         kPeriod,    std::to_string(periodMs),
-                                        kSeparator, std::string(1, decimalSeparator),
-                                        kInterfaces};
+                                        kSeparator, std::string(1, decimalSeparator)};
+  if (!metricsDir.empty()) arguments.insert(arguments.end(), {kMetricsDir, metricsDir});
+  arguments.push_back(kInterfaces);
   arguments.insert(arguments.end(), interfaces.begin(), interfaces.end());
   return arguments;
 }
 
 std::optional<LoggerArguments> LoggerArguments::Parse(const std::vector<std::string>& arguments) {
-  if (arguments.size() < 7 || arguments[0] != kDataDir || arguments[2] != kPeriod ||
-      arguments[4] != kSeparator || arguments[6] != kInterfaces) {
+  const bool hasMetrics = arguments.size() > 8 && arguments[6] == kMetricsDir;
+  const std::size_t dashes = hasMetrics ? 8 : 6;
+  if (arguments.size() <= dashes || arguments[0] != kDataDir || arguments[2] != kPeriod ||
+      arguments[4] != kSeparator || arguments[dashes] != kInterfaces ||
+      (hasMetrics && arguments[7].empty())) {
     return std::nullopt;
   }
   LoggerArguments parsed;
+  if (hasMetrics) parsed.metricsDir = arguments[7];
   parsed.dataFolder = arguments[1];
   const std::string& period = arguments[3];
   const auto [end, error] =
@@ -37,7 +43,7 @@ std::optional<LoggerArguments> LoggerArguments::Parse(const std::vector<std::str
     return std::nullopt;
   }
   parsed.decimalSeparator = arguments[5][0];
-  parsed.interfaces.assign(arguments.begin() + 7, arguments.end());
+  parsed.interfaces.assign(arguments.begin() + dashes + 1, arguments.end());
   return parsed;
 }
 

@@ -13,8 +13,10 @@ struct LoggerArguments {
   int periodMs = 0;        // above 0
   char decimalSeparator = '.';
   std::vector<std::string> interfaces;  // the monitored ones, in the table's order
+  std::string metricsDir;               // where kirv.prom goes; empty: none is written
 
-  // "--data-dir DIR --period-ms N --decimal-separator C -- NAME...", after the program name.
+  // "--data-dir DIR --period-ms N --decimal-separator C [--metrics-dir DIR] -- NAME...", after
+  // the program name.
   std::vector<std::string> ToArguments() const;
   // The arguments after the program name; none when they are not what ToArguments gives.
   static std::optional<LoggerArguments> Parse(const std::vector<std::string>& arguments);

@@ -27,6 +27,7 @@ struct Services {
   Notifier* notifier = nullptr;  // none: nothing is notified
   NumberFormat numberFormat;
   std::string executablePath;  // absolute path of the running program
+  std::string metricsDir;      // absolute, from --metrics-dir; empty: the settings' metricsDir
 };
 
 }  // namespace kirv

@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/forms.h"
+#include "app/version.h"
 #include "common/colour.h"
 #include "common/standard_error.h"
 #include "config/qt_check_list.h"
@@ -60,9 +61,11 @@ TForm1::TForm1(Services& services)
                            Qt::WindowCloseButtonHint),
       services_(services),
       logger_(*services.interfaces, *services.clock, *services.dialogs, services.numberFormat),
-      writerLock_(QDir::currentPath()) {
+      writerLock_(QDir::currentPath()),
+      metrics_(*services.clock) {
   logger_.SetDataFolder(std::filesystem::current_path().string());
   logger_.SetWriteProblemSink(NotifyingSink(services.notifier));
+  logger_.SetRecordSink(metrics_.Sink());
   setWindowTitle(QStringLiteral("Configuration"));
   setFixedSize(522, 367);
   // The controls' bounds suit a narrow 11-pixel font; where the family is missing, a condensed
@@ -155,6 +158,8 @@ void TForm1::FormCreate() {
   Edit5->setText(Text(controls.Edit5));
   writerLock_.TryTake();  // else the first tick says who logs
   writerLock_.TakeBaselines(logger_, MonitorEntries());
+  metricsDir_ = controls.metricsDir;
+  if (!writerLock_.LogsElsewhere()) StartMetrics();
   Edit1Exit(nullptr);
   Timer1->start();
 }
@@ -173,6 +178,7 @@ void TForm1::FillLists() {
 
 ConfigControls TForm1::Controls() const {
   ConfigControls c;
+  c.metricsDir = metricsDir_;
   c.cbWin = cbWin->isChecked();
   for (std::size_t i = 0; i < names_.size(); ++i) {
     const int row = static_cast<int>(i);
@@ -223,6 +229,7 @@ void TForm1::FormCloseQuery(QObject* sender, bool& canClose) {
   if (sender == nullptr && !writerLock_.LogsElsewhere()) {
     ApplyDisplays(logger_.WriteFinalRecords(MonitorEntries()));
     writerLock_.SaveBaselines(logger_);
+    metrics_.Publish();
   }
   try {
     const GraphControls graph = Form2 != nullptr ? Form2->Controls() : GraphControls{};
@@ -375,6 +382,7 @@ void TForm1::Timer1Timer(QObject*) {
       break;
     case WriterTurn::kTakenOver:
       writerLock_.TakeBaselines(logger_, entries);
+      StartMetrics();
       displays.status.push_back("LOG REPRIS");
       break;
     case WriterTurn::kElsewhere:
@@ -382,6 +390,17 @@ void TForm1::Timer1Timer(QObject*) {
       break;
   }
   ApplyDisplays(displays);
+}
+
+// A metrics folder that cannot be written is said on standard error by MetricsFile's sink, the
+// place for the notifications to take it from.
+void TForm1::StartMetrics() {
+  std::vector<std::string> devices;
+  for (const MonitorEntry& e : MonitorEntries()) {
+    if (e.checked) devices.push_back(e.name);
+  }
+  metrics_.Start(services_.metricsDir.empty() ? metricsDir_ : services_.metricsDir,
+                 *services_.settings, QDir::currentPath().toStdString(), devices, kVersion);
 }
 
 void TForm1::ApplyDisplays(const LoggerDisplays& displays) {

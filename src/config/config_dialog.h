@@ -25,6 +25,7 @@
 #include "archive/statistics_logger.h"
 #include "common/services.h"
 #include "config/settings_schema.h"
+#include "platform/metrics_file.h"
 #include "platform/writer_lock.h"
 #include "widgets/shape_control.h"
 #include "widgets/spin_edit.h"
@@ -153,6 +154,9 @@ class TForm1 : public QWidget {
   StatisticsLogger logger_;
   // The data folder (the working directory) has one writer: this program or "kirv log".
   WriterLock writerLock_;
+  void StartMetrics();  // when this program starts writing the archives
+  MetricsWriter metrics_;
+  std::string metricsDir_;          // --metrics-dir, else the settings' metricsDir
   std::vector<std::string> names_;  // the interface names of the three lists, by position
   std::array<QLineEdit*, 5> colourFields_{};
   std::array<ShapeControl*, 5> swatches_{};

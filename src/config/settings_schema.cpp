@@ -326,6 +326,7 @@ void WriteGlobals(SettingsStore& store, const ConfigControls& c, const GraphCont
   Write(store, GlobalSetting("planCount"), p.count);
   Write(store, GlobalSetting("planWarning"), p.warning);
   Write(store, GlobalSetting("planInterfaces"), p.interfaces);
+  Write(store, GlobalSetting("metricsDir"), c.metricsDir);
 }
 
 void ReadPlanGroup(Reader& reader, PlanControls& p) {
@@ -429,6 +430,7 @@ SettingsReading ReadForm1Settings(SettingsStore& store, const AutoStartEntry& au
   reader.Read(GlobalSetting("lenp"), c.Edit4);
   reader.Read(GlobalSetting("lint"), c.Edit5);
   ReadPlanGroup(reader, c.plan);
+  reader.Read(GlobalSetting("metricsDir"), c.metricsDir);
   CloseReading(pass, reader, kSettingsKeyCapitals);
   return reading;
 }

@@ -82,7 +82,7 @@ struct SettingDefinition {
 inline constexpr IntegerBounds kItemIndex{-1, 8, OutOfRange::kKeepsDefault};  // the scale lists
 
 // The global values in the order of the save.
-inline constexpr std::array<SettingDefinition, 38> kGlobalSettings{{
+inline constexpr std::array<SettingDefinition, 39> kGlobalSettings{{
     {"Graphfile",
      SettingType::kString,
      SettingReader::kForm2,
@@ -224,6 +224,9 @@ inline constexpr std::array<SettingDefinition, 38> kGlobalSettings{{
     {"planWarning", SettingType::kInteger, SettingReader::kForm1, {}, "", 80, {1, 99}},
     // Interface names separated by spaces (no name holds one); empty: every archive.
     {"planInterfaces", SettingType::kString, SettingReader::kForm1, {}, "", 0},
+    // The folder of kirv.prom for node_exporter's textfile collector; empty: none is written.
+    // Set by hand: no control holds it, so a save writes back what was read.
+    {"metricsDir", SettingType::kString, SettingReader::kForm1, {}, "", 0},
 }};
 
 consteval const SettingDefinition& GlobalSetting(std::string_view name) {
@@ -298,6 +301,7 @@ struct ConfigControls {
   std::int32_t spdspin = DefaultNumber("Vitesse2");
   bool spdspinEnabled = false;
   PlanControls plan;
+  std::string metricsDir{DefaultText("metricsDir")};
   friend bool operator==(const ConfigControls&, const ConfigControls&) = default;
 };
 

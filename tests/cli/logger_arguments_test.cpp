@@ -11,9 +11,10 @@ namespace {
 // What "kirv log" hands over comes back whole, whatever the folder and interface names hold.
 TEST(LoggerArguments, ComeBackAsTheyWereHandedOver) {
   const std::vector<LoggerArguments> cases = {
-      {"/home/anne/.local/share/KIRV", 300000, ',', {"lo", "enp3s0", "wlp2s0"}},
-      {"/tmp/dossier avec espaces/é", 1, '.', {}},
-      {"/d", 2147483647, ',', {"--", "--data-dir", "v*0", "p|<1>", ""}},
+      {"/home/anne/.local/share/KIRV", 300000, ',', {"lo", "enp3s0", "wlp2s0"}, ""},
+      {"/tmp/dossier avec espaces/é", 1, '.', {}, ""},
+      {"/d", 2147483647, ',', {"--", "--data-dir", "v*0", "p|<1>", ""}, ""},
+      {"/d", 5, '.', {"--metrics-dir", "lo"}, "/var/lib/kirv metrics"},
   };
   for (const LoggerArguments& c : cases) {
     EXPECT_EQ(LoggerArguments::Parse(c.ToArguments()), c) << c.dataFolder;
@@ -35,6 +36,9 @@ TEST(LoggerArguments, RefuseWhatKirvLogNeverHandsOver) {
        {"--data-dir", "/d", "--period-ms", "5", "--decimal-separator", ",", "lo"}},
       {"options out of order",
        {"--period-ms", "5", "--data-dir", "/d", "--decimal-separator", ",", "--"}},
+      {"an empty metrics folder",
+       {"--data-dir", "/d", "--period-ms", "5", "--decimal-separator", ",", "--metrics-dir", "",
+        "--"}},
       {"an empty folder", {"--data-dir", "", "--period-ms", "5", "--decimal-separator", ",", "--"}},
       {"a zero period", {"--data-dir", "/d", "--period-ms", "0", "--decimal-separator", ",", "--"}},
       {"a negative period",

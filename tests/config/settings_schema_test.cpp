@@ -19,13 +19,13 @@ using testing::FakeAutoStartEntry;
 using testing::MemorySettingsStore;
 
 const std::vector<std::string> kSaveOrder = {
-    "Graphfile",   "Autorec",       "Legende",    "Tous",        "Vmax",         "aot",
-    "Unite",       "Unite2",        "tracegraph", "micro",       "Gradu",        "Echelle",
-    "Vitesse",     "Gradu2",        "Gradu3",     "Echelle2",    "Vitesse2",     "Type",
-    "width",       "height",        "top",        "left",        "lrec",         "lenv",
-    "lrep",        "lenp",          "lint",       "firstlaunch", "Type moyenne", "planOn",
-    "planLimit",   "planPeriod",    "planDay",    "planEvery",   "planFrom",     "planCount",
-    "planWarning", "planInterfaces"};
+    "Graphfile",   "Autorec",        "Legende",    "Tous",        "Vmax",         "aot",
+    "Unite",       "Unite2",         "tracegraph", "micro",       "Gradu",        "Echelle",
+    "Vitesse",     "Gradu2",         "Gradu3",     "Echelle2",    "Vitesse2",     "Type",
+    "width",       "height",         "top",        "left",        "lrec",         "lenv",
+    "lrep",        "lenp",           "lint",       "firstlaunch", "Type moyenne", "planOn",
+    "planLimit",   "planPeriod",     "planDay",    "planEvery",   "planFrom",     "planCount",
+    "planWarning", "planInterfaces", "metricsDir"};
 
 std::vector<InterfaceChecks> Interfaces(const std::vector<std::string>& names) {
   std::vector<InterfaceChecks> list;
@@ -93,6 +93,7 @@ Windows CustomWindows() {
   w.graph.cbG = 3;
   w.meter = {500, 250, 40, 30, false, false, true};
   w.config.plan = {true, "32212254720", 2, 15, 28, "10/01/2026", 1, 90, "eth0 wlan0"};
+  w.config.metricsDir = "/var/lib/kirv";
   return w;
 }
 
@@ -361,7 +362,8 @@ TEST_F(SettingsSchemaTest, SaveWritesEachValueFromItsControl) {
       {"planFrom", std::string("10/01/2026")},
       {"planCount", 1},
       {"planWarning", 90},
-      {"planInterfaces", std::string("eth0 wlan0")}};
+      {"planInterfaces", std::string("eth0 wlan0")},
+      {"metricsDir", std::string("/var/lib/kirv")}};
   for (const auto& [name, value] : expected) EXPECT_EQ(Get(name), value) << name;
   EXPECT_EQ(store.values.size(), expected.size());
 }
@@ -436,9 +438,11 @@ TEST_F(SettingsSchemaTest, ColourAndMeterGroupsAreNotReadWithoutLrec) {
   Windows w;
   w.Start(store, autoStart);
   Windows expected = CustomWindows();
-  ConfigControls config;  // only the interface lists and the plan, behind no gate, are read
+  // Only the interface lists, the plan and the metrics folder, behind no gate, are read.
+  ConfigControls config;
   config.interfaces = expected.config.interfaces;
   config.plan = expected.config.plan;
+  config.metricsDir = expected.config.metricsDir;
   EXPECT_EQ(w.config, config);
   EXPECT_EQ(w.meter, MeterControls{});
   EXPECT_FALSE(w.form3.showConfiguration);

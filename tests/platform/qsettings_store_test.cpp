@@ -114,7 +114,7 @@ TEST_F(QSettingsStoreTest, SaveWritesOneGroupOfPlainValuesInTheOrderOfTheSave) {
             "left=197\nlrec=00CC00\nlenv=FF0000\nlrep=006600\nlenp=FF00FF\nlint=01E5DD\n"
             "firstlaunch=false\nType moyenne=0\nplanOn=false\nplanLimit=10737418240\n"
             "planPeriod=0\nplanDay=1\nplanEvery=30\nplanFrom=\nplanCount=0\nplanWarning=80\n"
-            "planInterfaces=\n");
+            "planInterfaces=\nmetricsDir=\n");
 }
 
 TEST_F(QSettingsStoreTest, HandWrittenFileIsHonoured) {
