@@ -266,7 +266,9 @@ TEST_F(StatisticsLoggerTest, ALinkedArchiveIsRefusedOnceAndItsTrafficCarried) {
   At(3, 15);
   logger_.Timer1Timer(list);
   EXPECT_EQ(d.status, (Lines{"ERREUR LOG", "ERREUR ECRITURE 03:10:00"}));
-  EXPECT_EQ(dialogs_.messages, (Lines{"Erreur dans le logging des statistiques"}));
+  EXPECT_EQ(dialogs_.messages, (Lines{"Erreur dans le logging des statistiques\n" +
+                                      std::filesystem::absolute("eth0.mdf").string() +
+                                      " : c'est un lien symbolique, qui n'est jamais suivi"}));
   EXPECT_EQ(said_, (Lines{"KIRV: l'archive eth0.mdf ne peut pas être ouverte : c'est un lien "
                           "symbolique, qui n'est jamais suivi ; son trafic passe dans "
                           "l'enregistrement suivant"}));

@@ -107,7 +107,7 @@ std::string LogPastASymlink(const Folder& folder) {
   testing::WaitUntil([&] { return !Counts(folder.Archive()).empty(); });
   const std::string end = Terminate(logger);
   return end + "|" + Counts(folder.Archive()) + "|" + testing::ReadWhole(folder.Root() / "target") +
-         "|" + std::to_string(folder.Said("lien symbolique"));
+         "|" + std::to_string(folder.Said("ouverte : c'est un lien symbolique"));
 }
 
 TEST(ArchiveRefusal, ASymlinkedArchiveIsRefusedAndItsTrafficWrittenOnceItIsGone) {
@@ -125,7 +125,8 @@ std::string LogIntoAFifo(const Folder& folder) {
   if (logger < 0) return "FAIL the logger never started";
   if (!testing::SendOverLoopback(3, kPayload)) return "FAIL no traffic";
   testing::WaitUntil([&] { return folder.Said("ERREUR LOG") >= 2; });
-  return Terminate(logger) + "|" + std::to_string(folder.Said("pas un fichier ordinaire")) + "|" +
+  return Terminate(logger) + "|" +
+         std::to_string(folder.Said("ouverte : ce n'est pas un fichier ordinaire")) + "|" +
          (fs::is_fifo(folder.Archive()) ? "fifo" : "replaced");
 }
 
