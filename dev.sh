@@ -117,7 +117,7 @@ run_sanitized_tests() {
     return
   fi
   local programs=(common_tests sampling_tests archive_tests meter_tests config_tests graph_tests
-    totals_tests chrono_tests platform_tests)
+    totals_tests chrono_tests plan_tests metrics_tests platform_tests)
   cmake --build "$SANITIZE_BUILD_DIR" -j2 --target "${programs[@]}" \
     "${FUZZ_TARGETS[@]/#/fuzz_replay_}"
   for p in "${programs[@]}"; do
