@@ -62,7 +62,7 @@ TForm1::TForm1(Services& services)
       services_(services),
       logger_(*services.interfaces, *services.clock, *services.dialogs, services.numberFormat),
       writerLock_(QDir::currentPath()),
-      metrics_(*services.clock) {
+      metrics_(*services.clock, MetricsProblemSink(services.notifier)) {
   logger_.SetDataFolder(std::filesystem::current_path().string());
   logger_.SetWriteProblemSink(NotifyingSink(services.notifier));
   logger_.SetRecordSink(metrics_.Sink());
@@ -392,8 +392,6 @@ void TForm1::Timer1Timer(QObject*) {
   ApplyDisplays(displays);
 }
 
-// A metrics folder that cannot be written is said on standard error by MetricsFile's sink, the
-// place for the notifications to take it from.
 void TForm1::StartMetrics() {
   std::vector<std::string> devices;
   for (const MonitorEntry& e : MonitorEntries()) {

@@ -82,8 +82,17 @@ void MetricsWriter::Start(const std::string& metricsFolder, SettingsStore& setti
     planArchives = PlanArchivePaths(*plan, dataFolder, inFolder);
   }
   publisher_.emplace(metricsFolder, dataFolder, std::move(devices), std::move(plan), planArchives,
-                     std::move(version));
+                     std::move(version), sink_);
   Publish();
+}
+
+MetricsFile::Sink MetricsProblemSink(Notifier* notifier) {
+  return [notifier](std::string_view line) {
+    WriteToStandardError(line);
+    if (notifier == nullptr) return;
+    notifier->Notify({"metrics", "Erreur dans l'écriture des métriques", std::string(line),
+                      Urgency::kNormal, "device.error"});
+  };
 }
 
 void MetricsWriter::Publish() {

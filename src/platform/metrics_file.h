@@ -6,10 +6,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "archive/statistics_logger.h"
 #include "common/clock.h"
+#include "common/notifier.h"
 #include "common/settings_store.h"
 #include "metrics/traffic_sums.h"
 #include "plan/data_plan.h"
@@ -33,6 +35,10 @@ class MetricsFile {
   Sink sink_;
   bool said_ = false;
 };
+
+// Says a metrics folder that cannot be written on standard error and, where a notifier is given,
+// in one desktop notification that a later problem replaces.
+MetricsFile::Sink MetricsProblemSink(Notifier* notifier);
 
 // What the writer of the data folder publishes: the sums of the archives, read at start and then
 // kept from the records the logger writes, and the plan when one is on.
@@ -63,7 +69,9 @@ class MetricsPublisher {
 // empty.
 class MetricsWriter {
  public:
-  explicit MetricsWriter(Clock& clock) : clock_(clock) {}
+  // sink: where a folder that cannot be written is said (standard error when empty).
+  explicit MetricsWriter(Clock& clock, MetricsFile::Sink sink = {})
+      : clock_(clock), sink_(std::move(sink)) {}
 
   // devices: the monitored interfaces; the settings' plan is counted when it is on, over its
   // archives of the data folder.
@@ -74,6 +82,7 @@ class MetricsWriter {
 
  private:
   Clock& clock_;
+  MetricsFile::Sink sink_;
   std::optional<MetricsPublisher> publisher_;
 };
 
