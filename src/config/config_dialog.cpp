@@ -76,6 +76,7 @@ TForm1::TForm1(Services& services)
   PageControl1->setGeometry(0, 0, 521, 313);
   CreateGeneralPage();
   CreateMeterPage();
+  CreatePlanPage();
   PageControl1->setCurrentWidget(TabSheet2);  // the page of the first opening
 
   Button3 = new QPushButton(QStringLiteral("OK"), this);
@@ -126,6 +127,7 @@ void TForm1::Connect() {
   connect(lb1, &QListWidget::itemChanged, this, [this] { lb1Click(lb1); });
   connect(lb2, &QListWidget::itemChanged, this, [this] { lb2Click(lb2); });
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+  ConnectPlanPage();
 }
 
 void TForm1::FormCreate() {
@@ -153,6 +155,7 @@ void TForm1::FormCreate() {
   Edit3->setText(Text(controls.Edit3));
   Edit4->setText(Text(controls.Edit4));
   Edit5->setText(Text(controls.Edit5));
+  RestorePlanControls(controls.plan);
   writerLock_.TryTake();  // else the first tick says who logs
   writerLock_.TakeBaselines(logger_, MonitorEntries());
   Edit1Exit(nullptr);
@@ -165,7 +168,7 @@ void TForm1::FillLists() {
   const InterfaceSnapshot snapshot = services_.interfaces->TakeSnapshot();
   for (const InterfaceRow& row : snapshot.rows) {
     names_.push_back(row.name);
-    for (QListWidget* list : {lb, lb1, lb2}) AddCheckItem(*list, Text(row.name));
+    for (QListWidget* list : {lb, lb1, lb2, planList}) AddCheckItem(*list, Text(row.name));
     cbI->addItem(Text(row.name));
   }
   cbI->setCurrentIndex(-1);
@@ -193,6 +196,7 @@ ConfigControls TForm1::Controls() const {
   c.cb = cb->currentIndex();
   c.spdspin = spdspin->Value();
   c.spdspinEnabled = spdspin->isEnabled();
+  c.plan = PlanShown();
   return c;
 }
 
@@ -263,10 +267,12 @@ void TForm1::Button4Click(QObject*) {
 
 // Every check mark goes; the logger's baselines stay attached to the interface names.
 void TForm1::Button5Click(QObject*) {
-  for (QListWidget* list : {lb, lb1, lb2}) list->clear();
+  const PlanControls plan = PlanShown();
+  for (QListWidget* list : {lb, lb1, lb2, planList}) list->clear();
   cbI->clear();
   names_.clear();
   FillLists();
+  RestorePlanControls(plan);
 }
 
 int TForm1::ColourRow(const QObject* sender) const {
@@ -362,6 +368,8 @@ void TForm1::lb2Click(QObject*) {
     if (IsChecked(*lb2, row)) SetChecked(*lb1, row, false);
   }
 }
+
+void TForm1::planChange(QObject*) { EnablePlanControls(); }
 
 // While another process ("kirv log") appends to the data folder, this one leaves the logging to
 // it; once it has ended, the next tick takes the baselines it left and the one after logs again.

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,12 +21,14 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "archive/statistics_logger.h"
 #include "common/services.h"
 #include "config/settings_schema.h"
+#include "plan/data_plan.h"
 #include "platform/writer_lock.h"
 #include "widgets/shape_control.h"
 #include "widgets/spin_edit.h"
@@ -60,6 +64,7 @@ class TForm1 : public QWidget {
   void lb1Click(QObject* sender);
   void lb2Click(QObject* sender);
   void Timer1Timer(QObject* sender);  // the statistics logger
+  void planChange(QObject* sender);   // any control of the page "Forfait"
 
   // What the controls hold, as the settings mirror them.
   ConfigControls Controls() const;
@@ -67,6 +72,10 @@ class TForm1 : public QWidget {
   void RestoreInterfaceChecks(const ConfigControls& controls);
   // The interface names of the three lists, by position, as the lists were last filled.
   const std::vector<std::string>& InterfaceNames() const { return names_; }
+  // The controls of the page "Forfait", without running their change handlers.
+  void RestorePlanControls(const PlanControls& plan);
+  // The plan that the page holds when it is on and holds a plan.
+  std::optional<DataPlan> Plan() const;
 
   QTabWidget* PageControl1;
   QWidget* TabSheet1;  // "Options Générales"
@@ -131,6 +140,20 @@ class TForm1 : public QWidget {
   QListWidget* lb2;  // "Graphique 2 :"
   QPushButton* Button6;
 
+  QWidget* TabSheet3;  // "Forfait"
+  QCheckBox* cbPlan;
+  QDoubleSpinBox* planLimit;
+  QComboBox* planUnit;  // "Mo", "Go"
+  QComboBox* planPeriod;
+  TCSpinEdit* planDay;
+  QDateEdit* planFrom;
+  TCSpinEdit* planEvery;
+  QComboBox* planCount;
+  TCSpinEdit* planWarning;
+  QRadioButton* planAll;     // every archive of the data folder
+  QRadioButton* planChosen;  // the interfaces checked in planList
+  QListWidget* planList;
+
  protected:
   // Closing only hides the dialog, once its close query allows it.
   void closeEvent(QCloseEvent* event) override;
@@ -142,6 +165,10 @@ class TForm1 : public QWidget {
   void CreateLegendGroup();
   void CreateOptionsGroup();
   void CreateGraphListsGroup();
+  void CreatePlanPage();
+  void ConnectPlanPage();
+  PlanControls PlanShown() const;
+  void EnablePlanControls();
   void Connect();
   void FillLists();
   std::vector<MonitorEntry> MonitorEntries() const;
