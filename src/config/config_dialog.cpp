@@ -17,7 +17,10 @@
 #include "graph/graph_window.h"
 #include "graph/speed_scale_table.h"
 #include "meter/meter_window.h"
+#include "platform/plan_alert_file.h"
+#include "platform/plan_watch.h"
 #include "sampling/default_interfaces.h"
+#include "totals/totals_window.h"
 #include "widgets/qt_canvas.h"
 #include "widgets/screen_fit.h"
 
@@ -158,6 +161,7 @@ void TForm1::FormCreate() {
   RestorePlanControls(controls.plan);
   writerLock_.TryTake();  // else the first tick says who logs
   writerLock_.TakeBaselines(logger_, MonitorEntries());
+  UpdatePlan();
   Edit1Exit(nullptr);
   Timer1->start();
 }
@@ -369,7 +373,26 @@ void TForm1::lb2Click(QObject*) {
   }
 }
 
-void TForm1::planChange(QObject*) { EnablePlanControls(); }
+void TForm1::planChange(QObject*) {
+  EnablePlanControls();
+  UpdatePlan();
+}
+
+std::optional<PlanFigures> TForm1::ReadPlanFigures() const {
+  const std::optional<DataPlan> plan = Plan();
+  if (!plan) return std::nullopt;
+  return ReadPlanInFolder(*plan, std::filesystem::current_path().string(), services_.clock->Now())
+      .figures;
+}
+
+void TForm1::UpdatePlan() {
+  planFigures_ = ReadPlanFigures();
+  if (planFigures_ && writerLock_.Held() && services_.notifier != nullptr) {
+    SendPlanAlert(*Plan(), *planFigures_, PlanAlertFilePath(), *services_.notifier,
+                  services_.numberFormat);
+  }
+  if (Form5 != nullptr) Form5->ShowPlan(planFigures_);
+}
 
 // While another process ("kirv log") appends to the data folder, this one leaves the logging to
 // it; once it has ended, the next tick takes the baselines it left and the one after logs again.
@@ -380,6 +403,7 @@ void TForm1::Timer1Timer(QObject*) {
     case WriterTurn::kWrite:
       displays = logger_.Timer1Timer(entries);
       writerLock_.SaveBaselines(logger_);
+      UpdatePlan();
       break;
     case WriterTurn::kTakenOver:
       writerLock_.TakeBaselines(logger_, entries);

@@ -76,6 +76,10 @@ class TForm1 : public QWidget {
   void RestorePlanControls(const PlanControls& plan);
   // The plan that the page holds when it is on and holds a plan.
   std::optional<DataPlan> Plan() const;
+  // The plan's figures today over the data folder's archives; none without a plan.
+  std::optional<PlanFigures> ReadPlanFigures() const;
+  // As they were after the last record written or the last change of the plan.
+  const std::optional<PlanFigures>& LastPlanFigures() const { return planFigures_; }
 
   QTabWidget* PageControl1;
   QWidget* TabSheet1;  // "Options Générales"
@@ -169,6 +173,8 @@ class TForm1 : public QWidget {
   void ConnectPlanPage();
   PlanControls PlanShown() const;
   void EnablePlanControls();
+  // The figures again, shown in "Totaux", and the alert they call for when this process writes.
+  void UpdatePlan();
   void Connect();
   void FillLists();
   std::vector<MonitorEntry> MonitorEntries() const;
@@ -180,6 +186,7 @@ class TForm1 : public QWidget {
   StatisticsLogger logger_;
   // The data folder (the working directory) has one writer: this program or "kirv log".
   WriterLock writerLock_;
+  std::optional<PlanFigures> planFigures_;
   std::vector<std::string> names_;  // the interface names of the three lists, by position
   std::array<QLineEdit*, 5> colourFields_{};
   std::array<ShapeControl*, 5> swatches_{};

@@ -703,5 +703,37 @@ TEST_F(ConfigDialogTest, APlanPageChangeActsAtOnce) {
   EXPECT_EQ(Form1->Plan()->period.kind, PlanPeriodKind::kEveryDays);
 }
 
+// A record past the warning level of a daily 1 Mo plan notifies once; the next record and a
+// restart with the same state file send nothing more.
+TEST_F(ConfigDialogTest, ARecordPastTheWarningLevelNotifiesOnceAcrossARestart) {
+  setenv("XDG_STATE_HOME", (dir_ / "state").c_str(), 1);
+  fakes.clock.now = {2026, 4, 20, 10, 5, 0, 0};
+  fakes.interfaces.Add("eth0");
+  Store("planOn", 1);
+  Store("planLimit", std::string("1048576"));
+  Store("planPeriod", 1);
+  Start();
+  SetChecked(*Form1->lb, 0, true);
+  Form1->Timer1Timer(Form1->Timer1);
+  EXPECT_TRUE(fakes.notifier.sent.empty());
+  fakes.interfaces.rows[0].inOctets += 900000;
+  fakes.interfaces.rows[0].outOctets += 1000;
+  fakes.clock.now.minute = 10;
+  Form1->Timer1Timer(Form1->Timer1);
+  ASSERT_EQ(fakes.notifier.sent.size(), 1u);
+  EXPECT_EQ(fakes.notifier.sent[0].category, "network");
+  fakes.interfaces.rows[0].inOctets += 1000;
+  fakes.interfaces.rows[0].outOctets += 1000;
+  fakes.clock.now.minute = 15;
+  Form1->Timer1Timer(Form1->Timer1);
+  EXPECT_EQ(fakes.notifier.sent.size(), 1u);
+
+  ShutDown();
+  Start();  // the figures are read again at the start
+  Form1->planChange(Form1->cbPlan);
+  EXPECT_EQ(fakes.notifier.sent.size(), 1u);
+  unsetenv("XDG_STATE_HOME");
+}
+
 }  // namespace
 }  // namespace kirv
