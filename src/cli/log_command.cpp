@@ -25,14 +25,17 @@ const QString kCommand = QStringLiteral("log");
 constexpr int kLoggerPeriod = 300000;  // ms, as the desktop program's logging timer
 constexpr int kShortestPeriod = 1000;  // ms
 
-// The interfaces of the table, in its order, checked as the settings mark them.
-std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore& settings) {
+// The interfaces of the table, in its order, checked as the settings mark them; the settings'
+// data plan in plan.
+std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore& settings,
+                                           PlanControls& plan) {
   ConfigControls controls;
   for (const InterfaceRow& row : table.TakeSnapshot().rows) {
     controls.interfaces.push_back({row.name});
   }
   XdgAutoStartEntry autoStart;
   ReadForm1Settings(settings, autoStart, controls);
+  plan = controls.plan;
   std::vector<MonitorEntry> entries;
   for (const InterfaceChecks& i : controls.interfaces) entries.push_back({i.name, i.lb});
   return entries;
@@ -85,7 +88,8 @@ int RunLog(const QStringList& arguments) {
   NetlinkInterfaceTable table;
   if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
   QSettingsStore settings;
-  std::vector<MonitorEntry> entries = MonitoredEntries(table, settings);
+  PlanControls plan;
+  std::vector<MonitorEntry> entries = MonitoredEntries(table, settings, plan);
   // Settings that monitor nothing, or none at all, log what a first start of the windows checks.
   if (std::none_of(entries.begin(), entries.end(),
                    [](const MonitorEntry& e) { return e.checked; })) {
@@ -107,6 +111,7 @@ int RunLog(const QStringList& arguments) {
   for (const MonitorEntry& e : entries) {
     if (e.checked) logger.interfaces.push_back(e.name);
   }
+  if (plan.on) logger.plan = plan;
   return ExecLogProgram(logger);
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "config/settings_schema.h"
+
 namespace kirv {
 
 // What "kirv log" hands to kirv-log once it has read the options and the settings: kirv-log then
@@ -13,6 +15,7 @@ struct LoggerArguments {
   int periodMs = 0;        // above 0
   char decimalSeparator = '.';
   std::vector<std::string> interfaces;  // the monitored ones, in the table's order
+  std::optional<PlanControls> plan;     // the settings' data plan, when it is on
 
   // "--data-dir DIR --period-ms N --decimal-separator C -- NAME...", after the program name.
   std::vector<std::string> ToArguments() const;
