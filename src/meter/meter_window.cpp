@@ -26,6 +26,7 @@
 #include "meter/label_fit.h"
 #include "meter/qt_camera_picture.h"
 #include "meter/snapshot_name.h"
+#include "plan/plan_hint.h"
 #include "widgets/qt_canvas.h"
 #include "widgets/screen_fit.h"
 
@@ -304,7 +305,13 @@ void TForm3::Sample() {
   const TickResult result = sampler_.Tick(in);
 
   TTrayIcon* tray = Form4->TrayIcon1;
-  if (result.textSet) tray->SetHint(Text(sampler_.MeterText()));
+  if (result.textSet) {
+    std::string hint = sampler_.MeterText();
+    if (const auto& plan = Form1->LastPlanFigures()) {
+      hint += "\n" + PlanHintLine(*plan, services_.numberFormat);
+    }
+    tray->SetHint(Text(hint));
+  }
   if (result.iconIndex != tray->IconIndex()) tray->SetIconIndex(result.iconIndex);
   if (result.stopwatchSet) {
     Form6->CurrentIn = result.currentIn;
