@@ -24,7 +24,7 @@ constexpr int kNoticeDelay = 100;  // ms: long enough for the notice to paint fi
 constexpr int kColumnWidth = 94;
 constexpr int kRowHeight = 20;
 constexpr int kWidth = 430;
-constexpr int kHeight = 330;
+constexpr int kHeight = 470;  // room for the group "Forfait"
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
