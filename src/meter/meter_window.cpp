@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "app/artwork.h"
 #include "app/forms.h"
 #include "app/main_form.h"
 #include "chrono/chrono_window.h"
@@ -307,12 +308,14 @@ void TForm3::Sample() {
   TTrayIcon* tray = Form4->TrayIcon1;
   if (result.textSet) {
     std::string hint = sampler_.MeterText();
-    if (const auto& plan = Form1->LastPlanFigures()) {
-      hint += "\n" + PlanHintLine(*plan, services_.numberFormat);
+    if (Form1->LastPlanFigures()) {
+      hint += "\n" + PlanHintLine(*Form1->LastPlanFigures(), services_.numberFormat);
     }
     tray->SetHint(Text(hint));
   }
-  if (result.iconIndex != tray->IconIndex()) tray->SetIconIndex(result.iconIndex);
+  const std::optional<PlanFigures>& plan = Form1->LastPlanFigures();
+  const int icon = TrayIconIndex(result.iconIndex, plan ? plan->level : PlanLevel::kOk);
+  if (icon != tray->IconIndex()) tray->SetIconIndex(icon);
   if (result.stopwatchSet) {
     Form6->CurrentIn = result.currentIn;
     Form6->CurrentOut = result.currentOut;
