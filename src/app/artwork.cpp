@@ -144,9 +144,18 @@ QImage TrayPicture(int index, int side) {
   return image;
 }
 
-QIcon TrayIcon(int index) {
+QIcon TrayIcon(int index, PlanLevel level) {
+  constexpr QRgb kWarningOrange = 0xFFFF8C00;
   QIcon icon;
-  for (int side : kTrayIconSides) icon.addPixmap(QPixmap::fromImage(TrayPicture(index, side)));
+  for (int side : kTrayIconSides) {
+    QImage image = TrayPicture(index, side);
+    if (level != PlanLevel::kOk) {
+      const int edge = UnitEdge(12, side);
+      FillBlock(image, edge, edge, side, side,
+                level == PlanLevel::kReached ? kReceiveRed : kWarningOrange);
+    }
+    icon.addPixmap(QPixmap::fromImage(image));
+  }
   return icon;
 }
 

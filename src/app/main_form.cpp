@@ -22,7 +22,6 @@ namespace kirv {
 
 namespace {
 
-constexpr int kTrayPictures = 4;
 constexpr int kSplashTick = 1000;  // ms
 
 void CentreOnScreen(QWidget& window) {
@@ -68,8 +67,8 @@ TForm4::TForm4(Services&, std::unique_ptr<TrayShell> trayShell)
   Quitter1 = AddItem("&Quitter", &TForm4::Quitter1Click);
 
   ImageList1 = new TImageList(this);
-  for (int i = 0; i < kTrayPictures; ++i) {
-    ImageList1->Add(TrayIcon(i));
+  for (PlanLevel level : {PlanLevel::kOk, PlanLevel::kWarning, PlanLevel::kReached}) {
+    for (int i = 0; i < kTrayActivityPictures; ++i) ImageList1->Add(TrayIcon(i, level));
   }
   TrayIcon1 = new TTrayIcon(this, std::move(trayShell));
 

@@ -25,7 +25,8 @@ const QString kCommand = QStringLiteral("log");
 constexpr int kLoggerPeriod = 300000;  // ms, as the desktop program's logging timer
 constexpr int kShortestPeriod = 1000;  // ms
 
-// The interfaces of the table, in its order, checked as the settings mark them.
+// The interfaces of the table, in its order, checked as the settings mark them; the rest of the
+// settings (the data plan, the metrics folder) in controls.
 std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore& settings,
                                            ConfigControls& controls) {
   for (const InterfaceRow& row : table.TakeSnapshot().rows) {
@@ -115,6 +116,7 @@ int RunLog(const QStringList& arguments) {
   for (const MonitorEntry& e : entries) {
     if (e.checked) logger.interfaces.push_back(e.name);
   }
+  if (controls.plan.on) logger.plan = controls.plan;
   return ExecLogProgram(logger);
 }
 

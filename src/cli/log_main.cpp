@@ -19,8 +19,11 @@
 #include "cli/logger_arguments.h"
 #include "cli/module_notifier.h"
 #include "cli/stderr_dialogs.h"
+#include "plan/plan_settings.h"
 #include "platform/metrics_file.h"
 #include "platform/netlink_interface_table.h"
+#include "platform/plan_alert_file.h"
+#include "platform/plan_watch.h"
 #include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
 #include "platform/writer_lock.h"
@@ -34,6 +37,16 @@ void PrintStatus(const LoggerDisplays& displays) {
   for (const std::string& status : displays.status) {
     if (status.starts_with("ERREUR")) PrintError(kCommand, QString::fromStdString(status));
   }
+}
+
+// The alert that the plan's figures call for, after each record written.
+void CheckPlan(const LoggerArguments& arguments, const Clock& clock, Notifier& notifier) {
+  if (!arguments.plan) return;
+  const std::optional<DataPlan> plan = PlanOfControls(*arguments.plan);
+  if (!plan) return;
+  const PlanFigures figures = ReadPlanInFolder(*plan, arguments.dataFolder, clock.Now()).figures;
+  SendPlanAlert(*plan, figures, PlanAlertFilePath(), notifier,
+                NumberFormat{arguments.decimalSeparator});
 }
 
 int RunLogger(const LoggerArguments& arguments) {
@@ -88,6 +101,7 @@ int RunLogger(const LoggerArguments& arguments) {
       case WriterTurn::kWrite:
         PrintStatus(logger.Timer1Timer(entries));
         lock.SaveBaselines(logger);
+        CheckPlan(arguments, clock, notifier);
         break;
       case WriterTurn::kTakenOver:
         lock.TakeBaselines(logger, entries);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "config/settings_schema.h"
+
 namespace kirv {
 
 // What "kirv log" hands to kirv-log once it has read the options and the settings: kirv-log then
@@ -14,9 +16,10 @@ struct LoggerArguments {
   char decimalSeparator = '.';
   std::vector<std::string> interfaces;  // the monitored ones, in the table's order
   std::string metricsDir;               // where kirv.prom goes; empty: none is written
+  std::optional<PlanControls> plan;     // the settings' data plan, when it is on
 
-  // "--data-dir DIR --period-ms N --decimal-separator C [--metrics-dir DIR] -- NAME...", after
-  // the program name.
+  // "--data-dir DIR --period-ms N --decimal-separator C [--metrics-dir DIR] [--plan VALUE...]
+  // -- NAME...", after the program name.
   std::vector<std::string> ToArguments() const;
   // The arguments after the program name; none when they are not what ToArguments gives.
   static std::optional<LoggerArguments> Parse(const std::vector<std::string>& arguments);

@@ -18,7 +18,10 @@
 #include "graph/graph_window.h"
 #include "graph/speed_scale_table.h"
 #include "meter/meter_window.h"
+#include "platform/plan_alert_file.h"
+#include "platform/plan_watch.h"
 #include "sampling/default_interfaces.h"
+#include "totals/totals_window.h"
 #include "widgets/qt_canvas.h"
 #include "widgets/screen_fit.h"
 
@@ -79,6 +82,7 @@ TForm1::TForm1(Services& services)
   PageControl1->setGeometry(0, 0, 521, 313);
   CreateGeneralPage();
   CreateMeterPage();
+  CreatePlanPage();
   PageControl1->setCurrentWidget(TabSheet2);  // the page of the first opening
 
   Button3 = new QPushButton(QStringLiteral("OK"), this);
@@ -129,6 +133,7 @@ void TForm1::Connect() {
   connect(lb1, &QListWidget::itemChanged, this, [this] { lb1Click(lb1); });
   connect(lb2, &QListWidget::itemChanged, this, [this] { lb2Click(lb2); });
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+  ConnectPlanPage();
 }
 
 void TForm1::FormCreate() {
@@ -156,10 +161,12 @@ void TForm1::FormCreate() {
   Edit3->setText(Text(controls.Edit3));
   Edit4->setText(Text(controls.Edit4));
   Edit5->setText(Text(controls.Edit5));
+  RestorePlanControls(controls.plan);
   writerLock_.TryTake();  // else the first tick says who logs
   writerLock_.TakeBaselines(logger_, MonitorEntries());
   metricsDir_ = controls.metricsDir;
   if (!writerLock_.LogsElsewhere()) StartMetrics();
+  UpdatePlan();
   Edit1Exit(nullptr);
   Timer1->start();
 }
@@ -170,7 +177,7 @@ void TForm1::FillLists() {
   const InterfaceSnapshot snapshot = services_.interfaces->TakeSnapshot();
   for (const InterfaceRow& row : snapshot.rows) {
     names_.push_back(row.name);
-    for (QListWidget* list : {lb, lb1, lb2}) AddCheckItem(*list, Text(row.name));
+    for (QListWidget* list : {lb, lb1, lb2, planList}) AddCheckItem(*list, Text(row.name));
     cbI->addItem(Text(row.name));
   }
   cbI->setCurrentIndex(-1);
@@ -199,6 +206,7 @@ ConfigControls TForm1::Controls() const {
   c.cb = cb->currentIndex();
   c.spdspin = spdspin->Value();
   c.spdspinEnabled = spdspin->isEnabled();
+  c.plan = PlanShown();
   return c;
 }
 
@@ -270,10 +278,12 @@ void TForm1::Button4Click(QObject*) {
 
 // Every check mark goes; the logger's baselines stay attached to the interface names.
 void TForm1::Button5Click(QObject*) {
-  for (QListWidget* list : {lb, lb1, lb2}) list->clear();
+  const PlanControls plan = PlanShown();
+  for (QListWidget* list : {lb, lb1, lb2, planList}) list->clear();
   cbI->clear();
   names_.clear();
   FillLists();
+  RestorePlanControls(plan);
 }
 
 int TForm1::ColourRow(const QObject* sender) const {
@@ -370,6 +380,27 @@ void TForm1::lb2Click(QObject*) {
   }
 }
 
+void TForm1::planChange(QObject*) {
+  EnablePlanControls();
+  UpdatePlan();
+}
+
+std::optional<PlanFigures> TForm1::ReadPlanFigures() const {
+  const std::optional<DataPlan> plan = Plan();
+  if (!plan) return std::nullopt;
+  return ReadPlanInFolder(*plan, std::filesystem::current_path().string(), services_.clock->Now())
+      .figures;
+}
+
+void TForm1::UpdatePlan() {
+  planFigures_ = ReadPlanFigures();
+  if (planFigures_ && writerLock_.Held() && services_.notifier != nullptr) {
+    SendPlanAlert(*Plan(), *planFigures_, PlanAlertFilePath(), *services_.notifier,
+                  services_.numberFormat);
+  }
+  if (Form5 != nullptr) Form5->ShowPlan(planFigures_);
+}
+
 // While another process ("kirv log") appends to the data folder, this one leaves the logging to
 // it; once it has ended, the next tick takes the baselines it left and the one after logs again.
 void TForm1::Timer1Timer(QObject*) {
@@ -379,6 +410,7 @@ void TForm1::Timer1Timer(QObject*) {
     case WriterTurn::kWrite:
       displays = logger_.Timer1Timer(entries);
       writerLock_.SaveBaselines(logger_);
+      UpdatePlan();
       break;
     case WriterTurn::kTakenOver:
       writerLock_.TakeBaselines(logger_, entries);

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,12 +21,14 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "archive/statistics_logger.h"
 #include "common/services.h"
 #include "config/settings_schema.h"
+#include "plan/data_plan.h"
 #include "platform/metrics_file.h"
 #include "platform/writer_lock.h"
 #include "widgets/shape_control.h"
@@ -61,6 +65,7 @@ class TForm1 : public QWidget {
   void lb1Click(QObject* sender);
   void lb2Click(QObject* sender);
   void Timer1Timer(QObject* sender);  // the statistics logger
+  void planChange(QObject* sender);   // any control of the page "Forfait"
 
   // What the controls hold, as the settings mirror them.
   ConfigControls Controls() const;
@@ -68,6 +73,14 @@ class TForm1 : public QWidget {
   void RestoreInterfaceChecks(const ConfigControls& controls);
   // The interface names of the three lists, by position, as the lists were last filled.
   const std::vector<std::string>& InterfaceNames() const { return names_; }
+  // The controls of the page "Forfait", without running their change handlers.
+  void RestorePlanControls(const PlanControls& plan);
+  // The plan that the page holds when it is on and holds a plan.
+  std::optional<DataPlan> Plan() const;
+  // The plan's figures today over the data folder's archives; none without a plan.
+  std::optional<PlanFigures> ReadPlanFigures() const;
+  // As they were after the last record written or the last change of the plan.
+  const std::optional<PlanFigures>& LastPlanFigures() const { return planFigures_; }
 
   QTabWidget* PageControl1;
   QWidget* TabSheet1;  // "Options Générales"
@@ -132,6 +145,20 @@ class TForm1 : public QWidget {
   QListWidget* lb2;  // "Graphique 2 :"
   QPushButton* Button6;
 
+  QWidget* TabSheet3;  // "Forfait"
+  QCheckBox* cbPlan;
+  QDoubleSpinBox* planLimit;
+  QComboBox* planUnit;  // "Mo", "Go"
+  QComboBox* planPeriod;
+  TCSpinEdit* planDay;
+  QDateEdit* planFrom;
+  TCSpinEdit* planEvery;
+  QComboBox* planCount;
+  TCSpinEdit* planWarning;
+  QRadioButton* planAll;     // every archive of the data folder
+  QRadioButton* planChosen;  // the interfaces checked in planList
+  QListWidget* planList;
+
  protected:
   // Closing only hides the dialog, once its close query allows it.
   void closeEvent(QCloseEvent* event) override;
@@ -143,6 +170,12 @@ class TForm1 : public QWidget {
   void CreateLegendGroup();
   void CreateOptionsGroup();
   void CreateGraphListsGroup();
+  void CreatePlanPage();
+  void ConnectPlanPage();
+  PlanControls PlanShown() const;
+  void EnablePlanControls();
+  // The figures again, shown in "Totaux", and the alert they call for when this process writes.
+  void UpdatePlan();
   void Connect();
   void FillLists();
   std::vector<MonitorEntry> MonitorEntries() const;
@@ -156,7 +189,8 @@ class TForm1 : public QWidget {
   WriterLock writerLock_;
   void StartMetrics();  // when this program starts writing the archives
   MetricsWriter metrics_;
-  std::string metricsDir_;          // --metrics-dir, else the settings' metricsDir
+  std::string metricsDir_;  // --metrics-dir, else the settings' metricsDir
+  std::optional<PlanFigures> planFigures_;
   std::vector<std::string> names_;  // the interface names of the three lists, by position
   std::array<QLineEdit*, 5> colourFields_{};
   std::array<ShapeControl*, 5> swatches_{};

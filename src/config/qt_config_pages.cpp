@@ -1,10 +1,17 @@
 // The configuration dialog's two pages and their controls, at their bounds.
 
+#include <QSignalBlocker>
+#include <cmath>
+#include <sstream>
+
+#include "archive/record.h"
 #include "common/colour.h"
 #include "config/config_dialog.h"
+#include "config/qt_check_list.h"
 #include "config/refresh_period.h"
 #include "config/settings_schema.h"
 #include "graph/speed_scale_table.h"
+#include "plan/plan_settings.h"
 #include "widgets/qt_canvas.h"
 
 namespace kirv {
@@ -42,6 +49,10 @@ TCSpinEdit* NewSpinEdit(Dialogs* dialogs, QWidget* parent, const QRect& bounds,
   spin->SetValue(value);
   return spin;
 }
+
+constexpr double kMo = 1048576.0;     // octets
+constexpr double kGo = 1073741824.0;  // octets
+constexpr const char* kDayPattern = "dd/MM/yyyy";
 
 }  // namespace
 
@@ -176,6 +187,147 @@ void TForm1::CreateGraphListsGroup() {
   lb2 = new QListWidget(GroupBox5);
   lb2->setGeometry(248, 32, 241, 81);
   Button6 = NewButton("Rafraichir la liste", GroupBox5, {200, 16, 89, 17});
+}
+
+void TForm1::CreatePlanPage() {
+  TabSheet3 = new QWidget;
+  PageControl1->addTab(TabSheet3, Text("Forfait"));
+  cbPlan = NewCheckBox("Suivre un forfait", TabSheet3, 8, 8, 200);
+  NewLabel("Limite :", TabSheet3, 8, 36);
+  planLimit = new QDoubleSpinBox(TabSheet3);
+  planLimit->setGeometry(104, 32, 97, 22);
+  planLimit->setDecimals(2);
+  planLimit->setRange(0.01, static_cast<double>(kLargestCount) / kGo);
+  planUnit = new QComboBox(TabSheet3);
+  planUnit->setGeometry(208, 32, 49, 21);
+  planUnit->addItems({Text("Mo"), Text("Go")});
+  NewLabel("Période :", TabSheet3, 8, 64);
+  planPeriod = new QComboBox(TabSheet3);
+  planPeriod->setGeometry(104, 60, 153, 21);
+  planPeriod->addItems({Text("Mensuelle"), Text("Quotidienne"), Text("Tous les N jours")});
+  NewLabel("Début le jour :", TabSheet3, 8, 92);
+  planDay = NewSpinEdit(services_.dialogs, TabSheet3, {104, 88, 41, 22}, GlobalSetting("planDay"),
+                        DefaultNumber("planDay"));
+  NewLabel("Premier jour :", TabSheet3, 8, 120);
+  planFrom = new QDateEdit(QDate::currentDate(), TabSheet3);
+  planFrom->setGeometry(104, 116, 97, 22);
+  planFrom->setDisplayFormat(Text(kDayPattern));
+  planFrom->setCalendarPopup(true);
+  NewLabel("N :", TabSheet3, 8, 148);
+  planEvery = NewSpinEdit(services_.dialogs, TabSheet3, {104, 144, 49, 22},
+                          GlobalSetting("planEvery"), DefaultNumber("planEvery"));
+  NewLabel("jours", TabSheet3, 160, 148);
+  NewLabel("Compter :", TabSheet3, 8, 176);
+  planCount = new QComboBox(TabSheet3);
+  planCount->setGeometry(104, 172, 153, 21);
+  for (PlanCount count : {PlanCount::kBoth, PlanCount::kReceived, PlanCount::kSent}) {
+    planCount->addItem(Text(PlanCountText(count)));
+  }
+  NewLabel("Alerte à :", TabSheet3, 8, 204);
+  planWarning = NewSpinEdit(services_.dialogs, TabSheet3, {104, 200, 41, 22},
+                            GlobalSetting("planWarning"), DefaultNumber("planWarning"));
+  NewLabel("% de la limite", TabSheet3, 152, 204);
+
+  auto* interfaces = new QGroupBox(Text("Interfaces comptées"), TabSheet3);
+  interfaces->setGeometry(280, 8, 225, 273);
+  planAll = new QRadioButton(Text("Toutes les archives"), interfaces);
+  planAll->move(8, 20);
+  planAll->setChecked(true);
+  planChosen = new QRadioButton(Text("Celles cochées :"), interfaces);
+  planChosen->move(8, 40);
+  planList = new QListWidget(interfaces);
+  planList->setGeometry(8, 60, 209, 205);
+  EnablePlanControls();
+}
+
+void TForm1::ConnectPlanPage() {
+  auto changed = [this](QObject* sender) { return [this, sender] { planChange(sender); }; };
+  connect(cbPlan, &QCheckBox::toggled, this, changed(cbPlan));
+  connect(planLimit, &QDoubleSpinBox::valueChanged, this, changed(planLimit));
+  for (QComboBox* list : {planUnit, planPeriod, planCount}) {
+    connect(list, &QComboBox::activated, this, changed(list));
+  }
+  for (TCSpinEdit* spin : {planDay, planEvery, planWarning}) {
+    connect(spin, &TCSpinEdit::OnChange, this, changed(spin));
+  }
+  connect(planFrom, &QDateEdit::dateChanged, this, changed(planFrom));
+  for (QRadioButton* choice : {planAll, planChosen}) {
+    connect(choice, &QRadioButton::toggled, this, changed(choice));
+  }
+  connect(planList, &QListWidget::itemChanged, this, changed(planList));
+}
+
+PlanControls TForm1::PlanShown() const {
+  PlanControls p;
+  p.on = cbPlan->isChecked();
+  const double unit = planUnit->currentIndex() == 1 ? kGo : kMo;
+  p.limit = std::to_string(static_cast<std::uint64_t>(std::llround(planLimit->value() * unit)));
+  p.period = planPeriod->currentIndex();
+  p.startDay = planDay->Value();
+  p.everyDays = planEvery->Value();
+  p.firstDay = planFrom->date().toString(Text(kDayPattern)).toStdString();
+  p.count = planCount->currentIndex();
+  p.warning = planWarning->Value();
+  p.interfaces.clear();
+  if (planChosen->isChecked()) {
+    for (int row = 0; row < planList->count(); ++row) {
+      if (!IsChecked(*planList, row)) continue;
+      if (!p.interfaces.empty()) p.interfaces += ' ';
+      p.interfaces += planList->item(row)->text().toStdString();
+    }
+  }
+  return p;
+}
+
+void TForm1::RestorePlanControls(const PlanControls& plan) {
+  const QSignalBlocker blocks[] = {
+      QSignalBlocker(cbPlan),     QSignalBlocker(planLimit),  QSignalBlocker(planUnit),
+      QSignalBlocker(planPeriod), QSignalBlocker(planDay),    QSignalBlocker(planFrom),
+      QSignalBlocker(planEvery),  QSignalBlocker(planCount),  QSignalBlocker(planWarning),
+      QSignalBlocker(planAll),    QSignalBlocker(planChosen), QSignalBlocker(planList)};
+  cbPlan->setChecked(plan.on);
+  if (const auto octets = OctetsOfText(plan.limit)) {
+    const bool go = static_cast<double>(*octets) >= kGo;
+    planUnit->setCurrentIndex(go ? 1 : 0);
+    planLimit->setValue(static_cast<double>(*octets) / (go ? kGo : kMo));
+  }
+  planPeriod->setCurrentIndex(plan.period);
+  planDay->SetValue(plan.startDay);
+  planEvery->SetValue(plan.everyDays);
+  const QDate first = QDate::fromString(Text(plan.firstDay.c_str()), Text(kDayPattern));
+  if (first.isValid()) planFrom->setDate(first);
+  planCount->setCurrentIndex(plan.count);
+  planWarning->SetValue(plan.warning);
+  std::istringstream names(plan.interfaces);
+  std::vector<QString> chosen;
+  for (std::string name; names >> name;) chosen.push_back(Text(name.c_str()));
+  for (const QString& name : chosen) {
+    if (planList->findItems(name, Qt::MatchExactly).isEmpty()) AddCheckItem(*planList, name);
+  }
+  for (int row = 0; row < planList->count(); ++row) {
+    SetChecked(
+        *planList, row,
+        std::find(chosen.begin(), chosen.end(), planList->item(row)->text()) != chosen.end());
+  }
+  (chosen.empty() ? planAll : planChosen)->setChecked(true);
+  EnablePlanControls();
+}
+
+std::optional<DataPlan> TForm1::Plan() const {
+  if (!cbPlan->isChecked()) return std::nullopt;
+  return PlanOfControls(PlanShown());
+}
+
+void TForm1::EnablePlanControls() {
+  const bool on = cbPlan->isChecked();
+  for (QWidget* w : std::initializer_list<QWidget*>{planLimit, planUnit, planPeriod, planCount,
+                                                    planWarning, planAll, planChosen}) {
+    w->setEnabled(on);
+  }
+  planDay->setEnabled(on && planPeriod->currentIndex() == 0);
+  planFrom->setEnabled(on && planPeriod->currentIndex() == 2);
+  planEvery->setEnabled(on && planPeriod->currentIndex() == 2);
+  planList->setEnabled(on && planChosen->isChecked());
 }
 
 }  // namespace kirv

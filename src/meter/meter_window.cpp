@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "app/artwork.h"
 #include "app/forms.h"
 #include "app/main_form.h"
 #include "chrono/chrono_window.h"
@@ -26,6 +27,7 @@
 #include "meter/label_fit.h"
 #include "meter/qt_camera_picture.h"
 #include "meter/snapshot_name.h"
+#include "plan/plan_hint.h"
 #include "widgets/qt_canvas.h"
 #include "widgets/screen_fit.h"
 
@@ -304,8 +306,16 @@ void TForm3::Sample() {
   const TickResult result = sampler_.Tick(in);
 
   TTrayIcon* tray = Form4->TrayIcon1;
-  if (result.textSet) tray->SetHint(Text(sampler_.MeterText()));
-  if (result.iconIndex != tray->IconIndex()) tray->SetIconIndex(result.iconIndex);
+  if (result.textSet) {
+    std::string hint = sampler_.MeterText();
+    if (Form1->LastPlanFigures()) {
+      hint += "\n" + PlanHintLine(*Form1->LastPlanFigures(), services_.numberFormat);
+    }
+    tray->SetHint(Text(hint));
+  }
+  const std::optional<PlanFigures>& plan = Form1->LastPlanFigures();
+  const int icon = TrayIconIndex(result.iconIndex, plan ? plan->level : PlanLevel::kOk);
+  if (icon != tray->IconIndex()) tray->SetIconIndex(icon);
   if (result.stopwatchSet) {
     Form6->CurrentIn = result.currentIn;
     Form6->CurrentOut = result.currentOut;

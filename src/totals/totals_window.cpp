@@ -7,10 +7,12 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <array>
 #include <utility>
 #include <vector>
 
 #include "app/forms.h"
+#include "config/config_dialog.h"
 #include "graph/graph_window.h"
 #include "widgets/screen_fit.h"
 
@@ -22,7 +24,7 @@ constexpr int kNoticeDelay = 100;  // ms: long enough for the notice to paint fi
 constexpr int kColumnWidth = 94;
 constexpr int kRowHeight = 20;
 constexpr int kWidth = 430;
-constexpr int kHeight = 330;
+constexpr int kHeight = 470;  // room for the group "Forfait"
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -85,6 +87,21 @@ void SetFigures(QLabel* received, QLabel* sent, QLabel* both, const TotalsFigure
   both->setText(Text(figures.both));
 }
 
+QGroupBox* PlanBox(const std::array<QLabel**, 5>& figures, QWidget* parent) {
+  auto* box = new QGroupBox(QStringLiteral("Forfait"), parent);
+  auto* rows = new QGridLayout(box);
+  const char* const captions[] = {
+      "Utilisé :", "Restant :", "Encore aujourd'hui :", "Estimation :", "Période :"};
+  for (int row = 0; row < 5; ++row) {
+    *figures[row] = new QLabel(box);
+    rows->addWidget(new QLabel(QString::fromUtf8(captions[row]), box), row, 0);
+    rows->addWidget(*figures[row], row, 1);
+  }
+  rows->setColumnStretch(1, 1);
+  box->hide();
+  return box;
+}
+
 }  // namespace
 
 TForm5::TForm5(Services& services)
@@ -115,7 +132,10 @@ TForm5::TForm5(Services& services)
   totals->addWidget(GroupBox1, 0, 0);
   totals->addWidget(GroupBox3, 0, 1);
   totals->addWidget(GroupBox2, 1, 0, 1, 2);
-  totals->setRowStretch(2, 1);
+  GroupBox4 =
+      PlanBox({&planUsed, &planRemaining, &planToday, &planEstimate, &planDates}, TabSheet1);
+  totals->addWidget(GroupBox4, 2, 0, 1, 2);
+  totals->setRowStretch(3, 1);
 
   grid1 = Grid(TabSheet2);
   grid1->viewport()->installEventFilter(this);
@@ -160,6 +180,7 @@ void TForm5::Button1Click(QObject*) {
     report_ = std::move(*report);
     ShowReport(report_);
   }
+  if (Form1 != nullptr) ShowPlan(Form1->ReadPlanFigures());
   Label13->hide();
 }
 
@@ -170,6 +191,22 @@ void TForm5::ShowReport(const TotalsReport& report) {
   SetFigures(Label7, Label8, Label9, report.since);
   FillGrid(grid1, report.dailyRows);
   FillGrid(grid2, report.monthlyRows);
+}
+
+void TForm5::ShowPlan(const std::optional<PlanFigures>& figures) {
+  GroupBox4->setVisible(figures.has_value());
+  if (!figures) return;
+  const PlanFigures& f = *figures;
+  auto octets = [this](std::uint64_t n) {
+    return PlanOctetsText(static_cast<std::int64_t>(n), format_);
+  };
+  planUsed->setText(
+      Text(octets(f.used) + " / " + octets(f.limit) + " (" + std::to_string(f.percent) + " %)"));
+  planRemaining->setText(Text(octets(f.remaining)));
+  planToday->setText(Text(PlanOctetsText(f.leftToday, format_)));
+  planEstimate->setText(Text(octets(f.estimate)));
+  planDates->setText(Text("du " + FormatDateTime(f.period.start, "dd/mm/yyyy") + " au " +
+                          FormatDateTime(f.period.lastDay, "dd/mm/yyyy")));
 }
 
 void TForm5::FormCloseQuery(QObject*, bool& canClose) {

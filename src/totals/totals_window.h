@@ -15,8 +15,10 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
 #include "common/services.h"
+#include "plan/data_plan.h"
 #include "totals/totals_computation.h"
 #include "totals/totals_report.h"
 
@@ -41,6 +43,8 @@ class TForm5 : public QWidget {
   // A right click on a day opens the history graph on that day and traces. pos is in the grid's
   // viewport.
   void grid1MouseUp(QObject* sender, Qt::MouseButton button, const QPoint& pos);
+  // The group "Forfait", hidden without a plan.
+  void ShowPlan(const std::optional<PlanFigures>& figures);
 
   QLabel* Label14;
   QTabWidget* PageControl1;
@@ -60,6 +64,12 @@ class TForm5 : public QWidget {
   QLabel* Label7;
   QLabel* Label8;
   QLabel* Label9;
+  QGroupBox* GroupBox4;  // "Forfait"
+  QLabel* planUsed;      // used / limit (percent)
+  QLabel* planRemaining;
+  QLabel* planToday;     // what may still go today
+  QLabel* planEstimate;  // at the end of the period
+  QLabel* planDates;
   QTableWidget* grid1;
   QTableWidget* grid2;
   QPushButton* Button1;

@@ -11,10 +11,17 @@ namespace {
 // What "kirv log" hands over comes back whole, whatever the folder and interface names hold.
 TEST(LoggerArguments, ComeBackAsTheyWereHandedOver) {
   const std::vector<LoggerArguments> cases = {
-      {"/home/anne/.local/share/KIRV", 300000, ',', {"lo", "enp3s0", "wlp2s0"}, ""},
-      {"/tmp/dossier avec espaces/é", 1, '.', {}, ""},
-      {"/d", 2147483647, ',', {"--", "--data-dir", "v*0", "p|<1>", ""}, ""},
-      {"/d", 5, '.', {"--metrics-dir", "lo"}, "/var/lib/kirv metrics"},
+      {"/home/anne/.local/share/KIRV", 300000, ',', {"lo", "enp3s0", "wlp2s0"}, "", {}},
+      {"/tmp/dossier avec espaces/é", 1, '.', {}, "", {}},
+      {"/d", 2147483647, ',', {"--", "--data-dir", "v*0", "p|<1>", ""}, "", {}},
+      {"/d", 5, '.', {"--metrics-dir", "lo"}, "/var/lib/kirv metrics", {}},
+      {"/d",
+       5,
+       ',',
+       {"eth0"},
+       "",
+       PlanControls{true, "1610612736", 2, 1, 28, "", 1, 90, "eth0 wwan0"}},
+      {"/d", 5, ',', {"--plan"}, "/m", PlanControls{true, "1", 0, 31, 1, "29/02/2028", 0, 1, ""}},
   };
   for (const LoggerArguments& c : cases) {
     EXPECT_EQ(LoggerArguments::Parse(c.ToArguments()), c) << c.dataFolder;

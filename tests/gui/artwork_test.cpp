@@ -90,5 +90,29 @@ TEST(SplashPicture, TheSplashAndAboutPicturesAre286By169AndDiffer) {
   EXPECT_NE(splash, about);
 }
 
+// The plan's mark fills the bottom right quarter-side square and nothing else; the letter D and the
+// graph beside it stay.
+TEST(TrayPicture, APlanLevelMarksTheBottomRightCornerAtEverySide) {
+  const struct {
+    PlanLevel level;
+    QRgb mark;
+  } cases[] = {{PlanLevel::kWarning, qRgb(0xFF, 0x8C, 0)}, {PlanLevel::kReached, qRgb(0xFF, 0, 0)}};
+  for (const auto& c : cases) {
+    const QIcon marked = TrayIcon(2, c.level);
+    for (int side : kTrayIconSides) {
+      const QImage picture = marked.pixmap(QSize(side, side)).toImage();
+      const QImage plain = TrayPicture(2, side);
+      const int edge = (24 * side + 16) / 32;
+      for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+          const bool inMark = x >= edge && y >= edge;
+          ASSERT_EQ(picture.pixel(x, y), inMark ? c.mark : plain.pixel(x, y))
+              << side << " at " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kirv

@@ -647,5 +647,93 @@ TEST_F(ConfigDialogTest, AnUnreadableInterfaceTableIsSaidOnce) {
   EXPECT_NE(fakes.dialogs.messages[0].find("interfaces"), std::string::npos);
 }
 
+// The page "Forfait" shows the plan's settings and gives them back unchanged, the limit in "Mo"
+// or "Go" and the chosen interfaces checked, even one that the table no longer lists.
+struct PlanPageCase {
+  const char* name;
+  PlanControls plan;
+  const char* unit;
+  double shown;
+};
+
+class PlanPageTest : public ConfigDialogTest, public ::testing::WithParamInterface<PlanPageCase> {};
+
+TEST_P(PlanPageTest, ShowsThePlanAndGivesItBack) {
+  fakes.interfaces.Add("lo");
+  fakes.interfaces.Add("eth0");
+  Start();
+  Form1->RestorePlanControls(GetParam().plan);
+  EXPECT_EQ(Form1->planUnit->currentText(), QString::fromUtf8(GetParam().unit));
+  EXPECT_DOUBLE_EQ(Form1->planLimit->value(), GetParam().shown);
+  EXPECT_EQ(Form1->planList->count(), GetParam().plan.interfaces == "eth0 wwan0" ? 3 : 2);
+  EXPECT_EQ(Form1->Controls().plan, GetParam().plan);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ConfigDialog, PlanPageTest,
+    ::testing::Values(
+        PlanPageCase{
+            "OffTenGo", {false, "10737418240", 0, 1, 30, "01/01/2026", 0, 80, ""}, "Go", 10},
+        PlanPageCase{"Monthly15th500MoReceived",
+                     {true, "524288000", 0, 15, 30, "01/01/2026", 1, 90, ""},
+                     "Mo",
+                     500},
+        PlanPageCase{"DailyOneAndAHalfGoSentChosen",
+                     {true, "1610612736", 1, 1, 30, "01/01/2026", 2, 50, "eth0 wwan0"},
+                     "Go",
+                     1.5},
+        PlanPageCase{"Every28DaysFrom5January",
+                     {true, "32212254720", 2, 1, 28, "05/01/2026", 0, 99, "eth0"},
+                     "Go",
+                     30}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ConfigDialogTest, APlanPageChangeActsAtOnce) {
+  fakes.interfaces.Add("eth0");
+  Start();
+  Form1->cbPlan->setChecked(true);
+  Form1->planChosen->setChecked(true);
+  SetChecked(*Form1->planList, 0, true);
+  Form1->planPeriod->setCurrentIndex(2);
+  emit Form1->planPeriod->activated(2);
+  EXPECT_TRUE(Form1->planEvery->isEnabled());
+  EXPECT_FALSE(Form1->planDay->isEnabled());
+  ASSERT_TRUE(Form1->Plan().has_value());
+  EXPECT_EQ(Form1->Plan()->interfaces, std::vector<std::string>{"eth0"});
+  EXPECT_EQ(Form1->Plan()->period.kind, PlanPeriodKind::kEveryDays);
+}
+
+// A record past the warning level of a daily 1 Mo plan notifies once; the next record and a
+// restart with the same state file send nothing more.
+TEST_F(ConfigDialogTest, ARecordPastTheWarningLevelNotifiesOnceAcrossARestart) {
+  setenv("XDG_STATE_HOME", (dir_ / "state").c_str(), 1);
+  fakes.clock.now = {2026, 4, 20, 10, 5, 0, 0};
+  fakes.interfaces.Add("eth0");
+  Store("planOn", 1);
+  Store("planLimit", std::string("1048576"));
+  Store("planPeriod", 1);
+  Start();
+  SetChecked(*Form1->lb, 0, true);
+  Form1->Timer1Timer(Form1->Timer1);
+  EXPECT_TRUE(fakes.notifier.sent.empty());
+  fakes.interfaces.rows[0].inOctets += 900000;
+  fakes.interfaces.rows[0].outOctets += 1000;
+  fakes.clock.now.minute = 10;
+  Form1->Timer1Timer(Form1->Timer1);
+  ASSERT_EQ(fakes.notifier.sent.size(), 1u);
+  EXPECT_EQ(fakes.notifier.sent[0].category, "network");
+  fakes.interfaces.rows[0].inOctets += 1000;
+  fakes.interfaces.rows[0].outOctets += 1000;
+  fakes.clock.now.minute = 15;
+  Form1->Timer1Timer(Form1->Timer1);
+  EXPECT_EQ(fakes.notifier.sent.size(), 1u);
+
+  ShutDown();
+  Start();  // the figures are read again at the start
+  Form1->planChange(Form1->cbPlan);
+  EXPECT_EQ(fakes.notifier.sent.size(), 1u);
+  unsetenv("XDG_STATE_HOME");
+}
+
 }  // namespace
 }  // namespace kirv

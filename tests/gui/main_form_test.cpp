@@ -100,7 +100,7 @@ TEST_F(MainFormTest, TheTrayIconIsInTheNotificationAreaWithImageZero) {
   EXPECT_EQ(tray->RestoreOn(), TTrayIconMessage::imNone);
   EXPECT_EQ(tray->PopupMenuOn(), TTrayIconMessage::imNone);
   EXPECT_EQ(tray->Icons(), Form4->ImageList1);
-  EXPECT_EQ(Form4->ImageList1->Count(), 4);
+  EXPECT_EQ(Form4->ImageList1->Count(), 12);  // four pictures for each plan level
   EXPECT_EQ(log.calls.back().iconKey, Form4->ImageList1->GetIcon(0).cacheKey());
 }
 

@@ -244,6 +244,17 @@ TEST_F(MeterWindowTest, ATickWithTrafficShowsTheSpeedTextInTheLabelAndTheTrayHin
   EXPECT_EQ(Form3->Sampler().History()[0].In1, 150000);
 }
 
+TEST_F(MeterWindowTest, APlanThatIsOnAddsItsLevelAndWhatIsLeftToTheTrayHint) {
+  MonitorLoopbackInGraph1();
+  Form1->RestorePlanControls({true, "10737418240", 1, 1, 30, "", 0, 80, ""});
+  Form1->planChange(Form1->cbPlan);
+  MeterTick();
+  fakes.interfaces.rows[0].inOctets += 150000;
+  MeterTick();
+  EXPECT_EQ(Form4->TrayIcon1->Hint(),
+            QStringLiteral("DL : 146,48ko/s  UL : 0ko/s\nForfait : 0 % (10Go restants)"));
+}
+
 TEST_F(MeterWindowTest, ATickInBitsShowsKilobits) {
   MonitorLoopbackInGraph1();
   Form1->rb2->setChecked(true);

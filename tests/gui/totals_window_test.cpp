@@ -15,6 +15,7 @@
 #include "app/forms.h"
 #include "app/startup.h"
 #include "archive/temp_directory.h"
+#include "config/config_dialog.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_window.h"
@@ -341,6 +342,22 @@ TEST_F(TotalsWindowTest, ARightClickOnADayBringsBackAMinimisedGraph) {
   Click(Form5->grid1->viewport(), Qt::RightButton, CellCentre(1, 0));
   EXPECT_FALSE(Form2->isMinimized());
   EXPECT_TRUE(Form2->isVisible());
+}
+
+// March 2004 to the 9th: 6303500 octets of a 10 Mo plan, 3500 of them today.
+TEST_F(TotalsWindowTest, TheForfaitGroupShowsAPlanThatIsOnAndNothingOtherwise) {
+  WriteArchive(kArchive);
+  Start(archivePath_);
+  Form1->RestorePlanControls({true, "10485760", 0, 1, 30, "", 0, 80, ""});
+  ShowComputed();
+  EXPECT_FALSE(Form5->GroupBox4->isHidden());
+  EXPECT_EQ(Form5->GroupBox4->title(), QStringLiteral("Forfait"));
+  EXPECT_EQ(Texts({Form5->planUsed, Form5->planRemaining, Form5->planToday, Form5->planEstimate,
+                   Form5->planDates}),
+            std::vector<std::string>({"6,01Mo / 10Mo (60 %)", "3,98Mo", "174,3Ko", "20,7Mo",
+                                      "du 01/03/2004 au 31/03/2004"}));
+  Form1->cbPlan->setChecked(false);
+  EXPECT_TRUE(Form5->GroupBox4->isHidden());
 }
 
 }  // namespace
