@@ -24,7 +24,8 @@ constexpr int kNoticeDelay = 100;  // ms: long enough for the notice to paint fi
 constexpr int kColumnWidth = 94;
 constexpr int kRowHeight = 20;
 constexpr int kWidth = 430;
-constexpr int kHeight = 470;  // room for the group "Forfait"
+constexpr int kHeight = 330;
+constexpr int kPlanHeight = 140;  // what the group "Forfait" adds while a plan is on
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -194,7 +195,11 @@ void TForm5::ShowReport(const TotalsReport& report) {
 }
 
 void TForm5::ShowPlan(const std::optional<PlanFigures>& figures) {
-  GroupBox4->setVisible(figures.has_value());
+  const bool shown = figures.has_value();
+  if (GroupBox4->isVisibleTo(this) != shown) {
+    GroupBox4->setVisible(shown);
+    resize(width(), height() + (shown ? kPlanHeight : -kPlanHeight));
+  }
   if (!figures) return;
   const PlanFigures& f = *figures;
   auto octets = [this](std::uint64_t n) {

@@ -348,9 +348,11 @@ TEST_F(TotalsWindowTest, ARightClickOnADayBringsBackAMinimisedGraph) {
 TEST_F(TotalsWindowTest, TheForfaitGroupShowsAPlanThatIsOnAndNothingOtherwise) {
   WriteArchive(kArchive);
   Start(archivePath_);
+  const int heightWithout = Form5->height();
   Form1->RestorePlanControls({true, "10485760", 0, 1, 30, "", 0, 80, ""});
   ShowComputed();
   EXPECT_FALSE(Form5->GroupBox4->isHidden());
+  EXPECT_GT(Form5->height(), heightWithout);  // the window grows for the group
   EXPECT_EQ(Form5->GroupBox4->title(), QStringLiteral("Forfait"));
   EXPECT_EQ(Texts({Form5->planUsed, Form5->planRemaining, Form5->planToday, Form5->planEstimate,
                    Form5->planDates}),
@@ -358,6 +360,7 @@ TEST_F(TotalsWindowTest, TheForfaitGroupShowsAPlanThatIsOnAndNothingOtherwise) {
                                       "du 01/03/2004 au 31/03/2004"}));
   Form1->cbPlan->setChecked(false);
   EXPECT_TRUE(Form5->GroupBox4->isHidden());
+  EXPECT_EQ(Form5->height(), heightWithout);
 }
 
 }  // namespace
