@@ -97,6 +97,17 @@ std::optional<DateTime> ParseDate(const QString& text) {
   return date;
 }
 
+std::optional<int> ReadDayOption(const QCommandLineParser& parser, const QCommandLineOption& option,
+                                 const QString& command, DateTime& day) {
+  if (!parser.isSet(option)) return std::nullopt;
+  const std::optional<DateTime> date = ParseDate(parser.value(option));
+  if (!date) {
+    return UsageError(parser, command, QStringLiteral("date illisible : ") + parser.value(option));
+  }
+  day = *date;
+  return std::nullopt;
+}
+
 std::optional<DateTime> ParseDateTime(const QString& text) {
   const QRegularExpressionMatch m = kDateTimePattern.match(text.trimmed());
   if (!m.hasMatch()) return std::nullopt;

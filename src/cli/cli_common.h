@@ -38,6 +38,10 @@ std::optional<int> ParseArguments(QCommandLineParser& parser, const QString& com
 
 // "dd/mm/yyyy" (one-digit day and month allowed), a valid calendar date.
 std::optional<DateTime> ParseDate(const QString& text);
+// The day that a "dd/mm/yyyy" option names into day, which keeps its value without the option;
+// the status of a usage error when the option cannot be read.
+std::optional<int> ReadDayOption(const QCommandLineParser& parser, const QCommandLineOption& option,
+                                 const QString& command, DateTime& day);
 // "dd/mm/yyyy hh:mm", a valid date and time of day.
 std::optional<DateTime> ParseDateTime(const QString& text);
 

@@ -141,13 +141,8 @@ int RunPlan(const QStringList& arguments) {
   }
 
   DateTime day = SystemClock().Now();
-  if (parser.isSet(dateOption)) {
-    const std::optional<DateTime> date = ParseDate(parser.value(dateOption));
-    if (!date) {
-      return UsageError(parser, kCommand,
-                        QStringLiteral("date illisible : ") + parser.value(dateOption));
-    }
-    day = *date;
+  if (const std::optional<int> status = ReadDayOption(parser, dateOption, kCommand, day)) {
+    return *status;
   }
   day = {day.year, day.month, day.day};
 

@@ -54,13 +54,8 @@ int RunReport(const QStringList& arguments) {
                     : parser.isSet(csvOption) ? Form::kCsv
                                               : Form::kText;
   DateTime day = SystemClock().Now();
-  if (parser.isSet(dateOption)) {
-    const std::optional<DateTime> date = ParseDate(parser.value(dateOption));
-    if (!date) {
-      return UsageError(parser, kCommand,
-                        QStringLiteral("date illisible : ") + parser.value(dateOption));
-    }
-    day = *date;
+  if (const std::optional<int> status = ReadDayOption(parser, dateOption, kCommand, day)) {
+    return *status;
   }
 
   QStringList archives;
