@@ -2,7 +2,8 @@
 # "kirv log" on a private session bus with a fake notification server, in a network namespace of
 # its own with traffic on its loopback: an archive that cannot be opened is notified once, with the
 # hint types of the freedesktop notification protocol, and not again while the reason stays; once it was
-# written and fails again, the new notification replaces the first.
+# written and fails again, the new notification replaces the first. A data plan's limit, reached,
+# is notified once, and not again by a logger started anew.
 set -uo pipefail
 KIRV=${KIRV:-$(cd "$(dirname "$0")/../.." && pwd)/build/src/app/kirv}
 SERVER=$(cd "$(dirname "$0")" && pwd)/notification_server.py
@@ -94,5 +95,31 @@ before=$(failures)
 wait_for "three more failed ticks" 20 failures_reach $((before + 3))
 check "and nothing more" test "$(calls)" -eq 2
 check "kirv log still runs" kill -0 "$LOGGER"
+
+# A data plan of 1000 octets, reached by the first record: one critical notification, and none
+# again from a logger started anew on the same state.
+kill -TERM "$LOGGER"
+wait "$LOGGER" 2>/dev/null
+mkdir -p "$WORK/plan"
+printf '[KIRV]\nlo=true\nplanOn=true\nplanLimit=1000\n' >"$WORK/config/KIRV/KIRV.ini"
+start_planned() {
+  LC_ALL=C XDG_CONFIG_HOME=$WORK/config XDG_STATE_HOME=$WORK/state "$KIRV" log \
+    --data-dir "$WORK/plan" --period-ms 1000 2>>"$WORK/err" &
+  LOGGER=$!
+  PIDS+=($LOGGER)
+}
+records() { [ -f "$WORK/plan/lo.mdf" ] && wc -l <"$WORK/plan/lo.mdf" || echo 0; }
+records_reach() { [ "$(records)" -ge "$1" ]; }
+start_planned
+check "the plan's limit is notified" wait_for "a plan notification" 20 calls_reach 3
+check "as reached, urgency critical" test "$(field 2 '["hints"]["urgency"]')" = '["y", 2]'
+check "category network" test "$(field 2 '["hints"]["category"]')" = '["s", "network"]'
+wait_for "a second plan record" 20 records_reach 2
+kill -TERM "$LOGGER"
+wait "$LOGGER" 2>/dev/null
+before=$(records)
+start_planned
+wait_for "a record after the restart" 20 records_reach $((before + 2))
+check "nothing again after a restart" test "$(calls)" -eq 3
 echo "$FAILURES failure(s)"
 [ "$FAILURES" -eq 0 ]
