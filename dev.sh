@@ -25,7 +25,7 @@ FUZZ_BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}          # the fuzz targets, their 
 RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
-  libxcb1-dev qt6-translations-l10n
+  libxcb1-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
 )
 # What the tests and benchmarks add.
 TEST_PACKAGES=(

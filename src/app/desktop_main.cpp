@@ -11,6 +11,7 @@
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
 #include "cli/command_line.h"
+#include "platform/translations.h"
 
 extern "C" [[gnu::visibility("default")]] int KirvDesktopMain(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "graph") == 0) return kirv::RunGraphSubcommand(argc, argv);
@@ -24,10 +25,10 @@ extern "C" [[gnu::visibility("default")]] int KirvDesktopMain(int argc, char** a
     return kirv::AnswerCommandLine(commandLine);
   }
 
-  // The application object, on the X server where one is reachable, with Qt's French texts.
+  // The application object, on the X server where one is reachable, in the user's language.
   kirv::ChooseDesktopPlatform();
   kirv::KirvApplication app(argc, argv);
-  kirv::LoadToolkitTranslations();
+  kirv::InstallTranslations();
 
   // One KIRV per user: a second start shows the running one's meter window and ends.
   kirv::SingleInstance instance;

@@ -1,8 +1,6 @@
 #include "app/desktop_platform.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -34,16 +32,6 @@ void ChooseDesktopPlatform() {
   if (!choice.platform.empty()) setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
   if (choice.compositorPlacesWindows) std::fputs(kCompositorNotice, stderr);
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-}
-
-bool LoadToolkitTranslations() {
-  auto* translator = new QTranslator(QCoreApplication::instance());
-  if (!translator->load(QStringLiteral("qtbase_fr"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    delete translator;
-    return false;
-  }
-  return QCoreApplication::installTranslator(translator);
 }
 
 }  // namespace kirv

@@ -1,7 +1,7 @@
 #pragma once
 
 // The desktop the program runs on: the windowing platform chosen before the application object
-// exists, and the toolkit's own French texts.
+// exists.
 
 #include <string>
 
@@ -25,9 +25,5 @@ extern const char* const kCompositorNotice;
 // Applies ChoosePlatform to this process and keeps the standard dialogs the toolkit's own, so
 // that they speak the program's language. Runs before the application object is built.
 void ChooseDesktopPlatform();
-
-// Loads the toolkit's French texts (open, save and colour dialogs, message box buttons) whatever
-// the locale. Answers whether they were found. Runs once the application object exists.
-bool LoadToolkitTranslations();
 
 }  // namespace kirv

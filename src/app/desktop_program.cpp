@@ -17,6 +17,7 @@
 #include "platform/netlink_interface_table.h"
 #include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
+#include "platform/translations.h"
 #include "platform/xdg_auto_start.h"
 #include "widgets/desktop_tray_shell.h"
 #include "widgets/qt_dialogs.h"
@@ -50,6 +51,7 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
   services.notifier = &notifier;
   const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
   services.numberFormat.decimalSeparator = point != 0 ? point : '.';
+  services.numberFormat.texts = &ProgramTexts();
   services.executablePath = KirvApplication::applicationFilePath().toStdString();
   services.metricsDir = commandLine.metricsDir.toStdString();
 

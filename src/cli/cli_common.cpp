@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/translations.h"
+
 namespace kirv {
 
 namespace {
@@ -121,7 +123,7 @@ std::optional<DateTime> ParseDateTime(const QString& text) {
 
 NumberFormat SystemNumberFormat() {
   const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
-  return NumberFormat{point != 0 ? point : '.'};
+  return NumberFormat{point != 0 ? point : '.', &ProgramTexts()};
 }
 
 QString AbsolutePath(const QString& path) {

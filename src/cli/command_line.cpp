@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "cli/commands.h"
+#include "platform/translations.h"
 
 namespace kirv {
 
@@ -19,14 +20,17 @@ std::optional<int> RunSubcommand(int argc, char** argv) {
   const char* name = argv[1];
   if (std::strcmp(name, "log") == 0) {
     QCoreApplication app(argc, argv);
+    InstallTranslations();
     return RunLog(ArgumentsOfSubcommand());
   }
   if (std::strcmp(name, "report") == 0) {
     QCoreApplication app(argc, argv);
+    InstallTranslations();
     return RunReport(ArgumentsOfSubcommand());
   }
   if (std::strcmp(name, "plan") == 0) {
     QCoreApplication app(argc, argv);
+    InstallTranslations();
     return RunPlan(ArgumentsOfSubcommand());
   }
   return std::nullopt;

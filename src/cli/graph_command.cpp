@@ -25,6 +25,7 @@
 #include "platform/qsettings_store.h"
 #include "platform/save_file_commit.h"
 #include "platform/system_clock.h"
+#include "platform/translations.h"
 #include "platform/xdg_auto_start.h"
 #include "widgets/qt_canvas.h"
 
@@ -204,6 +205,7 @@ int RunGraphSubcommand(int argc, char** argv) {
   // The platform's notes (no runtime folder, no session) are not the command's business.
   QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
   QApplication app(argc, argv);
+  InstallTranslations();
   return RunGraph(ArgumentsOfSubcommand());
 }
 

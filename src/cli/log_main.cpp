@@ -26,6 +26,7 @@
 #include "platform/plan_watch.h"
 #include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
+#include "platform/translations.h"
 #include "platform/writer_lock.h"
 
 namespace kirv {
@@ -46,7 +47,7 @@ void CheckPlan(const LoggerArguments& arguments, const Clock& clock, Notifier& n
   if (!plan) return;
   const PlanFigures figures = ReadPlanInFolder(*plan, arguments.dataFolder, clock.Now()).figures;
   SendPlanAlert(*plan, figures, PlanAlertFilePath(), notifier,
-                NumberFormat{arguments.decimalSeparator});
+                NumberFormat{arguments.decimalSeparator, &kirv::ProgramTexts()});
 }
 
 int RunLogger(const LoggerArguments& arguments) {
@@ -62,7 +63,8 @@ int RunLogger(const LoggerArguments& arguments) {
 
   SystemClock clock;
   StderrDialogs dialogs(kCommand);
-  StatisticsLogger logger(table, clock, dialogs, NumberFormat{arguments.decimalSeparator});
+  StatisticsLogger logger(table, clock, dialogs,
+                          NumberFormat{arguments.decimalSeparator, &kirv::ProgramTexts()});
   logger.SetDataFolder(QFile::encodeName(QDir::currentPath()).toStdString());
   ModuleNotifier notifier;
   logger.SetWriteProblemSink(NotifyingSink(&notifier));
@@ -131,5 +133,6 @@ int main(int argc, char** argv) {
   // Qt's own event loop rather than GLib's: the logger needs no more, and it weighs less.
   qputenv("QT_NO_GLIB", "1");
   QCoreApplication app(argc, argv);
+  kirv::InstallTranslations();
   return kirv::RunLogger(*arguments);
 }

@@ -2,12 +2,18 @@
 
 #include <string>
 
+#include "common/texts.h"
+
 namespace kirv {
 
-// How numbers are written for display. The windows fill it from the system locale; nothing in
-// the core reads a locale.
+// How numbers and their units are written for display. The windows and commands fill it from the
+// system locale and the program's translations; nothing in the core reads a locale.
 struct NumberFormat {
   char decimalSeparator = '.';
+  const TextCatalogue* texts = nullptr;  // unit names and captions; null keeps the French source
+
+  // A shown text marked with KIRV_TEXT, in the user's language.
+  std::string Text(const char* source) const { return Translated(texts, source); }
 };
 
 // General floating-point format: at most 15 significant digits, no trailing zeros, exponent form

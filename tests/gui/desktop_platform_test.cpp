@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <string>
 
+#include "platform/translations.h"
+
 namespace kirv {
 namespace {
 
@@ -49,10 +51,13 @@ TEST(CompositorNotice, IsOneFrenchLine) {
   EXPECT_EQ(notice.find('\n'), notice.size() - 1);
 }
 
-// Qt's own French texts, loaded whatever the locale: the buttons and captions of the standard
-// dialogs that the program opens.
-TEST(ToolkitTranslations, TheStandardDialogsSpeakFrench) {
-  ASSERT_TRUE(LoadToolkitTranslations());
+// Under the C locale, set before the application object reads it, the program speaks French, and
+// so do the buttons and captions of the standard dialogs that it opens.
+const bool kCLocale = unsetenv("LANGUAGE") == 0 && setenv("LC_ALL", "C.UTF-8", 1) == 0;
+
+TEST(ToolkitTranslations, TheStandardDialogsSpeakFrenchUnderTheCLocale) {
+  ASSERT_TRUE(kCLocale);
+  ASSERT_EQ(InstallTranslations(), QStringLiteral("fr"));
   QFileDialog open(nullptr, QString(), QString(), QStringLiteral("Fichier Archive KIRV (*.mdf)"));
   open.setOption(QFileDialog::DontUseNativeDialog);
   const auto* buttons = open.findChild<QDialogButtonBox*>();
