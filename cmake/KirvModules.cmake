@@ -1,28 +1,29 @@
-# Core modules are plain C++: one static library per subsystem folder, collected into kirv_core.
-# kirv_check_no_qt fails the configure step when a core source names Qt.
+# A subsystem folder of src/ holds its core, plain C++ without Qt, and the Qt files of its windows,
+# named in its kirv_core_module call (a .cpp and its header). The core of each folder becomes the
+# static library kirv_<folder>, collected into kirv_core; the Qt files go to kirv_gui. The
+# configure step fails when a file outside the Qt list names Qt.
 set(KIRV_CORE_MODULES "" CACHE INTERNAL "")
+set(KIRV_WINDOW_SOURCES "" CACHE INTERNAL "")
 
-function(kirv_check_no_qt dir)
-  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${dir}/*.h ${dir}/*.cpp)
+# kirv_core_module(<folder> [QT <file.cpp>...] [DEPENDS <module>...])
+function(kirv_core_module folder)
+  cmake_parse_arguments(ARG "" "" "QT;DEPENDS" ${ARGN})
+  set(dir ${CMAKE_SOURCE_DIR}/src/${folder})
+  set(qt_files "")
+  foreach(f IN LISTS ARG_QT)
+    string(REGEX REPLACE "\\.cpp$" ".h" header ${f})
+    list(APPEND qt_files ${dir}/${f} ${dir}/${header})
+  endforeach()
+  file(GLOB files CONFIGURE_DEPENDS ${dir}/*.h ${dir}/*.cpp)
+  list(REMOVE_ITEM files ${qt_files})
   foreach(f IN LISTS files)
-    if(f MATCHES "_(window|dialog|form|box)\\.(h|cpp)$" OR f MATCHES "/qt_[^/]*$")
-      continue()
-    endif()
     file(STRINGS ${f} hits REGEX "#include <Q|Q_OBJECT|QString")
     if(hits)
       message(FATAL_ERROR "Qt used in core source ${f}: ${hits}")
     endif()
   endforeach()
-endfunction()
-
-# kirv_core_module(<folder> [DEPENDS <module>...]): the core sources of src/<folder>, leaving out
-# its window files, as the static library kirv_<folder>.
-function(kirv_core_module folder)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
-  set(dir ${CMAKE_SOURCE_DIR}/src/${folder})
-  kirv_check_no_qt(${dir})
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
-  list(FILTER sources EXCLUDE REGEX "_(window|dialog|form|box)\\.cpp$|/qt_[^/]*$")
+  set(sources ${files})
+  list(FILTER sources INCLUDE REGEX "\\.cpp$")
   if(sources)
     add_library(kirv_${folder} STATIC ${sources})
     target_link_libraries(kirv_${folder} PUBLIC kirv_options ${ARG_DEPENDS})
@@ -30,15 +31,9 @@ function(kirv_core_module folder)
     add_library(kirv_${folder} INTERFACE)
     target_link_libraries(kirv_${folder} INTERFACE kirv_options ${ARG_DEPENDS})
   endif()
+  list(TRANSFORM ARG_QT PREPEND ${dir}/)
   set(KIRV_CORE_MODULES ${KIRV_CORE_MODULES} kirv_${folder} CACHE INTERNAL "")
-endfunction()
-
-# The window sources of a folder, for kirv_gui.
-function(kirv_window_sources folder out)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${folder}/*_window.cpp
-       ${CMAKE_SOURCE_DIR}/src/${folder}/*_dialog.cpp ${CMAKE_SOURCE_DIR}/src/${folder}/*_form.cpp
-       ${CMAKE_SOURCE_DIR}/src/${folder}/*_box.cpp ${CMAKE_SOURCE_DIR}/src/${folder}/qt_*.cpp)
-  set(${out} ${sources} PARENT_SCOPE)
+  set(KIRV_WINDOW_SOURCES ${KIRV_WINDOW_SOURCES} ${ARG_QT} CACHE INTERNAL "")
 endfunction()
 
 # kirv_test(<name> SOURCES ... LIBS ...): one GoogleTest program, its tests registered with ctest.
