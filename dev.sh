@@ -42,7 +42,6 @@ SCREENSHOT_PACKAGES=(xvfb xauth openbox trayer xdotool imagemagick python3 iprou
 
 # What the fuzz targets add: clang and its sanitizer and libFuzzer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-FUZZ_TARGETS=(record record_scanner history_graph totals settings_schema interface_name)
 
 # Installs those of the given packages that are missing.
 install_packages() {
@@ -116,15 +115,21 @@ run_sanitized_tests() {
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$SANITIZE_BUILD_DIR" -j2 --output-on-failure
     return
   fi
-  local programs=(common_tests sampling_tests archive_tests meter_tests config_tests graph_tests
-    totals_tests chrono_tests plan_tests metrics_tests platform_tests)
-  cmake --build "$SANITIZE_BUILD_DIR" -j2 --target "${programs[@]}" \
-    "${FUZZ_TARGETS[@]/#/fuzz_replay_}"
+  cmake --build "$SANITIZE_BUILD_DIR" -j2 --target kirv_core_tests kirv_fuzz_targets
+  # The programs of the tests labelled "core", each run once whole rather than test by test.
+  local programs
+  mapfile -t programs < <(ctest --test-dir "$SANITIZE_BUILD_DIR" -N -L core --show-only=json-v1 |
+    python3 -c 'import json, sys
+seen = []
+for t in json.load(sys.stdin)["tests"]:
+    if "--gtest_filter" in " ".join(t["command"]) and t["command"][0] not in seen:
+        seen.append(t["command"][0])
+print("\n".join(seen))')
   for p in "${programs[@]}"; do
-    echo "dev.sh: $p, sanitized"
-    "$SANITIZE_BUILD_DIR/tests/$p" --gtest_brief=1
+    echo "dev.sh: $(basename "$p"), sanitized"
+    "$p" --gtest_brief=1
   done
-  ctest --test-dir "$SANITIZE_BUILD_DIR" -R '^fuzz_replay[.]' --output-on-failure
+  ctest --test-dir "$SANITIZE_BUILD_DIR" -L core -R '^fuzz_replay[.]' --output-on-failure
 }
 
 # fuzz SECONDS: every target in turn; the corpus it grows and the inputs that fail stay in the
@@ -133,8 +138,10 @@ fuzz() {
   local seconds=$1 failed=()
   install_packages "${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
   configure "$FUZZ_BUILD_DIR" -DKIRV_BUILD_TESTS=ON -DKIRV_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
-  cmake --build "$FUZZ_BUILD_DIR" -j2 --target "${FUZZ_TARGETS[@]/#/fuzz_}"
-  for t in "${FUZZ_TARGETS[@]}"; do
+  cmake --build "$FUZZ_BUILD_DIR" -j2 --target kirv_fuzz_targets
+  local targets=("$FUZZ_BUILD_DIR"/tests/fuzz/fuzz_*)
+  targets=("${targets[@]##*/fuzz_}")
+  for t in "${targets[@]}"; do
     local corpus="$FUZZ_BUILD_DIR/corpus/$t" finds="$FUZZ_BUILD_DIR/finds/$t"
     local log="$FUZZ_BUILD_DIR/$t.log"
     mkdir -p "$corpus" "$finds"

@@ -36,13 +36,21 @@ function(kirv_core_module folder)
   set(KIRV_WINDOW_SOURCES ${KIRV_WINDOW_SOURCES} ${ARG_QT} CACHE INTERNAL "")
 endfunction()
 
-# kirv_test(<name> SOURCES ... LIBS ...): one GoogleTest program, its tests registered with ctest.
+# kirv_test(<name> [CORE] SOURCES ... LIBS ...): one GoogleTest program, its tests registered with
+# ctest. CORE: a test program of the core or platform libraries, which the sanitized core run of
+# ./dev.sh builds through kirv_core_tests and runs; its tests carry the label "core".
+add_custom_target(kirv_core_tests)
 function(kirv_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "CORE" "" "SOURCES;LIBS" ${ARGN})
+  set(labels "")
+  if(ARG_CORE)
+    add_dependencies(kirv_core_tests ${name})
+    set(labels LABELS core)
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE kirv_options kirv_fakes ${ARG_LIBS} GTest::gtest_main
                         GTest::gmock)
   # Cases are named by their name generators; their bytes are left out of the test names.
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" ${labels})
 endfunction()
