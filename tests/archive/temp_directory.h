@@ -4,18 +4,15 @@
 // archive files live in the working directory) and removed with its files afterwards.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "archive/record.h"
 #include "common/calendar.h"
+#include "support/temp_folder.h"
 
 namespace kirv::testing {
 
@@ -30,19 +27,12 @@ class TempDirectoryTest : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "kirv-archive-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     std::filesystem::current_path(dir_);
   }
-  void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
+  void TearDown() override { std::filesystem::current_path(previous_); }
 
   static void WriteFile(const std::string& name, const std::string& bytes) {
-    std::ofstream(name, std::ios::binary) << bytes;
+    WriteWholeFile(name, bytes);
   }
   // The records, oldest first, as the logger appends them.
   static void WriteArchive(const std::string& name, const std::vector<ArchiveLine>& oldestFirst) {
@@ -50,12 +40,13 @@ class TempDirectoryTest : public ::testing::Test {
     for (const ArchiveLine& r : oldestFirst) bytes += FormatRecord(r.time, r.received, r.sent);
     WriteFile(name, bytes);
   }
-  static std::string ReadFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  static std::string ReadFile(const std::string& name) { return ReadWholeFile(name); }
 
-  std::filesystem::path dir_;
+ private:
+  TempFolder folder_{"kirv-archive"};
+
+ protected:
+  std::filesystem::path dir_ = folder_.Path();
 
  private:
   std::filesystem::path previous_;

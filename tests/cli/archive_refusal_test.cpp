@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "platform/network_namespace.h"
-#include "program_run.h"
+#include "support/program_process.h"
 
 namespace kirv {
 namespace {
@@ -27,21 +27,15 @@ constexpr int kPayload = 1000;
 class Folder {
  public:
   Folder() {
-    std::string pattern = (fs::temp_directory_path() / "kirv-refusal-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) root_ = pattern;
     fs::create_directories(root_ / "config" / "KIRV");
     fs::create_directories(Data());
     std::ofstream(root_ / "config" / "KIRV" / "KIRV.ini") << "[KIRV]\nlo=true\n";
-  }
-  ~Folder() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
   }
 
   fs::path Root() const { return root_; }
   fs::path Data() const { return root_ / "data"; }
   fs::path Archive() const { return Data() / "lo.mdf"; }
-  std::string Errors() const { return testing::ReadWhole(root_ / "err"); }
+  std::string Errors() const { return testing::ReadWholeFile(root_ / "err"); }
   std::size_t Said(const std::string& part) const {
     std::size_t count = 0;
     const std::string errors = Errors();
@@ -56,13 +50,14 @@ class Folder {
         testing::StartProgram({"log", "--data-dir", Data().string(), "--period-ms", "1000"},
                               {"LC_ALL=C", "XDG_CONFIG_HOME=" + (root_ / "config").string()},
                               root_ / "out", root_ / "err");
-    if (!testing::WaitUntil([&] { return fs::exists(Data() / "writer.lock"); })) return -1;
+    if (!testing::PollUntil([&] { return fs::exists(Data() / "writer.lock"); })) return -1;
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     return pid;
   }
 
  private:
-  fs::path root_;
+  testing::TempFolder folder_{"kirv-refusal"};
+  fs::path root_ = folder_.Path();
 };
 
 std::string Growth(int datagrams) {
@@ -83,7 +78,7 @@ std::string Counts(const fs::path& archive) {
 std::string Terminate(pid_t pid) {
   kill(pid, SIGTERM);
   int status = 0;
-  if (!testing::WaitUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; },
+  if (!testing::PollUntil([&] { return waitpid(pid, &status, WNOHANG) == pid; },
                           std::chrono::milliseconds(2000))) {
     kill(pid, SIGKILL);
     waitpid(pid, &status, 0);
@@ -100,14 +95,15 @@ std::string LogPastASymlink(const Folder& folder) {
   const pid_t logger = folder.Start();
   if (logger < 0) return "FAIL the logger never started";
   if (!testing::SendOverLoopback(6, kPayload)) return "FAIL no traffic";
-  if (!testing::WaitUntil([&] { return folder.Said("ERREUR LOG") >= 3; })) {
+  if (!testing::PollUntil([&] { return folder.Said("ERREUR LOG") >= 3; })) {
     return "FAIL no refusal: " + Terminate(logger) + " " + folder.Errors();
   }
   fs::remove(folder.Archive());
-  testing::WaitUntil([&] { return !Counts(folder.Archive()).empty(); });
+  testing::PollUntil([&] { return !Counts(folder.Archive()).empty(); });
   const std::string end = Terminate(logger);
-  return end + "|" + Counts(folder.Archive()) + "|" + testing::ReadWhole(folder.Root() / "target") +
-         "|" + std::to_string(folder.Said("ouverte : c'est un lien symbolique"));
+  return end + "|" + Counts(folder.Archive()) + "|" +
+         testing::ReadWholeFile(folder.Root() / "target") + "|" +
+         std::to_string(folder.Said("ouverte : c'est un lien symbolique"));
 }
 
 TEST(ArchiveRefusal, ASymlinkedArchiveIsRefusedAndItsTrafficWrittenOnceItIsGone) {
@@ -124,7 +120,7 @@ std::string LogIntoAFifo(const Folder& folder) {
   const pid_t logger = folder.Start();
   if (logger < 0) return "FAIL the logger never started";
   if (!testing::SendOverLoopback(3, kPayload)) return "FAIL no traffic";
-  testing::WaitUntil([&] { return folder.Said("ERREUR LOG") >= 2; });
+  testing::PollUntil([&] { return folder.Said("ERREUR LOG") >= 2; });
   return Terminate(logger) + "|" +
          std::to_string(folder.Said("ouverte : ce n'est pas un fichier ordinaire")) + "|" +
          (fs::is_fifo(folder.Archive()) ? "fifo" : "replaced");
@@ -143,12 +139,12 @@ std::string LogAfterTheFolderIsRemoved(const Folder& folder) {
   const pid_t logger = folder.Start();
   if (logger < 0) return "FAIL the logger never started";
   if (!testing::SendOverLoopback(4, kPayload)) return "FAIL no traffic";
-  if (!testing::WaitUntil([&] { return !Counts(folder.Archive()).empty(); })) {
+  if (!testing::PollUntil([&] { return !Counts(folder.Archive()).empty(); })) {
     return "FAIL no first record: " + Terminate(logger);
   }
   fs::remove_all(folder.Data());
   if (!testing::SendOverLoopback(5, kPayload)) return "FAIL no traffic";
-  testing::WaitUntil([&] { return !Counts(folder.Archive()).empty(); });
+  testing::PollUntil([&] { return !Counts(folder.Archive()).empty(); });
   return Terminate(logger) + "|" + Counts(folder.Archive()) + "|" +
          std::to_string(folder.Said("avait disparu"));
 }

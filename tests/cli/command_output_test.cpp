@@ -12,7 +12,7 @@
 #include <string>
 
 #include "archive/temp_directory.h"
-#include "program_run.h"
+#include "support/program_process.h"
 
 namespace kirv {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "archive/temp_directory.h"
-#include "program_run.h"
+#include "support/program_process.h"
 
 namespace kirv {
 namespace {

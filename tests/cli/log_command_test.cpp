@@ -22,7 +22,7 @@
 #include "cli/companions.h"
 #include "platform/network_namespace.h"
 #include "platform/writer_lock.h"
-#include "program_run.h"
+#include "support/program_process.h"
 
 namespace kirv {
 namespace {
@@ -37,14 +37,8 @@ constexpr int kGrowthPerDatagram = kPayload + testing::kUdpIpv4Headers;
 class LoggerFolder {
  public:
   LoggerFolder() {
-    std::string pattern = (fs::temp_directory_path() / "kirv-log-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr) root_ = pattern;
     fs::create_directories(root_ / "config" / "KIRV");
     std::ofstream(root_ / "config" / "KIRV" / "KIRV.ini") << "[KIRV]\nlo=true\n";
-  }
-  ~LoggerFolder() {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
   }
 
   fs::path Data() const { return root_ / "data"; }
@@ -58,7 +52,7 @@ class LoggerFolder {
         root_ / (name + ".err"));
   }
   std::string Errors(const std::string& name) const {
-    return testing::ReadWhole(root_ / (name + ".err"));
+    return testing::ReadWholeFile(root_ / (name + ".err"));
   }
 
   // The archive's lines, without their CR LF.
@@ -71,7 +65,8 @@ class LoggerFolder {
   }
 
  private:
-  fs::path root_;
+  testing::TempFolder folder_{"kirv-log"};
+  fs::path root_ = folder_.Path();
 };
 
 // "D" received "U" sent of a record line.
@@ -102,13 +97,13 @@ std::string LogTicksAndTheFinalRecord(const LoggerFolder& folder, const EndCase&
   fs::create_directories(folder.Data());
   if (c.makeLock) c.makeLock(folder.Data() / "writer.lock");
   const pid_t logger = folder.Start("logger", 1000);
-  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); })) {
+  if (!testing::PollUntil([&] { return BaselinesTaken(folder); })) {
     kill(logger, SIGKILL);
     testing::WaitForExit(logger);
     return "FAIL the logger never started: " + folder.Errors("logger");
   }
   if (!testing::SendOverLoopback(11, kPayload)) return "FAIL no traffic";
-  if (!testing::WaitUntil([&] { return folder.Lines().size() == 1; })) {
+  if (!testing::PollUntil([&] { return folder.Lines().size() == 1; })) {
     return "FAIL no record at the tick";
   }
   if (!testing::SendOverLoopback(5, kPayload)) return "FAIL no traffic";
@@ -147,10 +142,10 @@ INSTANTIATE_TEST_SUITE_P(LogCommand, LogCommandEndTest,
 
 // The counters of lo that the writer's state holds, as the next writer would read them.
 std::uint64_t SavedLoopbackCounter(const LoggerFolder& folder) {
-  std::string boot = testing::ReadWhole("/proc/sys/kernel/random/boot_id");
+  std::string boot = testing::ReadWholeFile("/proc/sys/kernel/random/boot_id");
   boot.pop_back();
   const ParsedWriterState state =
-      ParseWriterState(testing::ReadWhole(folder.Data() / WriterLock::kStateFileName), boot);
+      ParseWriterState(testing::ReadWholeFile(folder.Data() / WriterLock::kStateFileName), boot);
   return state.baselines && state.baselines->contains("lo") ? state.baselines->at("lo").in : 0;
 }
 
@@ -172,7 +167,7 @@ std::string RecordSums(const LoggerFolder& folder) {
 std::string TakeOverAfterAKill(const LoggerFolder& folder) {
   const std::uint64_t before = testing::SentOctets("lo");
   const pid_t first = folder.Start("first", 1000);
-  if (!testing::WaitUntil([&] { return BaselinesTaken(folder); })) return "FAIL no first logger";
+  if (!testing::PollUntil([&] { return BaselinesTaken(folder); })) return "FAIL no first logger";
   const pid_t second = folder.Start("second", 1000);
   auto ends = [&](const std::string& why) {
     kill(first, SIGKILL);
@@ -181,12 +176,12 @@ std::string TakeOverAfterAKill(const LoggerFolder& folder) {
     testing::WaitForExit(second);
     return "FAIL " + why + ": " + folder.Errors("second");
   };
-  if (!testing::WaitUntil(
+  if (!testing::PollUntil(
           [&] { return folder.Errors("second").find("écrit déjà") != std::string::npos; })) {
     return ends("the second logger does not wait");
   }
   if (!testing::SendOverLoopback(9, kPayload)) return ends("no traffic");
-  if (!testing::WaitUntil([&] {
+  if (!testing::PollUntil([&] {
         return !folder.Lines().empty() && SavedLoopbackCounter(folder) == testing::SentOctets("lo");
       })) {
     return ends("no record with its state");
@@ -194,7 +189,7 @@ std::string TakeOverAfterAKill(const LoggerFolder& folder) {
   if (!testing::SendOverLoopback(4, kPayload)) return ends("no traffic");
   kill(first, SIGKILL);
   testing::WaitForExit(first);
-  if (!testing::WaitUntil(
+  if (!testing::PollUntil(
           [&] { return folder.Errors("second").find("reprise") != std::string::npos; })) {
     return ends("no take-over");
   }
@@ -218,9 +213,9 @@ TEST(LogCommand, TakesOverFromAKilledWriterWithoutLosingAnOctet) {
 // nothing meanwhile, and takes over once the first has ended.
 std::string TwoLoggersShareOneFolder(const LoggerFolder& folder) {
   const pid_t first = folder.Start("first", 600000);
-  if (!testing::WaitUntil([&] { return LockTaken(folder); })) return "FAIL no first logger";
+  if (!testing::PollUntil([&] { return LockTaken(folder); })) return "FAIL no first logger";
   const pid_t second = folder.Start("second", 1000);
-  if (!testing::WaitUntil(
+  if (!testing::PollUntil(
           [&] { return folder.Errors("second").find("écrit déjà") != std::string::npos; })) {
     kill(first, SIGKILL);
     kill(second, SIGKILL);
@@ -233,13 +228,13 @@ std::string TwoLoggersShareOneFolder(const LoggerFolder& folder) {
 
   kill(first, SIGTERM);  // its final record holds the 7 datagrams
   result += " first ended " + std::to_string(testing::WaitForExit(first)) + ";";
-  if (!testing::WaitUntil(
+  if (!testing::PollUntil(
           [&] { return folder.Errors("second").find("reprise") != std::string::npos; })) {
     kill(second, SIGKILL);
     return result + " FAIL no take-over";
   }
   if (!testing::SendOverLoopback(3, kPayload)) return "FAIL no traffic";
-  const bool logged = testing::WaitUntil([&] { return folder.Lines().size() >= 2; });
+  const bool logged = testing::PollUntil([&] { return folder.Lines().size() >= 2; });
   kill(second, SIGTERM);
   result += " second ended " + std::to_string(testing::WaitForExit(second)) + ";";
   if (!logged) return result + " FAIL the second logger wrote nothing";
@@ -280,7 +275,7 @@ long WakeUps(pid_t pid) { return StatusField(pid, "voluntary_ctxt_switches"); }
 TEST(LogCommand, SleepsBetweenItsTicks) {
   const LoggerFolder folder;
   const pid_t logger = folder.Start("logger", 300000);
-  ASSERT_TRUE(testing::WaitUntil([&] { return LockTaken(folder); }));
+  ASSERT_TRUE(testing::PollUntil([&] { return LockTaken(folder); }));
   std::this_thread::sleep_for(milliseconds(300));
   const long before = WakeUps(logger);
   std::this_thread::sleep_for(milliseconds(2000));
@@ -302,7 +297,7 @@ TEST(LogCommand, SleepsBetweenItsTicks) {
 
 // The libraries of the desktop program that the logger must not load, found in its maps.
 std::string DesktopLibrariesMapped(pid_t pid) {
-  const std::string maps = testing::ReadWhole("/proc/" + std::to_string(pid) + "/maps");
+  const std::string maps = testing::ReadWholeFile("/proc/" + std::to_string(pid) + "/maps");
   std::string found;
   for (const char* library : {"libQt6Gui", "libQt6Widgets", "libQt6DBus", "libQt6Network",
                               "libxcb.so", "libGLX", "libOpenGL"}) {
@@ -315,7 +310,7 @@ std::string DesktopLibrariesMapped(pid_t pid) {
 TEST(LogCommand, RunsAsTheLightLoggerInTheSameProcess) {
   const LoggerFolder folder;
   const pid_t logger = folder.Start("logger", 300000);
-  ASSERT_TRUE(testing::WaitUntil([&] { return LockTaken(folder); }));
+  ASSERT_TRUE(testing::PollUntil([&] { return LockTaken(folder); }));
   std::error_code unknown;
   const fs::path program = fs::read_symlink("/proc/" + std::to_string(logger) + "/exe", unknown);
   const std::string mapped = DesktopLibrariesMapped(logger);
@@ -387,7 +382,7 @@ TEST(LogCommand, FailsWhenTheLoggerProgramIsMissing) {
                               " 2>" + (folder.Root() / "err").string();
   const int status = std::system(command.c_str());
   EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
-  const std::string errors = testing::ReadWhole(folder.Root() / "err");
+  const std::string errors = testing::ReadWholeFile(folder.Root() / "err");
   EXPECT_EQ(
       errors.find("kirv log : le programme d'enregistrement ne peut pas être lancé : " +
                   (folder.Root() / "bin" / "kirv-log").string() + " (No such file or directory)"),
@@ -411,7 +406,7 @@ TEST(LogCommand, ReportsWithoutTheDesktopModuleAndSaysWhenTheWindowsNeedIt) {
         lonely.string() + " " + arguments + " >/dev/null 2>" + (folder.Root() / "err").string();
     const int status = std::system(command.c_str());
     return std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + " " +
-           testing::ReadWhole(folder.Root() / "err");
+           testing::ReadWholeFile(folder.Root() / "err");
   };
   EXPECT_EQ(run("report " + (folder.Root() / "a.mdf").string() + " --date 01/12/2026"), "0 ");
   const std::string missing = "1 kirv : le module de bureau ne peut pas être chargé : " +

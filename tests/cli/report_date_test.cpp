@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "archive/temp_directory.h"
-#include "program_run.h"
+#include "support/program_process.h"
 
 namespace kirv {
 namespace {

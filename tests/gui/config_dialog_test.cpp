@@ -12,6 +12,7 @@
 
 #include "common/colour.h"
 #include "gui/started_program.h"
+#include "support/temp_folder.h"
 #include "widgets/qt_canvas.h"
 
 namespace kirv {
@@ -41,10 +42,7 @@ class ConfigDialogTest : public StartedProgramTest {
     return {Form1->Edit1->text(), Form1->Edit2->text(), Form1->Edit3->text(), Form1->Edit4->text(),
             Form1->Edit5->text()};
   }
-  static std::string ReadFile(const std::string& name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  static std::string ReadFile(const std::string& name) { return testing::ReadWholeFile(name); }
   // Like a close of the dialog with its close box.
   bool CloseBox() {
     Form1->show();

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "cli/program_run.h"
 #include "started_program.h"
+#include "support/program_process.h"
 
 namespace kirv::testing {
 namespace {
@@ -35,7 +35,7 @@ class DesktopLoggingLockTest : public StartedProgramTest {
     logger_ = StartProgram({"log", "--data-dir", dir_.string(), "--period-ms", "600000"},
                            {"XDG_CONFIG_HOME=" + (dir_ / "config").string()}, dir_ / "log.out",
                            dir_ / "log.err");
-    ASSERT_TRUE(WaitUntil([&] { return std::filesystem::exists(dir_ / "writer.lock"); }));
+    ASSERT_TRUE(PollUntil([&] { return std::filesystem::exists(dir_ / "writer.lock"); }));
   }
   int EndOtherLogger() {
     kill(logger_, SIGTERM);
@@ -69,7 +69,7 @@ TEST_F(DesktopLoggingLockTest, LeavesTheLoggingToKirvLogAndTakesItOverWhenItEnds
   Traffic(5000, 600);
   fakes.clock.now = {2026, 4, 20, 10, 10, 0, 0};
   LoggerTick();
-  EXPECT_EQ(ReadWhole("eth0.mdf"), "F20/04/2026 10:10:00D5000U600\r\n");
+  EXPECT_EQ(ReadWholeFile("eth0.mdf"), "F20/04/2026 10:10:00D5000U600\r\n");
 }
 
 TEST_F(DesktopLoggingLockTest, QuittingBesideKirvLogWritesNoFinalRecord) {
@@ -91,12 +91,12 @@ TEST_F(DesktopLoggingLockTest, KirvLogStartedBesideTheDesktopWaitsWhateverItsNam
   logger_ = StartProgram({"log", "--data-dir", dir_.string(), "--period-ms", "600000"},
                          {"LC_ALL=C", "XDG_CONFIG_HOME=" + (dir_ / "config").string()},
                          dir_ / "log.out", dir_ / "log.err");
-  EXPECT_TRUE(WaitUntil([&] {
-    return ReadWhole(dir_ / "log.err").find("écrit déjà") != std::string::npos;
-  })) << ReadWhole(dir_ / "log.err");
+  EXPECT_TRUE(PollUntil([&] {
+    return ReadWholeFile(dir_ / "log.err").find("écrit déjà") != std::string::npos;
+  })) << ReadWholeFile(dir_ / "log.err");
   Traffic(5000, 600);
   LoggerTick();
-  EXPECT_EQ(ReadWhole("eth0.mdf").substr(20), "D5000U600\r\n");
+  EXPECT_EQ(ReadWholeFile("eth0.mdf").substr(20), "D5000U600\r\n");
 }
 
 }  // namespace

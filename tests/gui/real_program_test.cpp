@@ -23,8 +23,8 @@
 #include <thread>
 #include <vector>
 
-#include "gui/program_process.h"
 #include "platform/network_namespace.h"
+#include "support/program_process.h"
 
 namespace kirv {
 namespace {

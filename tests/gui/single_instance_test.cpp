@@ -9,15 +9,14 @@
 #include <optional>
 #include <string>
 
+#include "support/temp_folder.h"
+
 namespace kirv {
 namespace {
 
 class SingleInstanceTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kirv-one-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     std::filesystem::create_directories(dir_ / "config/KIRV");
     std::filesystem::create_directories(dir_ / "run");
     std::filesystem::create_directory_symlink(dir_ / "config", dir_ / "link");
@@ -29,8 +28,6 @@ class SingleInstanceTest : public ::testing::Test {
     } else {
       unsetenv("XDG_RUNTIME_DIR");
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
   }
   QString Path(const std::string& relative) const {
     return QString::fromStdString((dir_ / relative).string());
@@ -39,7 +36,8 @@ class SingleInstanceTest : public ::testing::Test {
     return SingleInstance(Path(configFolder), Path("run")).BasePath();
   }
 
-  std::filesystem::path dir_;
+  testing::TempFolder folder_{"kirv-one"};
+  std::filesystem::path dir_ = folder_.Path();
   std::optional<std::string> previous_;
 };
 

@@ -28,6 +28,7 @@
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_window.h"
 #include "meter/meter_window.h"
+#include "support/temp_folder.h"
 
 // Readable QStrings in the failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -40,16 +41,11 @@ class StartedProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
     previous_ = std::filesystem::current_path();
-    std::string pattern = (std::filesystem::temp_directory_path() / "kirv-gui-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     std::filesystem::current_path(dir_);
   }
   void TearDown() override {
     if (started_) ShutDown();
     std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
   }
 
   void Start() {
@@ -104,7 +100,8 @@ class StartedProgramTest : public ::testing::Test {
   FakeServices fakes;
   Services services = fakes.Get();
   TrayShellLog log;
-  std::filesystem::path dir_;
+  TempFolder folder_{"kirv-gui"};
+  std::filesystem::path dir_ = folder_.Path();
 
  private:
   std::filesystem::path previous_;

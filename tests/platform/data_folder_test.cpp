@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace kirv {
 namespace {
 
@@ -60,19 +62,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 class PrepareDataFolderTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kirv-data-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
   QString Path(const std::string& relative) const {
     return QString::fromStdString((dir_ / relative).string());
   }
-  std::filesystem::path dir_;
+  testing::TempFolder folder_{"kirv-data"};
+  std::filesystem::path dir_ = folder_.Path();
 };
 
 TEST_F(PrepareDataFolderTest, CreatesTheFolderWithItsParents) {

@@ -17,6 +17,7 @@
 #include "network_namespace.h"
 #include "platform/netlink_interface_table.h"
 #include "sampling/rate_sampler.h"
+#include "support/temp_folder.h"
 
 namespace kirv {
 namespace {
@@ -90,11 +91,10 @@ std::string DeleteAndRecreateTheLowerLink(const std::string& directory) {
 }
 
 TEST(InterfacesComingAndGoing, NoOctetOfOneLinkReachesAnothersArchiveOrGraph) {
-  std::string directory = (std::filesystem::temp_directory_path() / "kirv-netns-XXXXXX").string();
-  ASSERT_NE(mkdtemp(directory.data()), nullptr);
+  const testing::TempFolder folder("kirv-netns");
+  const std::string directory = folder.Path().string();
   const std::string result =
       testing::RunInFreshNetworkNamespace([&] { return DeleteAndRecreateTheLowerLink(directory); });
-  std::filesystem::remove_all(directory);
 
   if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
   // b0 counts its own frames before and after a0 goes; a0 counts nothing while it is away, then

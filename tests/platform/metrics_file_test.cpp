@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fakes/fake_services.h"
+#include "support/temp_folder.h"
 
 namespace kirv {
 namespace {
@@ -16,16 +17,15 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(MetricsFile, ReplacesTheFileWholeAndSaysAnUnwritableFolderOnceAndOnTheDesktop) {
-  std::string pattern = (fs::temp_directory_path() / "kirv-metrics-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const testing::TempFolder folder("kirv-metrics");
+  const std::string pattern = folder.Path().string();
   MetricsFile good(pattern);
   ASSERT_TRUE(good.Write("kirv_build_info{version=\"1\"} 1\n"));
   ASSERT_TRUE(good.Write("a 2\n"));
   std::vector<std::string> left;
   for (const auto& e : fs::directory_iterator(pattern)) left.push_back(e.path().filename());
   EXPECT_EQ(left, std::vector<std::string>{MetricsFile::kFileName});  // no temporary file stays
-  std::ifstream in(pattern + "/" + MetricsFile::kFileName);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "a 2\n");
+  EXPECT_EQ(testing::ReadWholeFile(pattern + "/" + MetricsFile::kFileName), "a 2\n");
 
   // A folder under a regular file can never be made or written, whoever runs the test.
   testing::FakeNotifier notifier;
@@ -41,7 +41,6 @@ TEST(MetricsFile, ReplacesTheFileWholeAndSaysAnUnwritableFolderOnceAndOnTheDeskt
   EXPECT_NE(said[0].find("/sub"), std::string::npos);
   ASSERT_EQ(notifier.sent.size(), 1u);
   EXPECT_EQ(notifier.sent[0].body, said[0]);
-  fs::remove_all(pattern);
 }
 
 }  // namespace

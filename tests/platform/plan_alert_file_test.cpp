@@ -7,14 +7,16 @@
 #include <filesystem>
 #include <string>
 
+#include "support/temp_folder.h"
+
 namespace kirv {
 namespace {
 
 namespace fs = std::filesystem;
 
 TEST(PlanAlertFile, KeepsWhatWasSentAcrossARestartAndArmsEverythingWithoutAFile) {
-  std::string pattern = (fs::temp_directory_path() / "kirv-state-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const testing::TempFolder folder("kirv-state");
+  const std::string pattern = folder.Path().string();
   const std::string path = pattern + "/KIRV/plan-alerts";  // its folder is made
   EXPECT_EQ(ReadPlanAlertState(path), PlanAlertState{});
   for (const PlanAlertState& state :
@@ -23,7 +25,6 @@ TEST(PlanAlertFile, KeepsWhatWasSentAcrossARestartAndArmsEverythingWithoutAFile)
     ASSERT_TRUE(WritePlanAlertState(path, state));
     EXPECT_EQ(ReadPlanAlertState(path), state);
   }
-  fs::remove_all(pattern);
 }
 
 TEST(PlanAlertFile, LivesInTheStateFolderOnlyWhenItIsAbsolute) {

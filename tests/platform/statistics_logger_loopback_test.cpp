@@ -15,6 +15,7 @@
 #include "fakes/fake_services.h"
 #include "network_namespace.h"
 #include "platform/netlink_interface_table.h"
+#include "support/temp_folder.h"
 
 namespace kirv {
 namespace {
@@ -40,16 +41,14 @@ std::string LogOneTickOfLoopback(const std::string& directory) {
     return "FAIL the datagrams did not go through";
   }
   logger.Timer1Timer(list);
-  std::ifstream in("lo.mdf", std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  return testing::ReadWholeFile("lo.mdf");
 }
 
 TEST(StatisticsLoggerOnLoopback, RecordsExactlyTheUdpTrafficOfOneTick) {
-  std::string directory = (std::filesystem::temp_directory_path() / "kirv-netns-XXXXXX").string();
-  ASSERT_NE(mkdtemp(directory.data()), nullptr);
+  const testing::TempFolder folder("kirv-netns");
+  const std::string directory = folder.Path().string();
   const std::string result =
       testing::RunInFreshNetworkNamespace([&] { return LogOneTickOfLoopback(directory); });
-  std::filesystem::remove_all(directory);
 
   if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
   const int growth = kDatagrams * (kPayload + testing::kUdpIpv4Headers);

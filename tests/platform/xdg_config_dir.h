@@ -8,10 +8,10 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
+
+#include "support/temp_folder.h"
 
 namespace kirv::testing {
 
@@ -19,9 +19,6 @@ class XdgConfigHomeTest : public ::testing::Test {
  protected:
   void SetUp() override {
     if (const char* old = std::getenv("XDG_CONFIG_HOME")) previous_ = old;
-    std::string pattern = (std::filesystem::temp_directory_path() / "kirv-config-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     setenv("XDG_CONFIG_HOME", dir_.c_str(), 1);
   }
   void TearDown() override {
@@ -30,20 +27,18 @@ class XdgConfigHomeTest : public ::testing::Test {
     } else {
       unsetenv("XDG_CONFIG_HOME");
     }
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
   }
 
   static void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
+    WriteWholeFile(path, bytes);
   }
-  static std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  static std::string ReadFile(const std::filesystem::path& path) { return ReadWholeFile(path); }
 
-  std::filesystem::path dir_;
+ private:
+  TempFolder folder_{"kirv-config"};
+
+ protected:
+  std::filesystem::path dir_ = folder_.Path();
 
  private:
   std::optional<std::string> previous_;

@@ -1,21 +1,18 @@
 #pragma once
 
-// The real program run as processes by one user: a fresh home folder with its runtime folder,
-// a chosen environment (nothing inherited but PATH), standard output and error caught in files.
-// Every process still running at the end of a test is killed.
+// The real kirv program run as processes: arguments, an environment, standard output and error
+// caught in files. ProgramProcess is one run that is killed if still running at the end of its
+// test; RunProgram runs the program to its end; ProgramUserTest gives each test a fresh user.
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -23,15 +20,15 @@
 #include <thread>
 #include <vector>
 
+#include "support/temp_folder.h"
+
+extern char** environ;
+
 namespace kirv::testing {
 
-inline std::string ReadWholeFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 // Polls until the condition holds or the time is up; answers the condition.
-inline bool PollUntil(const std::function<bool()>& condition, std::chrono::milliseconds limit) {
+inline bool PollUntil(const std::function<bool()>& condition,
+                      std::chrono::milliseconds limit = std::chrono::milliseconds(15000)) {
   const auto end = std::chrono::steady_clock::now() + limit;
   while (!condition()) {
     if (std::chrono::steady_clock::now() > end) return condition();
@@ -40,10 +37,87 @@ inline bool PollUntil(const std::function<bool()>& condition, std::chrono::milli
   return true;
 }
 
+// This process's environment with the variables given ("NAME=value") put over it.
+inline std::vector<std::string> InheritedEnvironment(const std::vector<std::string>& over) {
+  std::vector<std::string> variables;
+  for (char** v = environ; *v != nullptr; ++v) {
+    const std::string variable = *v;
+    const std::string name = variable.substr(0, variable.find('='));
+    bool replaced = false;
+    for (const std::string& o : over) replaced = replaced || o.substr(0, o.find('=')) == name;
+    if (!replaced) variables.push_back(variable);
+  }
+  variables.insert(variables.end(), over.begin(), over.end());
+  return variables;
+}
+
+// Forks and runs command[0] with exactly these variables, from `folder` (empty: this one), its
+// standard output and error written to the files. The child's pid, or -1.
+inline pid_t Spawn(const std::vector<std::string>& command,
+                   const std::vector<std::string>& variables, const std::filesystem::path& folder,
+                   const std::filesystem::path& out, const std::filesystem::path& err) {
+  const pid_t child = fork();
+  if (child != 0) return child;
+  if (!freopen(out.c_str(), "wb", stdout) || !freopen(err.c_str(), "wb", stderr)) _exit(127);
+  if (!folder.empty() && chdir(folder.c_str()) != 0) _exit(127);
+  std::vector<std::string> arguments = command;
+  std::vector<std::string> environment = variables;
+  std::vector<char*> argv;
+  for (std::string& a : arguments) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  std::vector<char*> envp;
+  for (std::string& v : environment) envp.push_back(v.data());
+  envp.push_back(nullptr);
+  execve(argv[0], argv.data(), envp.data());
+  _exit(127);
+}
+
+// The exit status of a wait, or 128 + the signal that ended the process.
+inline int ExitStatus(int status) {
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+// kirv with these arguments, with this process's environment and the variables given over it.
+inline pid_t StartProgram(const std::vector<std::string>& arguments,
+                          const std::vector<std::string>& environment,
+                          const std::filesystem::path& out, const std::filesystem::path& err) {
+  std::vector<std::string> command{KIRV_PROGRAM};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return Spawn(command, InheritedEnvironment(environment), {}, out, err);
+}
+
+// Waits for the process's end: its exit status, or 128 + the signal; -1 when it is not a child.
+inline int WaitForExit(pid_t pid) {
+  int status = 0;
+  if (waitpid(pid, &status, 0) != pid) return -1;
+  return ExitStatus(status);
+}
+
+struct Finished {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs the program to its end; the folder `scratch` receives the caught outputs.
+inline Finished RunProgram(const std::vector<std::string>& arguments,
+                           const std::vector<std::string>& environment,
+                           const std::filesystem::path& scratch) {
+  const std::filesystem::path out = scratch / "stdout.txt";
+  const std::filesystem::path err = scratch / "stderr.txt";
+  Finished finished;
+  const pid_t pid = StartProgram(arguments, environment, out, err);
+  if (pid < 0) return finished;
+  finished.status = WaitForExit(pid);
+  finished.out = ReadWholeFile(out);
+  finished.err = ReadWholeFile(err);
+  return finished;
+}
+
 class ProgramProcess {
  public:
-  // command[0] is the program's path, run from the folder given; the outputs go to
-  // <outputs>.out and <outputs>.err.
+  // command[0] is the program's path, run from the folder given with exactly this environment;
+  // the outputs go to <outputs>.out and <outputs>.err.
   ProgramProcess(const std::vector<std::string>& command,
                  const std::map<std::string, std::string>& environment,
                  const std::filesystem::path& folder, const std::filesystem::path& outputs)
@@ -51,19 +125,7 @@ class ProgramProcess {
     std::vector<std::string> variables;
     for (const auto& [name, value] : environment) variables.push_back(name + "=" + value);
     started_ = std::chrono::steady_clock::now();
-    pid_ = fork();
-    if (pid_ != 0) return;
-    if (!freopen(out_.c_str(), "wb", stdout) || !freopen(err_.c_str(), "wb", stderr)) _exit(127);
-    if (chdir(folder.c_str()) != 0) _exit(127);
-    std::vector<char*> argv;
-    std::vector<std::string> arguments = command;
-    for (std::string& a : arguments) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (std::string& v : variables) envp.push_back(v.data());
-    envp.push_back(nullptr);
-    execve(argv[0], argv.data(), envp.data());
-    _exit(127);
+    pid_ = Spawn(command, variables, folder, out_, err_);
   }
   ~ProgramProcess() {
     if (!status_) {
@@ -98,7 +160,7 @@ class ProgramProcess {
     int status = 0;
     if (waitpid(pid_, &status, WNOHANG) != pid_) return false;
     ended_ = std::chrono::steady_clock::now();
-    status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    status_ = ExitStatus(status);
     return true;
   }
 
@@ -114,9 +176,6 @@ class ProgramProcess {
 class ProgramUserTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kirv-user-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
     std::filesystem::create_directories(Home());
     std::filesystem::create_directory(Runtime());
     std::filesystem::permissions(Runtime(), std::filesystem::perms::owner_all);
@@ -127,11 +186,7 @@ class ProgramUserTest : public ::testing::Test {
     environment["LC_ALL"] = "C.UTF-8";
     startFolder_ = root_;
   }
-  void TearDown() override {
-    processes_.clear();
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-  }
+  void TearDown() override { processes_.clear(); }
 
   std::filesystem::path Home() const { return root_ / "home"; }
   std::filesystem::path Runtime() const { return root_ / "run"; }
@@ -158,8 +213,12 @@ class ProgramUserTest : public ::testing::Test {
     return false;
   }
 
+ private:
+  TempFolder folder_{"kirv-user"};
+
+ protected:
   std::map<std::string, std::string> environment;
-  std::filesystem::path root_;
+  std::filesystem::path root_ = folder_.Path();
   std::filesystem::path startFolder_;  // where the program is started from
 
  private:
