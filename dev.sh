@@ -11,7 +11,8 @@
 #                         build the fuzz targets with clang and fuzz each for SECONDS (60)
 #   ./dev.sh build        build everything, tests and benchmarks included
 #   ./dev.sh package      build the Debian package build-package/kirv_<version>_amd64.deb
-#   ./dev.sh screenshots  renew the pictures of every window in docs/screenshots/
+#   ./dev.sh screenshots  renew the pictures of every window, in French in docs/screenshots/ and
+#                         in English in docs/screenshots/en/
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -31,7 +32,7 @@ RUN_PACKAGES=(
 TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth trayer iproute2 util-linux
-  desktop-file-utils appstream man-db
+  desktop-file-utils appstream man-db python3
   openbox xdotool x11-utils imagemagick dbus python3-dbus python3-gi weston qt6-wayland
   prometheus-node-exporter prometheus curl
 )

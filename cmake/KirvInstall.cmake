@@ -23,7 +23,7 @@ set(CPACK_PACKAGE_DESCRIPTION
 network interfaces. Every five minutes it writes the traffic of each monitored interface to a\n\
 plain-text archive, from which it draws day, week, month and year graphs and totals the traffic\n\
 of each day and month. The commands kirv report, kirv graph and kirv log do the same without a\n\
-window. The user interface is in French.")
+window. The user interface speaks French or English, following the user's language.")
 # The unit's ExecStart and every installed path follow the configured prefix.
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
@@ -32,6 +32,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so shlibdeps cannot see them: Wayland sessions, the splash font and the
-# French texts of Qt's own dialogs.
+# texts of Qt's own dialogs in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core, qt6-translations-l10n")
 include(CPack)

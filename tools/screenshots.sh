@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes a picture of each KIRV window for the README into docs/screenshots/: the real program
+# Takes a picture of each KIRV window for the README, in French into docs/screenshots/ and in
+# English into docs/screenshots/en/: the real program
 # under Xvfb with openbox and trayer, in namespaces of its own: a network whose loopback carries
 # generated traffic (shown by the meter and the stopwatch) and a home folder /home/demo on a
 # tmpfs holding the settings and a generated ten-day archive of a fake interface (shown by the
@@ -9,7 +10,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-OUT=docs/screenshots
+SCREENSHOTS=docs/screenshots
+CATALOGUE=i18n/kirv_en.ts
 ARCHIVE_NAME=demo0 # the fake interface of the archive
 SCREEN=1024x768x24
 
@@ -63,6 +65,27 @@ while os.getppid() == parent:
 EOF
 }
 
+# The text the windows show for a French source text: its English translation from the catalogue
+# when the pictures are in English and the catalogue has one, else the source itself.
+shown() {
+  if [ "$LANGUAGE_SHOWN" != en ]; then
+    printf '%s\n' "$1"
+    return
+  fi
+  python3 - "$CATALOGUE" "$1" <<'EOF'
+import sys, xml.etree.ElementTree as ElementTree
+catalogue, source = sys.argv[1:]
+for message in ElementTree.parse(catalogue).iter("message"):
+    translation = message.find("translation")
+    if (message.findtext("source") == source and translation is not None and translation.text
+            and translation.get("type") not in ("unfinished", "vanished", "obsolete")):
+        print(translation.text)
+        break
+else:
+    print(source)
+EOF
+}
+
 window_of() {
   timeout 10 xdotool search --sync --onlyvisible --name "^$1\$" | head -1 | grep . ||
     fail "no window \"$1\" appeared"
@@ -71,23 +94,31 @@ window_of() {
 # shoot FILE TITLE: the window of that title with its frame.
 shoot() {
   local id
-  id=$(window_of "$2")
+  id=$(window_of "$(shown "$2")")
   xdotool windowraise "$id"
   sleep 0.5
   import -silent -frame -window "$id" "$OUT/$1.png"
   echo "screenshots: $OUT/$1.png"
 }
 
-# Opens the tray menu and chooses the entry of that accelerator key.
+# Opens the tray menu and chooses the entry of that French text by its accelerator key.
 choose() {
+  local item key
+  item=$(shown "$1")
+  key=${item#*&}
+  key=${key:0:1}
   xdotool mousemove "$TRAY_X" "$TRAY_Y" click 3
   sleep 0.7
-  xdotool key "$1"
+  xdotool key "${key,,}"
   sleep 1.5
 }
 
 inside() {
   local program=$1
+  LANGUAGE_SHOWN=$2
+  OUT=$SCREENSHOTS
+  [ "$LANGUAGE_SHOWN" = fr ] || OUT=$SCREENSHOTS/$LANGUAGE_SHOWN
+  mkdir -p "$OUT"
   pids=()
   trap 'kill "${pids[@]}" 2>/dev/null; wait' EXIT
   trap 'exit 1' TERM INT
@@ -96,7 +127,9 @@ inside() {
   export HOME=/home/demo
   export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share
   export XDG_RUNTIME_DIR=$HOME/.run
-  export LC_ALL=C.UTF-8
+  # French is the texts' own language, shown under C; English comes from the catalogue.
+  unset LC_ALL LC_MESSAGES LANGUAGE
+  if [ "$LANGUAGE_SHOWN" = fr ]; then export LANG=C.UTF-8; else export LANG=en_US.UTF-8; fi
   unset DBUS_SESSION_BUS_ADDRESS
   mkdir -p "$XDG_CONFIG_HOME/KIRV" "$XDG_DATA_HOME/KIRV"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -142,20 +175,20 @@ EOF
   xdotool key Escape
   sleep 0.5
 
-  choose c
+  choose "&Configuration"
   shoot config "Configuration"
-  choose g
-  xdotool mousemove --window "$(window_of "Module Graphique")" 283 67 click 1 # "Tracer"
+  choose "&Graphique"
+  xdotool mousemove --window "$(window_of "$(shown "Module Graphique")")" 283 67 click 1 # "Tracer"
   sleep 2
   shoot graph "Module Graphique"
-  choose x
+  choose "Totau&x"
   sleep 2
   shoot totals "Totaux"
-  choose h
-  xdotool mousemove --window "$(window_of "Chronometre")" 287 32 click 1 # "Start"
+  choose "C&hronometre"
+  xdotool mousemove --window "$(window_of "$(shown "Chronometre")")" 287 32 click 1 # "Start"
   sleep 8
   shoot chrono "Chronometre"
-  choose p
+  choose "A &propos..."
   shoot about "A propos..."
   sleep 60                                      # two minutes of the meter's graph
   xdotool mousemove "$TRAY_X" "$TRAY_Y" click 1 # shows the meter
@@ -166,7 +199,7 @@ EOF
 }
 
 if [ "${1:-}" = --inside ]; then
-  inside "$2"
+  inside "$2" "$3"
   exit 0
 fi
 
@@ -179,6 +212,7 @@ for tool in xvfb-run:xvfb openbox:openbox trayer:trayer xdotool:xdotool import:i
   command -v "${tool%%:*}" >/dev/null || missing+=("${tool#*:}")
 done
 [ ${#missing[@]} -eq 0 ] || fail "as root, run: apt-get install ${missing[*]}"
-mkdir -p "$OUT"
-exec unshare --net --mount --map-root-user \
-  xvfb-run -a -s "-screen 0 $SCREEN -br -nolisten tcp" "$0" --inside "$program"
+for language in fr en; do
+  unshare --net --mount --map-root-user \
+    xvfb-run -a -s "-screen 0 $SCREEN -br -nolisten tcp" "$0" --inside "$program" "$language"
+done

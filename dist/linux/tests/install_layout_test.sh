@@ -2,8 +2,8 @@
 # Installs a build into a temporary prefix and checks that exactly the expected files land in
 # their GNU places, that kirv finds its logger program and its desktop module in the installed
 # prefix, that the
-# user unit starts the installed program and that the man page renders without warnings and names
-# the version.
+# user unit starts the installed program and that the man pages, English and French, render
+# without warnings and name the version and every command and option.
 #   install_layout_test.sh BUILD_DIR INSTALLED_PROGRAM VERSION
 set -euo pipefail
 build=$1 program=$2 version=$3
@@ -20,6 +20,7 @@ expected=(
   libexec/kirv/kirv-log
   share/applications/org.kirv.kirv.desktop
   share/icons/hicolor/scalable/apps/org.kirv.kirv.svg
+  share/man/fr/man1/kirv.1.gz
   share/man/man1/kirv.1.gz
   share/metainfo/org.kirv.kirv.metainfo.xml
 )
@@ -55,12 +56,17 @@ grep -qx "ExecStart=$program log" "$unit" || fail "the unit does not run '$progr
 grep -qx "Restart=on-failure" "$unit" || fail "the unit does not restart on failure"
 grep -qx "WantedBy=default.target" "$unit" || fail "the unit cannot be enabled for the user session"
 
-page=$prefix/share/man/man1/kirv.1.gz
-warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
-[ -z "$warnings" ] || fail "the man page renders with warnings: $warnings"
-MANWIDTH=80 man -l "$page" 2>/dev/null | grep -q "KIRV $version" || fail "the man page does not name KIRV $version"
-for command in "kirv report" "kirv graph" "kirv log" "--data-dir" "--version" "--help"; do
-  MANWIDTH=80 man -l "$page" 2>/dev/null | grep -qF -- "$command" || fail "the man page does not describe $command"
+for page in "$prefix/share/man/man1/kirv.1.gz" "$prefix/share/man/fr/man1/kirv.1.gz"; do
+  text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null)
+  warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "$page renders with warnings: $warnings"
+  grep -q "KIRV $version" <<<"$text" || fail "$page does not name KIRV $version"
+  for command in "kirv report" "kirv plan" "kirv graph" "kirv log" "--data-dir" "--metrics-dir" \
+    "--version" "--help" "--date" "--json" "--csv" "--limit" "--monthly" "--daily" "--every" \
+    "--from" "--count" "--warning" "--alert" "--period" "--at" "--width" "--scale" "--bits" \
+    "--legend" "--no-legend" "--output"; do
+    grep -qF -- "$command" <<<"$text" || fail "$page does not describe $command"
+  done
 done
 
 [ "$errors" -eq 0 ] || exit 1
