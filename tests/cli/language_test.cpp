@@ -10,7 +10,7 @@
 
 #include "archive/temp_directory.h"
 #include "case_name.h"
-#include "program_run.h"
+#include "support/program_process.h"
 
 namespace kirv {
 namespace {
