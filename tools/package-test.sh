@@ -142,6 +142,7 @@ for size in "${ICON_SIZES[@]}"; do
 done
 check "metainfo" installed "usr/share/metainfo/$APP_ID.metainfo.xml"
 check "man page" installed "usr/share/man/man1/kirv.1.gz"
+check "French man page" installed "usr/share/man/fr/man1/kirv.1.gz"
 check "logger program" installed "usr/libexec/kirv/kirv-log"
 check "kirv log runs its logger program" logs_help
 check "user unit" installed "usr/lib/systemd/user/kirv-log.service"
