@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "case_name.h"
+#include "fakes/fake_text_catalogue.h"
 
 namespace kirv {
 namespace {
@@ -205,6 +206,54 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ElapsedCase>& info) {
       return ::kirv::testing::CaseName(
           {::kirv::FormatDateTime(info.param.now, "yyyy-mm-dd hh:nn:ss zzz")});
+    });
+
+// The captions and every unit of the four groups come from the catalogue, the carried one too.
+const testing::FakeTextCatalogue kEnglish({{"IN : ", "IN: "},
+                                           {"OUT : ", "OUT: "},
+                                           {"o", "B"},
+                                           {"Mo", "MB"},
+                                           {"Mo/S", "MB/s"},
+                                           {"Mo/s", "MB/s"},
+                                           {"Go", "GB"}});
+
+struct LanguageCase {
+  const char* language;
+  const TextCatalogue* texts;
+  std::int32_t in;
+  std::vector<std::string> shown;  // ti, tu, md, mu, vd, vu, pd, pu
+};
+
+class StopwatchLanguageTest : public ::testing::TestWithParam<LanguageCase> {};
+
+TEST_P(StopwatchLanguageTest, WritesItsCaptionsAndUnitsInTheCataloguesLanguage) {
+  const LanguageCase& c = GetParam();
+  Stopwatch stopwatch;
+  stopwatch.Start(kStart);
+  const StopwatchFigures f =
+      stopwatch.FiguresTick(c.in, 100, ProjectionSpan::kHour, NumberFormat{',', c.texts});
+  EXPECT_EQ(Texts(f), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, StopwatchLanguageTest,
+    ::testing::Values(LanguageCase{"FrenchMega",
+                                   nullptr,
+                                   2000000,
+                                   {"IN : 1,9Mo", "OUT : 0Mo", "IN : 1,9Mo/S", "OUT : 0Mo/S",
+                                    "IN : 1,9Mo/s", "OUT : 0Mo/s", "IN : 6,7Go", "OUT : 0Go"}},
+                      LanguageCase{"EnglishMega",
+                                   &kEnglish,
+                                   2000000,
+                                   {"IN: 1,9MB", "OUT: 0MB", "IN: 1,9MB/s", "OUT: 0MB/s",
+                                    "IN: 1,9MB/s", "OUT: 0MB/s", "IN: 6,7GB", "OUT: 0GB"}},
+                      LanguageCase{"EnglishOctets",
+                                   &kEnglish,
+                                   500,
+                                   {"IN: 500B", "OUT: 100B", "IN: 500B", "OUT: 100B", "IN: 500B",
+                                    "OUT: 100B", "IN: 1,71MB", "OUT: 0,34MB"}}),
+    [](const ::testing::TestParamInfo<LanguageCase>& info) {
+      return ::kirv::testing::CaseName({info.param.language});
     });
 
 TEST(Stopwatch, TheElapsedTimeRunsAcrossMidnight) {
