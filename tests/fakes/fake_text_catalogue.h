@@ -8,18 +8,15 @@
 
 namespace kirv::testing {
 
-// A catalogue of a few English texts; any other text stays its French source.
-class FakeTextCatalogue final : public TextCatalogue {
- public:
-  explicit FakeTextCatalogue(std::map<std::string, std::string> texts) : texts_(std::move(texts)) {}
+// A catalogue of a few translated texts; any other text stays its French source.
+struct FakeTextCatalogue final : TextCatalogue {
+  explicit FakeTextCatalogue(std::map<std::string, std::string> t) : texts(std::move(t)) {}
+  std::map<std::string, std::string> texts;
 
   std::string Translate(const char* source) const override {
-    const auto found = texts_.find(source);
-    return found != texts_.end() ? found->second : std::string(source);
+    const auto found = texts.find(source);
+    return found != texts.end() ? found->second : std::string(source);
   }
-
- private:
-  std::map<std::string, std::string> texts_;
 };
 
 }  // namespace kirv::testing
