@@ -12,7 +12,7 @@
 namespace kirv {
 
 TOKBottomDlg::TOKBottomDlg(Services&) : QDialog(nullptr) {
-  setWindowTitle(QStringLiteral("A propos..."));
+  setWindowTitle(tr("A propos..."));
   setFixedSize(287, 198);
   QPalette background = palette();
   background.setColor(QPalette::Window, Qt::black);
@@ -33,7 +33,7 @@ TOKBottomDlg::TOKBottomDlg(Services&) : QDialog(nullptr) {
   Label1->setPalette(red);
   Label1->move(96, 176);
 
-  OKBtn = new QPushButton(QStringLiteral("OK"), this);
+  OKBtn = new QPushButton(tr("OK"), this);
   OKBtn->setGeometry(7, 172, 75, 25);
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(OKBtn); });

@@ -1,5 +1,6 @@
 #include "app/artwork.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -159,8 +160,12 @@ QIcon TrayIcon(int index, PlanLevel level) {
   return icon;
 }
 
-QImage SplashPicture() { return Scene(QStringLiteral("Compteur de trafic"), 0.0); }
+QImage SplashPicture() {
+  return Scene(QCoreApplication::translate("kirv::Artwork", "Compteur de trafic"), 0.0);
+}
 
-QImage AboutPicture() { return Scene(QStringLiteral("Trafic, historique, totaux"), 2.3); }
+QImage AboutPicture() {
+  return Scene(QCoreApplication::translate("kirv::Artwork", "Trafic, historique, totaux"), 2.3);
+}
 
 }  // namespace kirv

@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <array>
@@ -26,6 +27,10 @@ constexpr std::array kQtValueOptions = {
     "qwindowicon", "qwindowtitle",       "session",       "display", "geometry",
     "style",       "stylesheet",         "name",          "title",   "qmljsdebugger"};
 constexpr std::array kQtFlags = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+QString Said(const char* source) {
+  return QCoreApplication::translate("kirv::CommandLine", source);
+}
 
 void Print(std::FILE* stream, const QString& text) {
   const QByteArray bytes = text.toLocal8Bit();
@@ -79,14 +84,16 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   };
   if (!parser.parse(arguments)) {
     if (!parser.unknownOptionNames().isEmpty()) {
-      return fail(QStringLiteral("option inconnue « %1 »")
+      return fail(Said(QT_TRANSLATE_NOOP("kirv::CommandLine", "option inconnue « %1 »"))
                       .arg(AsGiven(arguments, parser.unknownOptionNames()[0])));
     }
     // The only other failure: the last option lacks its value.
-    return fail(QStringLiteral("l'option « %1 » attend une valeur").arg(arguments.last()));
+    return fail(Said(QT_TRANSLATE_NOOP("kirv::CommandLine", "l'option « %1 » attend une valeur"))
+                    .arg(arguments.last()));
   }
   if (!parser.positionalArguments().isEmpty()) {
-    return fail(QStringLiteral("argument inattendu « %1 »").arg(parser.positionalArguments()[0]));
+    return fail(Said(QT_TRANSLATE_NOOP("kirv::CommandLine", "argument inattendu « %1 »"))
+                    .arg(parser.positionalArguments()[0]));
   }
   if (parser.isSet(kHelp)) {
     result.action = CommandLine::Action::kHelp;
@@ -95,11 +102,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
   }
   if (parser.isSet(kDataDir)) {
     result.dataDir = parser.value(kDataDir);
-    if (result.dataDir.isEmpty()) return fail(QStringLiteral("--data-dir attend un dossier"));
+    if (result.dataDir.isEmpty())
+      return fail(Said(QT_TRANSLATE_NOOP("kirv::CommandLine", "--data-dir attend un dossier")));
   }
   if (parser.isSet(kMetricsDir)) {
     if (parser.value(kMetricsDir).isEmpty()) {
-      return fail(QStringLiteral("--metrics-dir attend un dossier"));
+      return fail(Said(QT_TRANSLATE_NOOP("kirv::CommandLine", "--metrics-dir attend un dossier")));
     }
     result.metricsDir = QFileInfo(parser.value(kMetricsDir)).absoluteFilePath();
   }
@@ -109,30 +117,31 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 QString VersionText() { return QStringLiteral("kirv ") + QString::fromLatin1(kVersion); }
 
 QString HelpText(const QString& defaultDataFolder) {
-  return QStringLiteral(
-             "Utilisation : kirv [options]\n"
-             "              kirv report|graph|log [options]\n"
-             "\n"
-             "KIRV mesure le trafic réseau : une icône dans la zone de notification, un "
-             "tachymètre,\n"
-             "une archive des statistiques par interface, des graphiques et des totaux.\n"
-             "Un second lancement montre le tachymètre du KIRV déjà lancé.\n"
-             "\n"
-             "Options :\n"
-             "  --data-dir <dossier>  dossier des archives, des captures et de « debug.txt »\n"
-             "                        (par défaut %1)\n"
-             "  --metrics-dir <dossier>\n"
-             "                        dossier de kirv.prom pour node_exporter (par défaut\n"
-             "                        metricsDir des réglages, sinon aucun)\n"
-             "  --version             affiche la version et quitte\n"
-             "  -h, --help            affiche cette aide et quitte\n"
-             "\n"
-             "Commandes :\n"
-             "  report                totaux et prévision du mois d'une archive\n"
-             "  graph                 graphique d'une archive dans un fichier image\n"
-             "  log                   enregistre les statistiques sans fenêtre\n"
-             "\n"
-             "« kirv <commande> --help » décrit les options d'une commande.\n")
+  return Said(QT_TRANSLATE_NOOP(
+                  "kirv::CommandLine",
+                  "Utilisation : kirv [options]\n"
+                  "              kirv report|graph|log [options]\n"
+                  "\n"
+                  "KIRV mesure le trafic réseau : une icône dans la zone de notification, un "
+                  "tachymètre,\n"
+                  "une archive des statistiques par interface, des graphiques et des totaux.\n"
+                  "Un second lancement montre le tachymètre du KIRV déjà lancé.\n"
+                  "\n"
+                  "Options :\n"
+                  "  --data-dir <dossier>  dossier des archives, des captures et de « debug.txt »\n"
+                  "                        (par défaut %1)\n"
+                  "  --metrics-dir <dossier>\n"
+                  "                        dossier de kirv.prom pour node_exporter (par défaut\n"
+                  "                        metricsDir des réglages, sinon aucun)\n"
+                  "  --version             affiche la version et quitte\n"
+                  "  -h, --help            affiche cette aide et quitte\n"
+                  "\n"
+                  "Commandes :\n"
+                  "  report                totaux et prévision du mois d'une archive\n"
+                  "  graph                 graphique d'une archive dans un fichier image\n"
+                  "  log                   enregistre les statistiques sans fenêtre\n"
+                  "\n"
+                  "« kirv <commande> --help » décrit les options d'une commande.\n"))
       .arg(QDir::toNativeSeparators(defaultDataFolder));
 }
 

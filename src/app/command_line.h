@@ -14,7 +14,7 @@ struct CommandLine {
   Action action = Action::kRun;
   QString dataDir;     // as given; empty for the default data folder
   QString metricsDir;  // absolute; empty: the settings' metricsDir
-  QString error;       // one line in French, for kError
+  QString error;       // one line in the user's language, for kError
 };
 
 // arguments[0] is the program's name, as QCoreApplication::arguments() gives it.
@@ -23,7 +23,7 @@ QStringList Arguments(int argc, char** argv);
 
 // "kirv 0.5.2", the project's version.
 QString VersionText();
-// The options and subcommands, in French; the default data folder is named.
+// The options and subcommands, in the user's language; the default data folder is named.
 QString HelpText(const QString& defaultDataFolder);
 
 // Prints the help or the version on standard output, or the error and the help on standard

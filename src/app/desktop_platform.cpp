@@ -14,8 +14,9 @@ bool Set(const char* value) { return value != nullptr && *value != '\0'; }
 }  // namespace
 
 const char* const kCompositorNotice =
-    "KIRV : sous Wayland, le maintien au premier plan et la position des fenêtres sont "
-    "laissés au compositeur.\n";
+    QT_TRANSLATE_NOOP("kirv",
+                      "KIRV : sous Wayland, le maintien au premier plan et la position des "
+                      "fenêtres sont laissés au compositeur.\n");
 
 PlatformChoice ChoosePlatform(const char* qpaPlatform, const char* display,
                               const char* waylandDisplay) {
@@ -26,12 +27,12 @@ PlatformChoice ChoosePlatform(const char* qpaPlatform, const char* display,
   return {"", Set(waylandDisplay)};
 }
 
-void ChooseDesktopPlatform() {
+bool ChooseDesktopPlatform() {
   const PlatformChoice choice = ChoosePlatform(
       std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
   if (!choice.platform.empty()) setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
-  if (choice.compositorPlacesWindows) std::fputs(kCompositorNotice, stderr);
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+  return choice.compositorPlacesWindows;
 }
 
 }  // namespace kirv

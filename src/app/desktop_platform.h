@@ -19,11 +19,12 @@ struct PlatformChoice {
 PlatformChoice ChoosePlatform(const char* qpaPlatform, const char* display,
                               const char* waylandDisplay);
 
-// The text said once on a native Wayland session.
+// The text said once on a native Wayland session, a French source of context "kirv".
 extern const char* const kCompositorNotice;
 
 // Applies ChoosePlatform to this process and keeps the standard dialogs the toolkit's own, so
-// that they speak the program's language. Runs before the application object is built.
-void ChooseDesktopPlatform();
+// that they speak the program's language. Runs before the application object is built; answers
+// whether the notice is to be said, once the program's language is installed.
+bool ChooseDesktopPlatform();
 
 }  // namespace kirv

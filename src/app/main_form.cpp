@@ -56,15 +56,15 @@ TForm4::TForm4(Services&, std::unique_ptr<TrayShell> trayShell)
   Label1->adjustSize();
 
   PopupMenu2 = new QMenu(this);
-  Meter1 = AddItem("&Tachymetre", &TForm4::Meter1Click);
+  Meter1 = AddItem(tr("&Tachymetre"), &TForm4::Meter1Click);
   Meter1->setCheckable(true);
-  Graphique1 = AddItem("&Graphique", &TForm4::Graphique1Click);
-  Totals1 = AddItem("Totau&x", &TForm4::Totals1Click);
-  Chronometre1 = AddItem("C&hronometre", &TForm4::Chronometre1Click);
-  MenuItem1 = AddItem("&Configuration", &TForm4::MenuItem1Click);
-  Apropos1 = AddItem("A &propos...", &TForm4::Apropos1Click);
+  Graphique1 = AddItem(tr("&Graphique"), &TForm4::Graphique1Click);
+  Totals1 = AddItem(tr("Totau&x"), &TForm4::Totals1Click);
+  Chronometre1 = AddItem(tr("C&hronometre"), &TForm4::Chronometre1Click);
+  MenuItem1 = AddItem(tr("&Configuration"), &TForm4::MenuItem1Click);
+  Apropos1 = AddItem(tr("A &propos..."), &TForm4::Apropos1Click);
   MenuItem2 = PopupMenu2->addSeparator();
-  Quitter1 = AddItem("&Quitter", &TForm4::Quitter1Click);
+  Quitter1 = AddItem(tr("&Quitter"), &TForm4::Quitter1Click);
 
   ImageList1 = new TImageList(this);
   for (PlanLevel level : {PlanLevel::kOk, PlanLevel::kWarning, PlanLevel::kReached}) {
@@ -79,8 +79,8 @@ TForm4::TForm4(Services&, std::unique_ptr<TrayShell> trayShell)
   CentreOnScreen(*this);
 }
 
-QAction* TForm4::AddItem(const char* caption, void (TForm4::*handler)(QObject*)) {
-  QAction* item = PopupMenu2->addAction(QString::fromUtf8(caption));
+QAction* TForm4::AddItem(const QString& caption, void (TForm4::*handler)(QObject*)) {
+  QAction* item = PopupMenu2->addAction(caption);
   connect(item, &QAction::triggered, this, [this, item, handler] { (this->*handler)(item); });
   return item;
 }

@@ -60,7 +60,7 @@ class TForm4 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QAction* AddItem(const char* caption, void (TForm4::*handler)(QObject*));
+  QAction* AddItem(const QString& caption, void (TForm4::*handler)(QObject*));
 
   bool forcedEnd_ = false;
 };

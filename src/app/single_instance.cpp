@@ -1,6 +1,7 @@
 #include "app/single_instance.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -77,8 +78,10 @@ QString SingleInstance::BasePath() const {
 
 SingleInstance::Claim SingleInstance::Take() {
   if (!QDir().mkpath(runtimeFolder_)) {
-    Say(QStringLiteral("le dossier « %1 » ne peut pas être créé : un second KIRV ne sera pas "
-                       "reconnu")
+    Say(QCoreApplication::translate(
+            "kirv::SingleInstance",
+            "le dossier « %1 » ne peut pas être créé : un second KIRV ne sera pas "
+            "reconnu")
             .arg(runtimeFolder_));
     return Claim::kUnchecked;
   }
@@ -91,8 +94,10 @@ SingleInstance::Claim SingleInstance::Take() {
       AskToShow(base + QStringLiteral(".socket"));
       return Claim::kHandedOver;
     }
-    Say(QStringLiteral("le verrou « %1.lock » ne peut pas être pris : un second KIRV ne sera pas "
-                       "reconnu")
+    Say(QCoreApplication::translate(
+            "kirv::SingleInstance",
+            "le verrou « %1.lock » ne peut pas être pris : un second KIRV ne sera pas "
+            "reconnu")
             .arg(base));
     return Claim::kUnchecked;
   }
@@ -100,8 +105,10 @@ SingleInstance::Claim SingleInstance::Take() {
   QLocalServer::removeServer(base + QStringLiteral(".socket"));
   server_.setSocketOptions(QLocalServer::UserAccessOption);
   if (!server_.listen(base + QStringLiteral(".socket"))) {
-    Say(QStringLiteral("la prise « %1.socket » ne peut pas être ouverte (%2) : un second "
-                       "lancement ne montrera pas le tachymètre")
+    Say(QCoreApplication::translate(
+            "kirv::SingleInstance",
+            "la prise « %1.socket » ne peut pas être ouverte (%2) : un second "
+            "lancement ne montrera pas le tachymètre")
             .arg(base, server_.errorString()));
   }
   return Claim::kFirst;

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cstdio>
@@ -69,8 +70,9 @@ DataFolderStatus EnterDataFolder(const QString& path) {
   if (status.usable && QDir::setCurrent(status.path)) return status;
   if (status.usable) {
     status.usable = false;
-    status.error =
-        QStringLiteral("Le dossier de données « %1 » ne peut pas être ouvert").arg(status.path);
+    status.error = QCoreApplication::translate(
+                       "kirv::Startup", "Le dossier de données « %1 » ne peut pas être ouvert")
+                       .arg(status.path);
   }
   std::fprintf(stderr, "kirv: %s\n", status.error.toLocal8Bit().constData());
   std::fflush(stderr);

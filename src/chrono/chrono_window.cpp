@@ -26,9 +26,7 @@ QLabel* DigitsLabel(const char* text, QWidget* parent) {
   return label;
 }
 
-QLabel* FigureLabel(const char* text, QWidget* parent) {
-  return new QLabel(QString::fromUtf8(text), parent);
-}
+QLabel* FigureLabel(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
 QTimer* DisabledTimer(int interval, QObject* parent) {
   auto* timer = new QTimer(parent);
@@ -52,7 +50,7 @@ void SetTexts(QLabel* in, QLabel* out, const InOutTexts& texts) {
 
 TForm6::TForm6(Services& services)
     : QWidget(nullptr, Qt::Tool), clock_(*services.clock), format_(services.numberFormat) {
-  setWindowTitle(QStringLiteral("Chronometre"));
+  setWindowTitle(tr("Chronometre"));
 
   h = DigitsLabel("00", this);
   Label1 = DigitsLabel(":", this);
@@ -61,24 +59,24 @@ TForm6::TForm6(Services& services)
   s = DigitsLabel("00", this);
   Label3 = DigitsLabel(".", this);
   cs = DigitsLabel("0", this);
-  Button1 = new QPushButton(QStringLiteral("Start"), this);
+  Button1 = new QPushButton(tr("Start"), this);
   connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
 
-  GroupBox1 = new QGroupBox(QStringLiteral("Total Transferré"), this);
-  ti = FigureLabel("IN : 0ko", GroupBox1);
-  tu = FigureLabel("OUT : 0ko", GroupBox1);
-  GroupBox2 = new QGroupBox(QStringLiteral("Vitesse Maximale"), this);
-  vd = FigureLabel("IN : 0ko/s", GroupBox2);
-  vu = FigureLabel("OUT : 0ko/s", GroupBox2);
-  GroupBox3 = new QGroupBox(QStringLiteral("Vitesse Moyenne"), this);
-  md = FigureLabel("IN : 0ko/s", GroupBox3);
-  mu = FigureLabel("OUT : 0ko/s", GroupBox3);
-  GroupBox4 = new QGroupBox(QStringLiteral("Prévisions"), this);
-  rb = new QRadioButton(QStringLiteral("Heure"), GroupBox4);
+  GroupBox1 = new QGroupBox(tr("Total Transferré"), this);
+  ti = FigureLabel(tr("IN : 0ko"), GroupBox1);
+  tu = FigureLabel(tr("OUT : 0ko"), GroupBox1);
+  GroupBox2 = new QGroupBox(tr("Vitesse Maximale"), this);
+  vd = FigureLabel(tr("IN : 0ko/s"), GroupBox2);
+  vu = FigureLabel(tr("OUT : 0ko/s"), GroupBox2);
+  GroupBox3 = new QGroupBox(tr("Vitesse Moyenne"), this);
+  md = FigureLabel(tr("IN : 0ko/s"), GroupBox3);
+  mu = FigureLabel(tr("OUT : 0ko/s"), GroupBox3);
+  GroupBox4 = new QGroupBox(tr("Prévisions"), this);
+  rb = new QRadioButton(tr("Heure"), GroupBox4);
   rb->setChecked(true);
-  rb2 = new QRadioButton(QStringLiteral("Jour"), GroupBox4);
-  pd = FigureLabel("IN : 0ko", GroupBox4);
-  pu = FigureLabel("OUT : 0ko", GroupBox4);
+  rb2 = new QRadioButton(tr("Jour"), GroupBox4);
+  pd = FigureLabel(tr("IN : 0ko"), GroupBox4);
+  pu = FigureLabel(tr("OUT : 0ko"), GroupBox4);
 
   auto* time = new QHBoxLayout;
   for (QLabel* part : {h, Label1, m, Label2, s, Label3, cs}) time->addWidget(part);
@@ -118,7 +116,7 @@ TForm6::TForm6(Services& services)
 void TForm6::FormCreate() {}
 
 void TForm6::Button1Click(QObject*) {
-  if (Button1->text() == QStringLiteral("Start")) {
+  if (Button1->text() == tr("Start")) {
     Begin();
   } else {
     End();
@@ -126,7 +124,7 @@ void TForm6::Button1Click(QObject*) {
 }
 
 void TForm6::Begin() {
-  Button1->setText(QStringLiteral("Stop"));
+  Button1->setText(tr("Stop"));
   h->setText(QStringLiteral("00"));
   m->setText(QStringLiteral("00"));
   s->setText(QStringLiteral("00"));
@@ -142,7 +140,7 @@ void TForm6::Begin() {
 }
 
 void TForm6::End() {
-  Button1->setText(QStringLiteral("Start"));
+  Button1->setText(tr("Start"));
   Timer1->stop();
   Timer2->stop();
   Timer3->stop();

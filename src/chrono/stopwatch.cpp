@@ -8,9 +8,12 @@ namespace kirv {
 
 namespace {
 
-constexpr UnitTexts kVolumeTexts = {"Ko", "Mo", "Go"};
-constexpr UnitTexts kAverageTexts = {"Ko/s", "Mo/S", "Go/s"};
-constexpr UnitTexts kHighestTexts = {"Ko/s", "Mo/s", "Go/s"};
+constexpr UnitTexts kVolumeTexts = {KIRV_TEXT("kirv", "Ko"), KIRV_TEXT("kirv", "Mo"),
+                                    KIRV_TEXT("kirv", "Go")};
+constexpr UnitTexts kAverageTexts = {KIRV_TEXT("kirv", "Ko/s"), KIRV_TEXT("kirv", "Mo/S"),
+                                     KIRV_TEXT("kirv", "Go/s")};
+constexpr UnitTexts kHighestTexts = {KIRV_TEXT("kirv", "Ko/s"), KIRV_TEXT("kirv", "Mo/s"),
+                                     KIRV_TEXT("kirv", "Go/s")};
 constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t kSecondsPerHour = 3600;
 
@@ -21,9 +24,11 @@ std::string TwoDigits(std::int64_t value) {
 }
 
 // The unit is chosen on the group's pair, then both are written.
-InOutTexts Group(CarriedUnit& unit, double in, double out, const UnitTexts& texts) {
+InOutTexts Group(CarriedUnit& unit, double in, double out, const UnitTexts& texts,
+                 const NumberFormat& format) {
   unit.Choose(in, out, texts);
-  return {"IN : " + unit.Format(in), "OUT : " + unit.Format(out)};
+  return {format.Text(KIRV_TEXT("kirv", "IN : ")) + unit.Format(in),
+          format.Text(KIRV_TEXT("kirv", "OUT : ")) + unit.Format(out)};
 }
 
 }  // namespace
@@ -60,13 +65,14 @@ StopwatchFigures Stopwatch::FiguresTick(std::int32_t currentIn, std::int32_t cur
   const double count = static_cast<double>(secondsCount_);
   const auto spanSeconds =
       static_cast<double>(span == ProjectionSpan::kHour ? kSecondsPerHour : kSecondsPerDay);
-  CarriedUnit unit("o", format);  // fresh at every tick, carried across its four groups
+  CarriedUnit unit(format.Text(KIRV_TEXT("kirv", "o")),
+                   format);  // fresh at every tick, carried across its four groups
   StopwatchFigures f;
-  f.volume = Group(unit, totalIn_, totalOut_, kVolumeTexts);
-  f.average = Group(unit, totalIn_ / count, totalOut_ / count, kAverageTexts);
-  f.highest = Group(unit, highestIn_, highestOut_, kHighestTexts);
-  f.projection =
-      Group(unit, totalIn_ / count * spanSeconds, totalOut_ / count * spanSeconds, kVolumeTexts);
+  f.volume = Group(unit, totalIn_, totalOut_, kVolumeTexts, format);
+  f.average = Group(unit, totalIn_ / count, totalOut_ / count, kAverageTexts, format);
+  f.highest = Group(unit, highestIn_, highestOut_, kHighestTexts, format);
+  f.projection = Group(unit, totalIn_ / count * spanSeconds, totalOut_ / count * spanSeconds,
+                       kVolumeTexts, format);
   f.switchToDay = span == ProjectionSpan::kHour && secondsCount_ > kSecondsPerHour;
   return f;
 }

@@ -6,7 +6,7 @@ void CarriedUnit::Choose(double a, double b, const UnitTexts& texts) {
   const int step = UnitStepAbove(a, b);
   if (step == 0) return;
   divisor_ = kUnitDivisors[step];
-  text_ = texts[static_cast<std::size_t>(step - 1)];
+  text_ = format_.Text(texts[static_cast<std::size_t>(step - 1)]);
 }
 
 std::string CarriedUnit::Format(double x) const {

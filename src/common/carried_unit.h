@@ -7,7 +7,8 @@
 
 namespace kirv {
 
-// The texts of one group's kilo, mega and giga steps ("Ko", "Mo", "Go"; " Ko", ...).
+// The texts of one group's kilo, mega and giga steps ("Ko", "Mo", "Go"; " Ko", ...), French
+// sources marked with KIRV_TEXT: the unit shows them in the language of its format.
 using UnitTexts = std::array<const char*, 3>;
 
 // A display unit handed from one group of figures to the next. A group in which either value
@@ -18,6 +19,7 @@ class CarriedUnit {
   CarriedUnit(std::string text, const NumberFormat& format)
       : text_(std::move(text)), format_(format) {}
 
+  // `text` is shown as given, already in the user's language.
   // Chosen on the two values of a group (received and sent, never their sum).
   void Choose(double a, double b, const UnitTexts& texts);
 

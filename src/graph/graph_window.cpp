@@ -46,27 +46,26 @@ constexpr int kStatisticsLeft = 488;
 
 constexpr int kAutoRecordPeriod = 300000;  // ms
 
-constexpr const char* kArchiveFilter = "Fichier Archive KIRV|*.mdf";
-constexpr const char* kSnapshotFilter = "Image bitmap|*.bmp";
-
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-QString Text(const char* text) { return QString::fromUtf8(text); }
 
-QLabel* Caption(const char* text, int x, int y, QWidget* parent) {
-  auto* label = new QLabel(Text(text), parent);
+// A core text (context "kirv") in the user's language.
+QString CoreText(const char* text) { return QCoreApplication::translate("kirv", text); }
+
+QLabel* Caption(const QString& text, int x, int y, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
   label->move(x, y);
   label->adjustSize();
   return label;
 }
 
-QPushButton* Button(const char* text, const QRect& bounds, QWidget* parent) {
-  auto* button = new QPushButton(Text(text), parent);
+QPushButton* Button(const QString& text, const QRect& bounds, QWidget* parent) {
+  auto* button = new QPushButton(text, parent);
   button->setGeometry(bounds);
   return button;
 }
 
-QCheckBox* CheckBox(const char* text, int x, int y, QWidget* parent) {
-  auto* box = new QCheckBox(Text(text), parent);
+QCheckBox* CheckBox(const QString& text, int x, int y, QWidget* parent) {
+  auto* box = new QCheckBox(text, parent);
   box->move(x, y);
   box->adjustSize();
   return box;
@@ -94,7 +93,7 @@ DateTime DateOf(const QDate& d) { return DateTime{d.year(), d.month(), d.day()};
 }  // namespace
 
 TForm2::TForm2(Services& services) : QWidget(nullptr), services_(services) {
-  setWindowTitle(QStringLiteral("Module Graphique"));
+  setWindowTitle(tr("Module Graphique"));
   resize(kClientWidth, kClientHeight);
   setMinimumSize(kMinClientWidth, kMinClientHeight);
   setMaximumWidth(kMaxClientWidth);
@@ -108,7 +107,7 @@ TForm2::TForm2(Services& services) : QWidget(nullptr), services_(services) {
   BuildButtons();
   BuildGraphArea();
 
-  tous = new QCheckBox(QStringLiteral("Tous"), this);
+  tous = new QCheckBox(tr("Tous"), this);
   tous->hide();
   Image2 = new QLabel(this);
   Image2->hide();
@@ -138,39 +137,39 @@ TForm2::TForm2(Services& services) : QWidget(nullptr), services_(services) {
 }
 
 void TForm2::BuildSettingsRow() {
-  Label12 = Caption("Graphique :", 8, 8, this);
+  Label12 = Caption(tr("Graphique :"), 8, 8, this);
   cbG = new QComboBox(this);
-  for (const char* name : kPeriodNames) cbG->addItem(Text(name));
+  for (const char* name : kPeriodNames) cbG->addItem(CoreText(name));
   cbG->setGeometry(76, 4, 92, 22);
-  Label9 = Caption("Echelle :", 176, 8, this);
+  Label9 = Caption(tr("Echelle :"), 176, 8, this);
   cb = new QComboBox(this);
-  for (const SpeedScale& scale : kSpeedScales) cb->addItem(Text(scale.text));
+  for (const SpeedScale& scale : kSpeedScales) cb->addItem(CoreText(scale.text));
   cb->setGeometry(226, 4, 176, 22);
 
-  Label10 = Caption("Vitesse :", 8, 34, this);
+  Label10 = Caption(tr("Vitesse :"), 8, 34, this);
   spdspin = SpinEdit(services_.dialogs, GlobalSetting("Vitesse"), QRect(76, 30, 92, 22), this);
   spdspin->setEnabled(false);
-  Label11 = Caption("octets/s", 172, 34, this);
-  Label8 = Caption("Graduations :", 226, 34, this);
+  Label11 = Caption(tr("octets/s"), 172, 34, this);
+  Label8 = Caption(tr("Graduations :"), 226, 34, this);
   gradspin = SpinEdit(services_.dialogs, GlobalSetting("Gradu"), QRect(304, 30, 50, 22), this);
   gradspin->SetValue(DefaultNumber("Gradu"));
 
   GroupBox2 = new QGroupBox(this);
   GroupBox2->setGeometry(8, 84, 112, 32);
-  rb2 = new QRadioButton(QStringLiteral("Bits"), GroupBox2);
+  rb2 = new QRadioButton(tr("Bits"), GroupBox2);
   rb2->move(6, 8);
   rb2->adjustSize();
-  rb1 = new QRadioButton(QStringLiteral("Octets"), GroupBox2);
+  rb1 = new QRadioButton(tr("Octets"), GroupBox2);
   rb1->move(46, 8);
   rb1->adjustSize();
   rb2->setChecked(true);
 
-  GroupBox3 = new QGroupBox(Text("Sens de génération :"), this);
+  GroupBox3 = new QGroupBox(tr("Sens de génération :"), this);
   GroupBox3->setGeometry(124, 82, 224, 36);
-  cbdg = new QRadioButton(Text("Droite à Gauche"), GroupBox3);
+  cbdg = new QRadioButton(tr("Droite à Gauche"), GroupBox3);
   cbdg->move(6, 16);
   cbdg->adjustSize();
-  cbgd = new QRadioButton(Text("Gauche à Droite"), GroupBox3);
+  cbgd = new QRadioButton(tr("Gauche à Droite"), GroupBox3);
   cbgd->move(114, 16);
   // The radio pairs sit side by side in narrow bounds: a stand-in of ordinary width is condensed
   // there, or each caption runs under its neighbour.
@@ -187,17 +186,17 @@ void TForm2::BuildSettingsRow() {
 }
 
 void TForm2::BuildDateRow() {
-  Label13 = Caption("Tracer a partir du :", 8, 60, this);
-  Button6 = Button("-", QRect(114, 56, 20, 22), this);
+  Label13 = Caption(tr("Tracer a partir du :"), 8, 60, this);
+  Button6 = Button(QStringLiteral("-"), QRect(114, 56, 20, 22), this);
   datep = new QDateEdit(this);
   datep->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
   datep->setCalendarPopup(true);
   datep->setGeometry(136, 56, 92, 22);
-  Button7 = Button("+", QRect(230, 56, 20, 22), this);
-  cbmx = CheckBox("Dessiner pics", 362, 32, this);
+  Button7 = Button(QStringLiteral("+"), QRect(230, 56, 20, 22), this);
+  cbmx = CheckBox(tr("Dessiner pics"), 362, 32, this);
   cbmx->setChecked(true);
-  legd = CheckBox("Légende", 410, 6, this);
-  autorec = CheckBox("Enregistrement auto", 352, 94, this);
+  legd = CheckBox(tr("Légende"), 410, 6, this);
+  autorec = CheckBox(tr("Enregistrement auto"), 352, 94, this);
 }
 
 void TForm2::BuildStatistics() {
@@ -206,11 +205,11 @@ void TForm2::BuildStatistics() {
 }
 
 void TForm2::BuildButtons() {
-  Button2 = Button("Tracer", QRect(258, 55, 50, 24), this);
-  Button3 = Button("Effacer", QRect(310, 55, 52, 24), this);
-  Button4 = Button("Ouvrir", QRect(364, 55, 50, 24), this);
-  BitBtn1 = Button("Enregistrer", QRect(416, 55, 68, 24), this);
-  Button1 = Button("Rafraichir", QRect(0, 0, 60, 26), this);
+  Button2 = Button(tr("Tracer"), QRect(258, 55, 50, 24), this);
+  Button3 = Button(tr("Effacer"), QRect(310, 55, 52, 24), this);
+  Button4 = Button(tr("Ouvrir"), QRect(364, 55, 50, 24), this);
+  BitBtn1 = Button(tr("Enregistrer"), QRect(416, 55, 68, 24), this);
+  Button1 = Button(tr("Rafraichir"), QRect(0, 0, 60, 26), this);
   Button1->hide();
 }
 
@@ -355,7 +354,8 @@ void TForm2::Button4Click(QObject*) {
   std::error_code noFolder;
   const std::string start =
       archivePath_.empty() ? std::filesystem::current_path(noFolder).string() : archivePath_;
-  const std::optional<std::string> chosen = services_.dialogs->OpenFile(kArchiveFilter, start);
+  const std::optional<std::string> chosen =
+      services_.dialogs->OpenFile(tr("Fichier Archive KIRV|*.mdf").toStdString(), start);
   if (chosen) archivePath_ = *chosen;
 }
 
@@ -419,14 +419,16 @@ void TForm2::FormResize(QObject* sender) {
 // From the button, the reference day and the period in the save dialog, or none when cancelled;
 // from the timer, one file per period beside the archive.
 std::string TForm2::SnapshotTarget(bool fromTimer) {
-  const std::string period = cbG->currentText().toStdString();
+  // The file names keep the French period names, whatever the language shown.
+  const int item = std::clamp(cbG->currentIndex(), 0, static_cast<int>(kPeriodNames.size()) - 1);
+  const std::string period = kPeriodNames[static_cast<std::size_t>(item)];
   if (fromTimer) return archivePath_ + " " + period + ".bmp";
   const std::string name =
       FormatDateTime(DateOf(datep->date()), "yyyy-mm-dd") + " " + period + ".bmp";
   std::error_code noFolder;
   const std::filesystem::path folder = std::filesystem::current_path(noFolder);
   const std::optional<std::string> chosen =
-      services_.dialogs->SaveFile(kSnapshotFilter, (folder / name).string());
+      services_.dialogs->SaveFile(tr("Image bitmap|*.bmp").toStdString(), (folder / name).string());
   return chosen.value_or("");
 }
 
@@ -444,7 +446,7 @@ bool TForm2::SaveSnapshot(const std::string& target) {
 void TForm2::BitBtn1Click(QObject* sender) {
   const std::string target = SnapshotTarget(sender == Timer1);
   if (!SaveSnapshot(target)) {
-    services_.dialogs->ShowMessage("Impossible d'enregistrer l'image " + target);
+    services_.dialogs->ShowMessage(tr("Impossible d'enregistrer l'image ").toStdString() + target);
   }
 }
 

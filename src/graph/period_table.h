@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "common/texts.h"
+
 namespace kirv {
 
 // The periods of the "Graphique :" list, by item index.
@@ -10,7 +12,10 @@ inline constexpr int kWeek = 1;
 inline constexpr int kMonth = 2;
 inline constexpr int kYear = 3;
 
-inline constexpr std::array<const char*, 4> kPeriodNames = {"Journée", "Semaine", "Mois", "Année"};
+// French sources: shown through the catalogues, kept as they are in snapshot file names.
+inline constexpr std::array<const char*, 4> kPeriodNames = {
+    KIRV_TEXT("kirv", "Journée"), KIRV_TEXT("kirv", "Semaine"), KIRV_TEXT("kirv", "Mois"),
+    KIRV_TEXT("kirv", "Année")};
 
 inline constexpr int kSlotSeconds = 300;  // one archive record: a five-minute period
 

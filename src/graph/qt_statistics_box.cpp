@@ -1,5 +1,6 @@
 #include "graph/qt_statistics_box.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPalette>
 #include <algorithm>
@@ -25,14 +26,19 @@ void SetTextColour(QLabel* label, Colour colour) {
 }  // namespace
 
 QtStatisticsBox::QtStatisticsBox(const QFont& font, QWidget* parent)
-    : QGroupBox(QStringLiteral("Statistiques"), parent), font_(font) {
+    : QGroupBox(QCoreApplication::translate("kirv::QtStatisticsBox", "Statistiques"), parent),
+      font_(font) {
   resize(kWidth, kHeight);
   QLabel** captions[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
   QLabel** values[] = {&actueld, &actuelu, &maxd, &maxu, &moyd, &moyu};
-  const char* texts[] = {
-      "Actuel In :", "Actuel Out :", "Max In :", "Max Out :", "Moyenne In :", "Moyenne Out :"};
+  const char* texts[] = {QT_TRANSLATE_NOOP("kirv::QtStatisticsBox", "Actuel In :"),
+                         QT_TRANSLATE_NOOP("kirv::QtStatisticsBox", "Actuel Out :"),
+                         QT_TRANSLATE_NOOP("kirv::QtStatisticsBox", "Max In :"),
+                         QT_TRANSLATE_NOOP("kirv::QtStatisticsBox", "Max Out :"),
+                         QT_TRANSLATE_NOOP("kirv::QtStatisticsBox", "Moyenne In :"),
+                         QT_TRANSLATE_NOOP("kirv::QtStatisticsBox", "Moyenne Out :")};
   for (int i = 0; i < 6; ++i) {
-    *captions[i] = new QLabel(QString::fromUtf8(texts[i]), this);
+    *captions[i] = new QLabel(QCoreApplication::translate("kirv::QtStatisticsBox", texts[i]), this);
     (*captions[i])->move(kMargin, kFirstRow + kRowHeight * i);
     *values[i] = new QLabel(this);
   }

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "common/texts.h"
+
 namespace kirv {
 
 // An item of the "Echelle :" list (cb) and what choosing it does to the full-scale spin edit
@@ -19,15 +21,15 @@ inline constexpr int kAutomaticScaleItem = 7;
 inline constexpr int kManualScaleItem = 8;
 
 inline constexpr std::array<SpeedScale, 9> kSpeedScales = {{
-    {"64kbps (RTC, RNIS)", 8192, false},
-    {"128kbps (RNIS double)", 16384, false},
-    {"512kbps (ADSL, cable)", 65536, false},
-    {"1024kbps (ADSL, cable)", 131072, false},
-    {"10mbps (Ethernet)", 1310720, false},
-    {"100mbps (Fast Ethernet)", 13107200, false},
-    {"1gbps (Gigabit Ethernet)", 134217728, false},
-    {"Automatique", 0, false},
-    {"Manuel", 0, true},
+    {KIRV_TEXT("kirv", "64kbps (RTC, RNIS)"), 8192, false},
+    {KIRV_TEXT("kirv", "128kbps (RNIS double)"), 16384, false},
+    {KIRV_TEXT("kirv", "512kbps (ADSL, cable)"), 65536, false},
+    {KIRV_TEXT("kirv", "1024kbps (ADSL, cable)"), 131072, false},
+    {KIRV_TEXT("kirv", "10mbps (Ethernet)"), 1310720, false},
+    {KIRV_TEXT("kirv", "100mbps (Fast Ethernet)"), 13107200, false},
+    {KIRV_TEXT("kirv", "1gbps (Gigabit Ethernet)"), 134217728, false},
+    {KIRV_TEXT("kirv", "Automatique"), 0, false},
+    {KIRV_TEXT("kirv", "Manuel"), 0, true},
 }};
 
 }  // namespace kirv

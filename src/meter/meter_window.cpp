@@ -66,8 +66,8 @@ TextSize Measure(const QFont& font, const QString& text) {
 TForm3::TForm3(Services& services)
     : QWidget(nullptr, kToolWindow | Qt::WindowStaysOnTopHint),
       services_(services),
-      sampler_(*services.interfaces) {
-  setWindowTitle(QStringLiteral("Tachymetre"));
+      sampler_(*services.interfaces, services.numberFormat.texts) {
+  setWindowTitle(tr("Tachymetre"));
   FillBackground(*this, palette().color(QPalette::Button));
   setMinimumSize(kMinMeterWidth, kMinMeterHeightWithGraph);
   setMaximumWidth(kMaxWidth);
@@ -86,7 +86,7 @@ void TForm3::CreateComponents() {
   Shape1->SetBrushColour(kBarGrey);
   Shape1->SetPenColour(kBarGrey);
 
-  Label1 = new QLabel(QStringLiteral("DL : 0ko/s  UL : 0ko/s"), this);
+  Label1 = new QLabel(tr("DL : 0ko/s  UL : 0ko/s"), this);
   Label1->setGeometry(144, 1, 128, 16);
   FillBackground(*Label1, kBarGrey);
   QFont font(QStringLiteral("Arial"));
@@ -118,7 +118,7 @@ void TForm3::CreateComponents() {
   Image2->setGeometry(24, 24, 9, 17);
   Image2->hide();
 
-  Button1 = new QPushButton(QStringLiteral("ARRET"), this);
+  Button1 = new QPushButton(tr("ARRET"), this);
   Button1->setGeometry(48, 0, 49, 17);
   QFont bold(QStringLiteral("Arial"));
   bold.setPixelSize(13);
@@ -139,34 +139,34 @@ void TForm3::CreateComponents() {
   connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
 }
 
-QAction* TForm3::AddItem(QMenu* menu, const char* caption, void (TForm3::*handler)(QObject*)) {
-  QAction* item = menu->addAction(QString::fromUtf8(caption));
+QAction* TForm3::AddItem(QMenu* menu, const QString& caption, void (TForm3::*handler)(QObject*)) {
+  QAction* item = menu->addAction(caption);
   connect(item, &QAction::triggered, this, [this, item, handler] { (this->*handler)(item); });
   return item;
 }
 
 void TForm3::CreateMenu() {
   PopupMenu1 = new QMenu(this);
-  popAOT = AddItem(PopupMenu1, "Toujours au &dessus", &TForm3::popAOTClick);
+  popAOT = AddItem(PopupMenu1, tr("Toujours au &dessus"), &TForm3::popAOTClick);
   popAOT->setCheckable(true);
   popAOT->setChecked(true);
-  Configuration1 = AddItem(PopupMenu1, "&Configuration", &TForm3::Configuration1Click);
-  Modemicro1 = AddItem(PopupMenu1, "&Mode Compact", &TForm3::Modemicro1Click);
+  Configuration1 = AddItem(PopupMenu1, tr("&Configuration"), &TForm3::Configuration1Click);
+  Modemicro1 = AddItem(PopupMenu1, tr("&Mode Compact"), &TForm3::Modemicro1Click);
   Modemicro1->setCheckable(true);
-  QMenu* average = PopupMenu1->addMenu(QStringLiteral("Vitesse Moyenne"));
+  QMenu* average = PopupMenu1->addMenu(tr("Vitesse Moyenne"));
   VitesseMoyenne1 = average->menuAction();
   auto* group = new QActionGroup(this);
   group->setExclusive(true);
-  Aucun1 = AddItem(average, "Aucun", &TForm3::Aucun1Click);
-  Reception1 = AddItem(average, "Reception", &TForm3::Reception1Click);
-  Envoi1 = AddItem(average, "Envoi", &TForm3::Envoi1Click);
+  Aucun1 = AddItem(average, tr("Aucun"), &TForm3::Aucun1Click);
+  Reception1 = AddItem(average, tr("Reception"), &TForm3::Reception1Click);
+  Envoi1 = AddItem(average, tr("Envoi"), &TForm3::Envoi1Click);
   for (QAction* item : {Aucun1, Reception1, Envoi1}) {
     item->setCheckable(true);
     group->addAction(item);
   }
   Aucun1->setChecked(true);
   N1 = PopupMenu1->addSeparator();
-  Fermer1 = AddItem(PopupMenu1, "Fermer", &TForm3::Fermer1Click);
+  Fermer1 = AddItem(PopupMenu1, tr("Fermer"), &TForm3::Fermer1Click);
 }
 
 void TForm3::FormCreate() {
@@ -501,7 +501,8 @@ void TForm3::Image1Click(QObject*) {
   const std::string name = SnapshotFileName(services_.clock->Now());
   const bool saved = Image2->pixmap().save(Text(name), "BMP");
   Image1->setVisible(cameraShown);
-  if (!saved) services_.dialogs->ShowMessage("Impossible d'enregistrer l'image " + name);
+  if (!saved)
+    services_.dialogs->ShowMessage(tr("Impossible d'enregistrer l'image ").toStdString() + name);
 }
 
 }  // namespace kirv

@@ -108,7 +108,7 @@ class TForm3 : public QWidget {
  private:
   void CreateComponents();
   void CreateMenu();
-  QAction* AddItem(QMenu* menu, const char* caption, void (TForm3::*handler)(QObject*));
+  QAction* AddItem(QMenu* menu, const QString& caption, void (TForm3::*handler)(QObject*));
   void RestoreSettings();
   void ApplyWindowFlags(bool borderless, bool staysOnTop);
   void Sample();

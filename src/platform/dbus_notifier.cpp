@@ -1,5 +1,6 @@
 #include "platform/dbus_notifier.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -15,6 +16,11 @@ namespace kirv {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// A summary is a constant core text (context "kirv"), shown in the user's language.
+QString ShownSummary(const std::string& summary) {
+  return QCoreApplication::translate("kirv", summary.c_str());
+}
 
 }  // namespace
 
@@ -43,7 +49,7 @@ void DBusNotifier::Send(const Notification& notification) {
                QVariant::fromValue(static_cast<uchar>(notification.urgency)));
   hints.insert(QStringLiteral("category"), Text(notification.category));
   hints.insert(QStringLiteral("desktop-entry"), application);
-  call << QStringLiteral("KIRV") << shown.id << application << Text(notification.summary)
+  call << QStringLiteral("KIRV") << shown.id << application << ShownSummary(notification.summary)
        << Text(notification.body) << QStringList() << hints << -1;  // the server's own timeout
   shown.waiting = true;
   auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), &context_);

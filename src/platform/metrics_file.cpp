@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "common/standard_error.h"
+#include "common/texts.h"
 #include "config/settings_schema.h"
 #include "plan/plan_reading.h"
 #include "plan/plan_settings.h"
@@ -90,8 +91,8 @@ MetricsFile::Sink MetricsProblemSink(Notifier* notifier) {
   return [notifier](std::string_view line) {
     WriteToStandardError(line);
     if (notifier == nullptr) return;
-    notifier->Notify({"metrics", "Erreur dans l'écriture des métriques", std::string(line),
-                      Urgency::kNormal, "device.error"});
+    notifier->Notify({"metrics", KIRV_TEXT("kirv", "Erreur dans l'écriture des métriques"),
+                      std::string(line), Urgency::kNormal, "device.error"});
   };
 }
 

@@ -53,27 +53,31 @@ InterfaceChoice ChooseDefaultInterfaces(const NetworkFacts& facts) {
     });
   };
   if (std::vector<std::string> names = routed(false); !names.empty()) {
-    return {std::move(names), "route par défaut de la table principale"};
+    return {std::move(names), KIRV_TEXT("kirv", "route par défaut de la table principale")};
   }
   if (std::vector<std::string> names = routed(true); !names.empty()) {
-    return {std::move(names), "tunnel seul à porter la route par défaut"};
+    return {std::move(names), KIRV_TEXT("kirv", "tunnel seul à porter la route par défaut")};
   }
   std::vector<std::string> names = Names(facts, [](const LinkFacts& link, Role role) {
     return role == Role::kLink && link.up && link.hasDevice;
   });
   if (!names.empty()) {
-    return {std::move(names), "aucune route par défaut : interfaces actives d'un périphérique"};
+    return {std::move(names),
+            KIRV_TEXT("kirv", "aucune route par défaut : interfaces actives d'un périphérique")};
   }
-  return {{}, "aucune route par défaut ni interface active d'un périphérique"};
+  return {{}, KIRV_TEXT("kirv", "aucune route par défaut ni interface active d'un périphérique")};
 }
 
-std::string ChoiceText(const InterfaceChoice& choice) {
-  if (choice.names.empty()) return "aucune interface choisie (" + choice.reason + ")";
-  std::string text = "interfaces choisies : ";
+std::string ChoiceText(const InterfaceChoice& choice, const TextCatalogue* texts) {
+  const std::string reason = Translated(texts, choice.reason.c_str());
+  if (choice.names.empty()) {
+    return Translated(texts, KIRV_TEXT("kirv", "aucune interface choisie (")) + reason + ")";
+  }
+  std::string text = Translated(texts, KIRV_TEXT("kirv", "interfaces choisies : "));
   for (std::size_t i = 0; i < choice.names.size(); ++i) {
     text += (i > 0 ? ", " : "") + choice.names[i];
   }
-  return text + " (" + choice.reason + ")";
+  return text + " (" + reason + ")";
 }
 
 }  // namespace kirv

@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "common/network_facts.h"
+#include "common/texts.h"
 
 namespace kirv {
 
-// The interfaces a start without settings monitors, and why, in French for standard error.
+// The interfaces a start without settings monitors, and why (a French source text, for standard
+// error).
 struct InterfaceChoice {
   std::vector<std::string> names;  // in the order of the links
   std::string reason;
@@ -20,7 +22,7 @@ struct InterfaceChoice {
 InterfaceChoice ChooseDefaultInterfaces(const NetworkFacts& facts);
 
 // "interfaces choisies : eth0, wlan0 (route par défaut de la table principale)", or "aucune
-// interface choisie (…)".
-std::string ChoiceText(const InterfaceChoice& choice);
+// interface choisie (…)", in the language of `texts`.
+std::string ChoiceText(const InterfaceChoice& choice, const TextCatalogue* texts = nullptr);
 
 }  // namespace kirv

@@ -49,9 +49,11 @@ std::string Figure(double perSecond, const NumberFormat& format) {
 std::string SpeedText(std::uint64_t r, std::uint64_t s, SpeedUnit unit,
                       const NumberFormat& format) {
   const double m = UnitMultiplier(unit);
-  const std::string name = unit == SpeedUnit::kBits ? "kbps" : "ko/s";
-  return "DL : " + Figure(m * static_cast<double>(r), format) + name +
-         "  UL : " + Figure(m * static_cast<double>(s), format) + name;
+  const std::string name =
+      unit == SpeedUnit::kBits ? "kbps" : format.Text(KIRV_TEXT("kirv", "ko/s"));
+  return format.Text(KIRV_TEXT("kirv", "DL : ")) + Figure(m * static_cast<double>(r), format) +
+         name + format.Text(KIRV_TEXT("kirv", "  UL : ")) +
+         Figure(m * static_cast<double>(s), format) + name;
 }
 
 TickResult RateSampler::Tick(const TickInput& input) {

@@ -60,7 +60,9 @@ struct TickResult {
 // Tick.
 class RateSampler {
  public:
-  explicit RateSampler(InterfaceTable& table) : table_(table) {}
+  // The text before the first tick is in the language of `texts`.
+  explicit RateSampler(InterfaceTable& table, const TextCatalogue* texts = nullptr)
+      : table_(table), meterText_(Translated(texts, KIRV_TEXT("kirv", "0ko/s  UL : 0ko/s"))) {}
 
   // One snapshot of the table serves every list position of the tick.
   TickResult Tick(const TickInput& input);
@@ -100,7 +102,7 @@ class RateSampler {
   InterfaceTable& table_;
   std::vector<Previous> previous_;  // one per name ever sampled: a handful
   SpeedHistory history_;
-  std::string meterText_ = "0ko/s  UL : 0ko/s";
+  std::string meterText_;
   float pixelsPerOctet_ = 0.0f;
   bool primed_ = false;
   int lastPeriod_ = 20;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "case_name.h"
+#include "fakes/fake_text_catalogue.h"
 
 namespace kirv {
 namespace {
@@ -205,6 +206,45 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<ElapsedCase>& info) {
       return ::kirv::testing::CaseName(
           {::kirv::FormatDateTime(info.param.now, "yyyy-mm-dd hh:nn:ss zzz")});
+    });
+
+// The captions and every unit of the four groups come from the catalogue, the carried one too.
+const testing::FakeTextCatalogue kEnglish({{"IN : ", "IN: "},
+                                           {"OUT : ", "OUT: "},
+                                           {"o", "B"},
+                                           {"Mo", "MB"},
+                                           {"Mo/S", "MB/s"},
+                                           {"Mo/s", "MB/s"},
+                                           {"Go", "GB"}});
+
+struct LanguageCase {
+  const char* magnitude;
+  std::int32_t in;
+  std::vector<std::string> shown;  // ti, tu, md, mu, vd, vu, pd, pu
+};
+
+class StopwatchLanguageTest : public ::testing::TestWithParam<LanguageCase> {};
+
+TEST_P(StopwatchLanguageTest, WritesItsCaptionsAndUnitsInEnglish) {
+  const LanguageCase& c = GetParam();
+  Stopwatch stopwatch;
+  stopwatch.Start(kStart);
+  EXPECT_EQ(Texts(stopwatch.FiguresTick(c.in, 100, ProjectionSpan::kHour, {',', &kEnglish})),
+            c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Magnitudes, StopwatchLanguageTest,
+    ::testing::Values(LanguageCase{"Mega",
+                                   2000000,
+                                   {"IN: 1,9MB", "OUT: 0MB", "IN: 1,9MB/s", "OUT: 0MB/s",
+                                    "IN: 1,9MB/s", "OUT: 0MB/s", "IN: 6,7GB", "OUT: 0GB"}},
+                      LanguageCase{"Octets",
+                                   500,
+                                   {"IN: 500B", "OUT: 100B", "IN: 500B", "OUT: 100B", "IN: 500B",
+                                    "OUT: 100B", "IN: 1,71MB", "OUT: 0,34MB"}}),
+    [](const ::testing::TestParamInfo<LanguageCase>& info) {
+      return std::string(info.param.magnitude);
     });
 
 TEST(Stopwatch, TheElapsedTimeRunsAcrossMidnight) {

@@ -5,11 +5,13 @@
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QImage>
+#include <QTranslator>
 #include <QWindow>
 #include <filesystem>
 
 #include "gui/started_program.h"
 #include "meter/label_fit.h"
+#include "platform/translations.h"
 
 namespace kirv {
 namespace {
@@ -230,6 +232,51 @@ TEST_F(MeterWindowTest, CompactModeResizesTheWindowToTheTextPlusTwoAtEveryTick) 
   EXPECT_EQ(Form3->size(), expected(TextSize(second)));
   EXPECT_EQ(Form3->Label1->x(), 1);
 }
+
+// Under the program's catalogue of a language ("" for the French source), as a start installs it.
+struct LanguageCase {
+  const char* language;
+  const char* catalogue;
+  const char* text;  // 150000 octets received in a second
+  const char* compactItem;
+};
+
+class MeterLanguageTest : public MeterWindowTest,
+                          public ::testing::WithParamInterface<LanguageCase> {
+ protected:
+  void TearDown() override {
+    MeterWindowTest::TearDown();
+    QCoreApplication::removeTranslator(&translator_);
+  }
+  QTranslator translator_;
+};
+
+TEST_P(MeterLanguageTest, CompactModeFitsTheTextOfTheLanguage) {
+  const LanguageCase& c = GetParam();
+  if (*c.catalogue != '\0') {
+    ASSERT_TRUE(translator_.load(QString::fromLatin1(c.catalogue)));
+  }
+  QCoreApplication::installTranslator(&translator_);
+  services.numberFormat.texts = &ProgramTexts();
+  MonitorLoopbackInGraph1();
+  Form3->show();
+  Form1->micro->setChecked(true);
+  MeterTick();
+  fakes.interfaces.rows[0].inOctets += 150000;
+  MeterTick();
+  const QString text = QString::fromUtf8(c.text);
+  EXPECT_EQ(Form3->Label1->text(), text);
+  EXPECT_EQ(Form4->TrayIcon1->Hint(), text);
+  EXPECT_EQ(Form3->width(), TextSize(text).width() + 2);
+  EXPECT_EQ(Form3->Modemicro1->text(), QString::fromUtf8(c.compactItem));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, MeterLanguageTest,
+    ::testing::Values(LanguageCase{"French", "", "DL : 146,48ko/s  UL : 0ko/s", "&Mode Compact"},
+                      LanguageCase{"English", ":/i18n/kirv_en.qm", "DL: 146,48kB/s  UL: 0kB/s",
+                                   "Compact &Mode"}),
+    [](const ::testing::TestParamInfo<LanguageCase>& info) { return info.param.language; });
 
 TEST_F(MeterWindowTest, ATickWithTrafficShowsTheSpeedTextInTheLabelAndTheTrayHint) {
   MonitorLoopbackInGraph1();
