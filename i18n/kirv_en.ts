@@ -413,6 +413,48 @@
         <source>quoi</source>
         <translation>what</translation>
     </message>
+    <message>
+        <source>Forfait du %1 au %2 : %3 jour(s), dont %4 restant(s)
+</source>
+        <translation>Data plan from %1 to %2: %3 day(s), %4 of them left
+</translation>
+    </message>
+    <message>
+        <source>Compté : %1, alerte à %2 %
+</source>
+        <translation>Counted: %1, warning at %2%
+</translation>
+    </message>
+    <message>
+        <source>Utilisé : %1 sur %2 (%3 %)
+</source>
+        <translation>Used: %1 of %2 (%3%)
+</translation>
+    </message>
+    <message>
+        <source>Restant : %1
+</source>
+        <translation>Remaining: %1
+</translation>
+    </message>
+    <message>
+        <source>Aujourd&apos;hui : %1 permis, %2 utilisés, %3 restants
+</source>
+        <translation>Today: %1 allowed, %2 used, %3 left
+</translation>
+    </message>
+    <message>
+        <source>Estimation en fin de période : %1
+</source>
+        <translation>Estimate at the end of the period: %1
+</translation>
+    </message>
+    <message>
+        <source>Niveau : %1
+</source>
+        <translation>Level: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>kirv::DataFolder</name>

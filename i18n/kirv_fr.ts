@@ -413,6 +413,41 @@
         <source>quoi</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Forfait du %1 au %2 : %3 jour(s), dont %4 restant(s)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compté : %1, alerte à %2 %
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utilisé : %1 sur %2 (%3 %)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restant : %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aujourd&apos;hui : %1 permis, %2 utilisés, %3 restants
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimation en fin de période : %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niveau : %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kirv::DataFolder</name>

@@ -61,26 +61,28 @@ QByteArray PlanJson(const DataPlan& plan, const PlanReading& r, const QStringLis
   return out;
 }
 
-std::string Octets(std::uint64_t n, const NumberFormat& format) {
-  return PlanOctetsText(static_cast<std::int64_t>(n), format);
-}
-
-std::string PlanText(const DataPlan& plan, const PlanFigures& f, const NumberFormat& format) {
-  const std::string day = "dd/mm/yyyy";
-  std::string out = "Forfait du " + FormatDateTime(f.period.start, day) + " au " +
-                    FormatDateTime(f.period.lastDay, day) + " : " + std::to_string(f.days) +
-                    " jour(s), dont " + std::to_string(f.daysLeft) + " restant(s)\n";
-  out += "Compté : " + std::string(PlanCountText(plan.count)) + ", alerte à " +
-         std::to_string(plan.warning) + " %\n";
-  out += "Utilisé : " + Octets(f.used, format) + " sur " + Octets(f.limit, format) + " (" +
-         std::to_string(f.percent) + " %)\n";
-  out += "Restant : " + Octets(f.remaining, format) + "\n";
-  out += "Aujourd'hui : " + Octets(f.allowanceToday, format) + " permis, " +
-         Octets(f.usedToday, format) + " utilisés, " + PlanOctetsText(f.leftToday, format) +
-         " restants\n";
-  out += "Estimation en fin de période : " + Octets(f.estimate, format) + "\n";
-  out += "Niveau : " + std::string(PlanLevelText(f.level)) + "\n";
-  return out;
+QString PlanText(const DataPlan& plan, const PlanFigures& f, const NumberFormat& format) {
+  const auto octets = [&](std::int64_t n) {
+    return QString::fromStdString(PlanOctetsText(n, format));
+  };
+  const auto unsignedOctets = [&](std::uint64_t n) { return octets(static_cast<std::int64_t>(n)); };
+  const auto day = [](const DateTime& t) {
+    return QString::fromStdString(FormatDateTime(t, "dd/mm/yyyy"));
+  };
+  const auto text = [&](const char* source) { return QString::fromStdString(format.Text(source)); };
+  return CommandTexts::tr("Forfait du %1 au %2 : %3 jour(s), dont %4 restant(s)\n")
+             .arg(day(f.period.start), day(f.period.lastDay), QString::number(f.days),
+                  QString::number(f.daysLeft)) +
+         CommandTexts::tr("Compté : %1, alerte à %2 %\n")
+             .arg(text(PlanCountText(plan.count)), QString::number(plan.warning)) +
+         CommandTexts::tr("Utilisé : %1 sur %2 (%3 %)\n")
+             .arg(unsignedOctets(f.used), unsignedOctets(f.limit), QString::number(f.percent)) +
+         CommandTexts::tr("Restant : %1\n").arg(unsignedOctets(f.remaining)) +
+         CommandTexts::tr("Aujourd'hui : %1 permis, %2 utilisés, %3 restants\n")
+             .arg(unsignedOctets(f.allowanceToday), unsignedOctets(f.usedToday),
+                  octets(f.leftToday)) +
+         CommandTexts::tr("Estimation en fin de période : %1\n").arg(unsignedOctets(f.estimate)) +
+         CommandTexts::tr("Niveau : %1\n").arg(text(PlanLevelText(f.level)));
 }
 
 // A whole number within bounds, or none.
@@ -261,7 +263,7 @@ int RunPlan(const QStringList& arguments) {
   if (parser.isSet(jsonOption)) {
     WriteOut(PlanJson(*plan, reading, archives, day));
   } else {
-    WriteOut(PlanText(*plan, reading.figures, SystemNumberFormat()));
+    WriteOut(Utf8(PlanText(*plan, reading.figures, SystemNumberFormat())));
   }
   if (!parser.isSet(alertOption)) return kExitSuccess;
   switch (reading.figures.level) {
