@@ -455,6 +455,18 @@
         <translation>Level: %1
 </translation>
     </message>
+    <message>
+        <source>le programme d&apos;enregistrement ne peut pas être lancé</source>
+        <translation>the logging program cannot be started</translation>
+    </message>
+    <message>
+        <source>le module de bureau ne peut pas être chargé</source>
+        <translation>the desktop module cannot be loaded</translation>
+    </message>
+    <message>
+        <source>le module de notification ne peut pas être chargé</source>
+        <translation>the notification module cannot be loaded</translation>
+    </message>
 </context>
 <context>
     <name>kirv::DataFolder</name>

@@ -448,6 +448,18 @@
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>le programme d&apos;enregistrement ne peut pas être lancé</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le module de bureau ne peut pas être chargé</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le module de notification ne peut pas être chargé</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kirv::DataFolder</name>
