@@ -42,9 +42,13 @@ int OpenRegular(const std::string& path, int flags, int& error) {
 
 bool IsRefusal(int error) { return error == ELOOP || error == kNotRegularFile; }
 
-std::string ArchiveErrorText(int error) {
-  if (error == ELOOP) return "c'est un lien symbolique, qui n'est jamais suivi";
-  if (error == kNotRegularFile) return "ce n'est pas un fichier ordinaire";
+std::string ArchiveErrorText(int error, const TextCatalogue* texts) {
+  if (error == ELOOP) {
+    return Translated(texts, KIRV_TEXT("kirv", "c'est un lien symbolique, qui n'est jamais suivi"));
+  }
+  if (error == kNotRegularFile) {
+    return Translated(texts, KIRV_TEXT("kirv", "ce n'est pas un fichier ordinaire"));
+  }
   return std::strerror(error);
 }
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/texts.h"
+
 namespace kirv {
 
 // Archives are opened without following a symbolic link (the link is refused with ELOOP, its
@@ -13,9 +15,9 @@ inline constexpr int kNotRegularFile = -1;  // not an errno value
 // Whether the error refuses what stands under the name, rather than failing to reach it.
 bool IsRefusal(int error);
 
-// The reason of an error of the functions below, as said to the user: French for a refusal, the
-// system's text otherwise.
-std::string ArchiveErrorText(int error);
+// The reason of an error of the functions below, as said to the user: the catalogue's for a
+// refusal, the system's text otherwise.
+std::string ArchiveErrorText(int error, const TextCatalogue* texts);
 
 // Whether something of that name exists; a symbolic link exists, wherever it leads.
 bool ArchiveExists(const std::string& path);

@@ -12,6 +12,7 @@
 
 #include "archive/archive_file.h"
 #include "archive/clock_rule.h"
+#include "archive/filled_text.h"
 #include "archive/record.h"
 #include "archive/record_scanner.h"
 #include "common/standard_error.h"
@@ -140,9 +141,12 @@ void StatisticsLogger::LogInterface(const std::string& name, LoggerDisplays& dis
   const std::uint64_t rx = Growth(row->inOctets, baseline.in);
   const std::uint64_t tx = Growth(row->outOctets, baseline.out);
   if (rx > kImpossibleGrowth || tx > kImpossibleGrowth) {
-    diagnostics_("KIRV: " + name + " : compteurs lus en hausse de " + std::to_string(rx) +
-                 " octets reçus et " + std::to_string(tx) +
-                 " envoyés depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit");
+    diagnostics_(
+        FilledText(format_.Text(KIRV_TEXT(
+                       "kirv",
+                       "KIRV: %1 : compteurs lus en hausse de %2 octets reçus et %3 envoyés "
+                       "depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit")),
+                   {name, std::to_string(rx), std::to_string(tx)}));
     return;
   }
 
@@ -173,16 +177,20 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
   // The working directory is the data folder: a name in it is missing only when it is gone.
   if (!file && error == ENOENT && RemakeDataFolder()) file = OpenArchive(name, path, error);
   if (!file) {
-    const std::string reason = ArchiveErrorText(error);
-    if (SayOnce(state, "open " + path + reason,
-                "KIRV: l'archive " + path + " ne peut pas être ouverte : " + reason +
-                    " ; son trafic passe dans l'enregistrement suivant")) {
-      dialogs_.ShowMessage("Erreur dans le logging des statistiques\n" +
-                           std::filesystem::absolute(path).string() + " : " + reason);
+    const std::string reason = ArchiveErrorText(error, format_.texts);
+    if (SayOnce(
+            state, "open " + path + reason,
+            FilledText(format_.Text(KIRV_TEXT("kirv",
+                                              "KIRV: l'archive %1 ne peut pas être ouverte : %2 "
+                                              "; son trafic passe dans l'enregistrement suivant")),
+                       {path, reason}))) {
+      dialogs_.ShowMessage(
+          format_.Text(kLoggingErrorTitle) + "\n" +
+          WriteProblemText(std::filesystem::absolute(path).string(), reason, format_.texts));
     }
     TellOutcome(path, reason);
-    displays.status.push_back("ERREUR LOG");
-    displays.status.push_back("ERREUR ECRITURE " + TimeNow());
+    displays.status.push_back(format_.Text(KIRV_TEXT("kirv", "ERREUR LOG")));
+    displays.status.push_back(WriteErrorStatus());
     return false;
   }
   if (!state.newestRead) {
@@ -191,7 +199,7 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
   }
   if (!MayStamp(state, path, now)) return false;
 
-  std::string status = "LOG OK " + TimeNow() + " 0";
+  std::string status = std::string(kLogOkStatus) + " " + TimeNow() + " 0";
   displays.status.push_back(status);
   const ArchiveFile::AppendResult result = file->Append(line, kMaxWriteCalls);
   TellOutcome(path, result.written ? std::string() : std::strerror(result.error));
@@ -200,12 +208,14 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
     state.behindSince.reset();
     state.said.clear();
   } else {
-    status = "ERREUR ECRITURE " + TimeNow();
+    status = WriteErrorStatus();
     displays.status.push_back(status);
     const std::string reason = std::strerror(result.error);
     SayOnce(state, "write " + path + reason,
-            "KIRV: l'archive " + path + " ne peut pas être écrite : " + reason +
-                " ; son trafic passe dans l'enregistrement suivant");
+            FilledText(format_.Text(KIRV_TEXT("kirv",
+                                              "KIRV: l'archive %1 ne peut pas être écrite : %2 ; "
+                                              "son trafic passe dans l'enregistrement suivant")),
+                       {path, reason}));
   }
   displays.status.push_back(status + " " + std::to_string(result.writeCalls));
   return result.written;
@@ -223,14 +233,19 @@ bool StatisticsLogger::MayStamp(ArchiveState& state, const std::string& path, co
         state.behindSince = now;
       }
       SayOnce(state, "behind " + path,
-              "KIRV: l'horloge (" + Stamp(now) +
-                  ") est en retard sur le dernier enregistrement de " + path + " (" +
-                  Stamp(*state.newest) + ") : son trafic est gardé jusqu'à ce qu'elle le dépasse");
+              FilledText(format_.Text(KIRV_TEXT(
+                             "kirv",
+                             "KIRV: l'horloge (%1) est en retard sur le dernier enregistrement de "
+                             "%2 (%3) : son trafic est gardé jusqu'à ce qu'elle le dépasse")),
+                         {Stamp(now), path, Stamp(*state.newest)}));
       return false;
     case StampVerdict::kWriteBehind:
       SayOnce(state, "wrong " + path,
-              "KIRV: l'horloge est en retard depuis un jour sur le dernier enregistrement de " +
-                  path + " (" + Stamp(*state.newest) + "), tenu pour faux : l'écriture reprend");
+              FilledText(format_.Text(KIRV_TEXT(
+                             "kirv",
+                             "KIRV: l'horloge est en retard depuis un jour sur le dernier "
+                             "enregistrement de %1 (%2), tenu pour faux : l'écriture reprend")),
+                         {path, Stamp(*state.newest)}));
       return true;
   }
   return true;
@@ -251,15 +266,21 @@ bool StatisticsLogger::RemakeDataFolder() {
   std::error_code error;
   std::filesystem::create_directories(dataFolder_, error);
   if (error || chdir(dataFolder_.c_str()) != 0) return false;
-  diagnostics_("KIRV: le dossier de données " + dataFolder_ +
-               " avait disparu ; il est refait et les archives y reprennent");
+  diagnostics_(FilledText(format_.Text(KIRV_TEXT("kirv",
+                                                 "KIRV: le dossier de données %1 avait disparu ; "
+                                                 "il est refait et les archives y reprennent")),
+                          {dataFolder_}));
   return true;
 }
 
 // Kilo-octets of 1024, rounded down to a tenth, spread over the 300 s period.
 std::string StatisticsLogger::Speed(std::uint64_t octets) const {
   const double kilo = std::floor(static_cast<double>(octets) * 0.009765625) * (1.0 / 3000);
-  return FormatGeneral(kilo, format_) + "ko/s";
+  return FormatGeneral(kilo, format_) + format_.Text(KIRV_TEXT("kirv", "ko/s"));
+}
+
+std::string StatisticsLogger::WriteErrorStatus() const {
+  return format_.Text(KIRV_TEXT("kirv", "ERREUR ECRITURE")) + " " + TimeNow();
 }
 
 std::string StatisticsLogger::TimeNow() const { return FormatDateTime(clock_.Now(), "hh:nn:ss"); }

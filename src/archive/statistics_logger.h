@@ -23,6 +23,10 @@ struct MonitorEntry {
   bool checked = false;
 };
 
+// The status of a record written, followed by the time and the write calls; any other status
+// says a failure.
+inline constexpr std::string_view kLogOkStatus = "LOG OK";
+
 // What a tick leaves in the debug displays; a display that the tick did not touch stays empty.
 struct LoggerDisplays {
   std::optional<std::string> Label1;  // average received speed of the period, "6ko/s"
@@ -117,6 +121,7 @@ class StatisticsLogger {
   bool RemakeDataFolder();
   std::string Speed(std::uint64_t octets) const;
   std::string TimeNow() const;
+  std::string WriteErrorStatus() const;  // "ERREUR ECRITURE hh:nn:ss"
   // Tells the sink of a failure that is news; `error` is 0 once the archive is written.
   void TellOutcome(const std::string& path, const std::string& reason);
 

@@ -6,8 +6,17 @@
 #include <string>
 
 #include "common/notifier.h"
+#include "common/texts.h"
 
 namespace kirv {
+
+// The title of the message and of the notification of an archive that cannot be written.
+inline constexpr const char* kLoggingErrorTitle =
+    KIRV_TEXT("kirv", "Erreur dans le logging des statistiques");
+
+// "path : reason", as the message and the notification say it.
+std::string WriteProblemText(const std::string& path, const std::string& reason,
+                             const TextCatalogue* texts);
 
 // Told of an archive that cannot be written: its path and the system's reason.
 using WriteProblemSink = std::function<void(const std::string& path, const std::string& reason)>;
@@ -24,7 +33,8 @@ class WriteProblems {
   std::map<std::string, std::set<std::string>> told_;  // reasons by archive path
 };
 
-// A desktop notification of each problem, one per archive; nothing without a notifier.
-WriteProblemSink NotifyingSink(Notifier* notifier);
+// A desktop notification of each problem, one per archive, in the language of `texts`; nothing
+// without a notifier.
+WriteProblemSink NotifyingSink(Notifier* notifier, const TextCatalogue* texts);
 
 }  // namespace kirv

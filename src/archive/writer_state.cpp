@@ -3,6 +3,8 @@
 #include <charconv>
 #include <utility>
 
+#include "archive/filled_text.h"
+
 namespace kirv {
 
 namespace {
@@ -42,12 +44,14 @@ std::string FormatWriterState(std::string_view bootId, const SavedBaselines& bas
   return text;
 }
 
-ParsedWriterState ParseWriterState(std::string_view text, std::string_view bootId) {
+ParsedWriterState ParseWriterState(std::string_view text, std::string_view bootId,
+                                   const TextCatalogue* texts) {
   std::size_t at = 0;
   const std::optional<std::string_view> header = NextLine(text, at);
   const std::optional<std::string_view> boot = NextLine(text, at);
   if (header != kHeader || !boot || !boot->starts_with(kBoot)) {
-    return {std::nullopt, "ce n'est pas un état d'écriture de KIRV"};
+    return {std::nullopt,
+            Translated(texts, KIRV_TEXT("kirv", "ce n'est pas un état d'écriture de KIRV"))};
   }
   SavedBaselines baselines;
   while (const std::optional<std::string_view> line = NextLine(text, at)) {
@@ -56,10 +60,13 @@ ParsedWriterState ParseWriterState(std::string_view text, std::string_view bootI
     if (!TakeNumber(rest, baseline.index) || baseline.index <= 0 ||
         !TakeNumber(rest, baseline.in) || !TakeNumber(rest, baseline.out) || rest.empty() ||
         !baselines.emplace(std::string(rest), baseline).second) {
-      return {std::nullopt, "ligne illisible : " + std::string(*line)};
+      return {std::nullopt,
+              FilledText(Translated(texts, KIRV_TEXT("kirv", "ligne illisible : %1")), {*line})};
     }
   }
-  if (at != text.size()) return {std::nullopt, "la dernière ligne est incomplète"};
+  if (at != text.size()) {
+    return {std::nullopt, Translated(texts, KIRV_TEXT("kirv", "la dernière ligne est incomplète"))};
+  }
   if (bootId.empty() || boot->substr(kBoot.size()) != bootId) return {SavedBaselines{}, ""};
   return {std::move(baselines), ""};
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "archive/statistics_logger.h"
+#include "common/texts.h"
 
 namespace kirv {
 
@@ -18,11 +19,13 @@ std::string FormatWriterState(std::string_view bootId, const SavedBaselines& bas
 
 struct ParsedWriterState {
   std::optional<SavedBaselines> baselines;  // none when the text is not such a state
-  std::string error;                        // why not, in French
+  std::string error;                        // why not, in the language of the catalogue
 };
 
 // The saved baselines when the state was written in this boot (`bootId`, never an empty one),
-// none at all after another boot: counters start again at every boot.
-ParsedWriterState ParseWriterState(std::string_view text, std::string_view bootId);
+// none at all after another boot: counters start again at every boot. Without a catalogue the
+// error is in French.
+ParsedWriterState ParseWriterState(std::string_view text, std::string_view bootId,
+                                   const TextCatalogue* texts = nullptr);
 
 }  // namespace kirv

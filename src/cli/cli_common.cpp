@@ -10,7 +10,9 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -20,54 +22,78 @@ namespace kirv {
 
 namespace {
 
+// A text of Qt's parser as its catalogue gives it, to be found in the parser's help.
+QString ParserText(const char* source) {
+  return QCoreApplication::translate("QCommandLineParser", source);
+}
+
 // Two-digit fields with one digit allowed for day, month and hour.
 const QRegularExpression kDatePattern(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
 const QRegularExpression kDateTimePattern(
     QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4}) +(\\d{1,2}):(\\d{2})$"));
 
-// The parser's messages, which name what was wrong between quotes, in French.
-QString FrenchError(const QString& error) {
-  static const QRegularExpression kQuoted(QStringLiteral("'([^']*)'"));
-  const QString what = kQuoted.match(error).captured(1);
-  if (error.startsWith(QStringLiteral("Unknown option"))) {
-    const QString dashes = what.size() > 1 ? QStringLiteral("--") : QStringLiteral("-");
-    return QStringLiteral("option inconnue « ") + dashes + what + QStringLiteral(" »");
-  }
-  if (error.startsWith(QStringLiteral("Missing value"))) {
-    return QStringLiteral("valeur manquante après « ") + what + QStringLiteral(" »");
-  }
-  if (error.startsWith(QStringLiteral("Unexpected value"))) {
-    return QStringLiteral("valeur inattendue après « ") + what + QStringLiteral(" »");
-  }
-  return error;
+}  // namespace
+
+QString Labelled(const QString& what, const QString& detail) {
+  return CommandTexts::tr("%1 : %2").arg(what, detail);
 }
 
-}  // namespace
+QString ParseErrorText(const QCommandLineParser& parser, const QStringList& arguments) {
+  // A missing or unexpected value is named with its dashes between quotes (straight in English,
+  // double in French); an unknown option is listed without them. A value is unexpected only
+  // after "=".
+  static const QRegularExpression kQuotedOption(QStringLiteral("['\"](-[^'\"]*)['\"]"));
+  const QString argument = kQuotedOption.match(parser.errorText()).captured(1);
+  if (!argument.isEmpty()) {
+    const bool assigned = std::any_of(arguments.begin(), arguments.end(), [&](const QString& a) {
+      return a.startsWith(argument + QLatin1Char('='));
+    });
+    return assigned ? CommandTexts::tr("valeur inattendue après « %1 »").arg(argument)
+                    : CommandTexts::tr("valeur manquante après « %1 »").arg(argument);
+  }
+  const QStringList unknown = parser.unknownOptionNames();
+  if (unknown.isEmpty()) return parser.errorText();
+  const QString& name = unknown.front();
+  return CommandTexts::tr("option inconnue « %1 »")
+      .arg((name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name);
+}
 
 void PrintError(const QString& command, const QString& line) {
   const QByteArray text =
-      (QStringLiteral("kirv") + (command.isEmpty() ? QString() : QLatin1Char(' ') + command) +
-       QStringLiteral(" : ") + line + QLatin1Char('\n'))
+      (Labelled(
+           QStringLiteral("kirv") + (command.isEmpty() ? QString() : QLatin1Char(' ') + command),
+           line) +
+       QLatin1Char('\n'))
           .toLocal8Bit();
   std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
 }
 
+QString SkippedLinesText(std::uint64_t count) {
+  // tr() counts in an int: an archive of 2^31 lines (some 80 GB) is shown as that many.
+  return CommandTexts::tr("%n ligne(s) illisible(s) ignorée(s)", nullptr,
+                          static_cast<int>(std::min<std::uint64_t>(count, INT_MAX)));
+}
+
 int InterfaceTableUnavailable(const QString& command) {
-  PrintError(command, QStringLiteral("La table des interfaces réseau ne peut pas être lue : "
-                                     "KIRV ne mesure aucun trafic."));
+  PrintError(command, CommandTexts::tr("La table des interfaces réseau ne peut pas être lue : "
+                                       "KIRV ne mesure aucun trafic."));
   return kExitFailure;
 }
 
 QString CommandHelp(const QCommandLineParser& parser, const QString& command) {
-  // The parser's own text, with its first line (the program's path) and its headings in French.
+  // The parser's own text, with its first line (the program's path) and its headings in the
+  // program's language rather than in that of Qt's catalogue.
   QString text = parser.helpText();
   const qsizetype firstLineEnd = text.indexOf(QLatin1Char('\n'));
-  QString usage = text.left(firstLineEnd);
-  const qsizetype options = usage.indexOf(QStringLiteral(" [options]"));
-  usage = QStringLiteral("Utilisation : kirv ") + command + usage.mid(options);
-  text = usage + text.mid(firstLineEnd);
-  text.replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nOptions :\n"));
-  text.replace(QStringLiteral("\nArguments:\n"), QStringLiteral("\nArguments :\n"));
+  const QString usage = text.left(firstLineEnd);
+  const qsizetype options = usage.indexOf(QLatin1Char(' ') + ParserText("[options]"));
+  text = CommandTexts::tr("Utilisation : kirv %1").arg(command + usage.mid(options)) +
+         text.mid(firstLineEnd);
+  const auto heading = [](const QString& name) {
+    return QLatin1Char('\n') + name + QLatin1Char('\n');
+  };
+  text.replace(heading(ParserText("Options:")), heading(CommandTexts::tr("Options :")));
+  text.replace(heading(ParserText("Arguments:")), heading(CommandTexts::tr("Arguments :")));
   return text;
 }
 
@@ -81,9 +107,10 @@ int UsageError(const QCommandLineParser& parser, const QString& command, const Q
 std::optional<int> ParseArguments(QCommandLineParser& parser, const QString& command,
                                   const QStringList& arguments) {
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Affiche cette aide et quitte."));
+                                CommandTexts::tr("Affiche cette aide et quitte."));
   parser.addOption(help);
-  if (!parser.parse(arguments)) return UsageError(parser, command, FrenchError(parser.errorText()));
+  if (!parser.parse(arguments))
+    return UsageError(parser, command, ParseErrorText(parser, arguments));
   if (parser.isSet(help)) {
     WriteOut(Utf8(CommandHelp(parser, command)));
     return kExitSuccess;
@@ -104,7 +131,8 @@ std::optional<int> ReadDayOption(const QCommandLineParser& parser, const QComman
   if (!parser.isSet(option)) return std::nullopt;
   const std::optional<DateTime> date = ParseDate(parser.value(option));
   if (!date) {
-    return UsageError(parser, command, QStringLiteral("date illisible : ") + parser.value(option));
+    return UsageError(parser, command,
+                      Labelled(CommandTexts::tr("date illisible"), parser.value(option)));
   }
   day = *date;
   return std::nullopt;
@@ -137,7 +165,7 @@ std::optional<QString> UnreadableReason(const QString& path) {
   struct stat st {};
   const bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   close(fd);
-  if (!regular) return QStringLiteral("n'est pas un fichier");
+  if (!regular) return CommandTexts::tr("n'est pas un fichier");
   return std::nullopt;
 }
 
@@ -145,7 +173,7 @@ ArchiveLookup FindArchive(const QString& argument, const QString& dataFolder) {
   const QString here = AbsolutePath(argument);
   const std::optional<QString> reason = UnreadableReason(here);
   if (!reason) return {here, std::nullopt};
-  const QString hereError = here + QStringLiteral(" : ") + *reason;
+  const QString hereError = Labelled(here, *reason);
   const QString there = QDir::cleanPath(QDir(AbsolutePath(dataFolder)).filePath(argument));
   // A file that is there but cannot be read is the one meant; so is any path with a folder.
   if (argument.contains(QLatin1Char('/')) || QFileInfo(here).isSymLink() ||
@@ -153,8 +181,7 @@ ArchiveLookup FindArchive(const QString& argument, const QString& dataFolder) {
     return {here, hereError};
   }
   if (const std::optional<QString> thereReason = UnreadableReason(there)) {
-    return {there,
-            hereError + QStringLiteral(" ; ") + there + QStringLiteral(" : ") + *thereReason};
+    return {there, CommandTexts::tr("%1 ; %2").arg(hereError, Labelled(there, *thereReason))};
   }
   return {there, std::nullopt};
 }

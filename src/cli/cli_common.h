@@ -4,8 +4,10 @@
 // values that must parse, archive paths.
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -14,12 +16,26 @@
 
 namespace kirv {
 
+// The commands' own texts, in the user's language: CommandTexts::tr("…").
+class CommandTexts {
+  Q_DECLARE_TR_FUNCTIONS(kirv::CommandTexts)
+};
+
+// "what : detail", the colon as the language writes it.
+QString Labelled(const QString& what, const QString& detail);
+
+// The parser's error, in the user's language whatever language Qt's own catalogue speaks.
+QString ParseErrorText(const QCommandLineParser& parser, const QStringList& arguments);
+
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;   // nothing to read, nothing written
 inline constexpr int kExitBadInput = 2;  // an option or an archive that cannot be used
 
 // One line on standard error, "kirv <command> : " in front ("kirv : " without a command).
 void PrintError(const QString& command, const QString& line);
+
+// "N ligne(s) illisible(s) ignorée(s)": the records of the archives that could not be read.
+QString SkippedLinesText(std::uint64_t count);
 
 // Says that the network interface table cannot be read, and gives kExitFailure.
 int InterfaceTableUnavailable(const QString& command);

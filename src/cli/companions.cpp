@@ -98,8 +98,9 @@ int ExecLogProgram(const LoggerArguments& arguments) {
     execv(place.c_str(), argv.data());  // returns only when it failed
     AddReason(reasons, place, QString::fromLocal8Bit(std::strerror(errno)));
   }
-  PrintError(QStringLiteral("log"),
-             QStringLiteral("le programme d'enregistrement ne peut pas être lancé : ") + reasons);
+  PrintError(
+      QStringLiteral("log"),
+      Labelled(CommandTexts::tr("le programme d'enregistrement ne peut pas être lancé"), reasons));
   return kExitFailure;
 }
 
@@ -109,7 +110,9 @@ int RunDesktopModule(int argc, char** argv) {
           LoadModuleEntry(DesktopModulePlaces(), kDesktopEntry, reasons))) {
     return entry(argc, argv);
   }
-  PrintError(QString(), QStringLiteral("le module de bureau ne peut pas être chargé : ") + reasons);
+  // Before any application object: in French, the texts' source.
+  PrintError(QString(),
+             Labelled(CommandTexts::tr("le module de bureau ne peut pas être chargé"), reasons));
   return kExitFailure;
 }
 

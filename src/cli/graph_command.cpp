@@ -57,36 +57,36 @@ bool ReadGraphSettings(TraceInputs& in) {
 
 int RunGraph(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
+  parser.setApplicationDescription(CommandTexts::tr(
       "L'image du Module Graphique pour une archive, sans écran, et ses statistiques."));
-  parser.addPositionalArgument(QStringLiteral("ARCHIVE"), QStringLiteral("Archive .mdf à lire."));
+  parser.addPositionalArgument(QStringLiteral("ARCHIVE"), CommandTexts::tr("Archive .mdf à lire."));
   const QCommandLineOption periodOption(QStringLiteral("period"),
-                                        QStringLiteral("day, week, month ou year."),
-                                        QStringLiteral("période"));
+                                        CommandTexts::tr("day, week, month ou year."),
+                                        CommandTexts::tr("période"));
   const QCommandLineOption atOption(
       QStringLiteral("at"),
-      QStringLiteral("Instant le plus récent montré (par défaut maintenant)."),
-      QStringLiteral("jj/mm/aaaa hh:mm"));
+      CommandTexts::tr("Instant le plus récent montré (par défaut maintenant)."),
+      CommandTexts::tr("jj/mm/aaaa hh:mm"));
   const QCommandLineOption widthOption(
       QStringLiteral("width"),
-      QStringLiteral("Largeur de la courbe en colonnes, 1 à 1023 (par défaut 600)."),
+      CommandTexts::tr("Largeur de la courbe en colonnes, 1 à 1023 (par défaut 600)."),
       QStringLiteral("N"));
   const QCommandLineOption scaleOption(
       QStringLiteral("scale"),
-      QStringLiteral("auto (par défaut), manual:N octets/s, ou une échelle (512kbps, 0 à 6)."),
-      QStringLiteral("échelle"));
+      CommandTexts::tr("auto (par défaut), manual:N octets/s, ou une échelle (512kbps, 0 à 6)."),
+      CommandTexts::tr("échelle"));
   const QCommandLineOption bitsOption(QStringLiteral("bits"),
-                                      QStringLiteral("Vitesses en bits (par défaut en octets)."));
+                                      CommandTexts::tr("Vitesses en bits (par défaut en octets)."));
   const QCommandLineOption outputOption(QStringList{QStringLiteral("o"), QStringLiteral("output")},
-                                        QStringLiteral("Image PNG à écrire."),
-                                        QStringLiteral("fichier.png"));
+                                        CommandTexts::tr("Image PNG à écrire."),
+                                        CommandTexts::tr("fichier.png"));
   const QCommandLineOption legendOption(
       QStringLiteral("legend"),
-      QStringLiteral("Les statistiques à droite du graphique (par défaut selon « Légende »)."));
+      CommandTexts::tr("Les statistiques à droite du graphique (par défaut selon « Légende »)."));
   const QCommandLineOption noLegendOption(QStringLiteral("no-legend"),
-                                          QStringLiteral("Le graphique seul."));
+                                          CommandTexts::tr("Le graphique seul."));
   const QCommandLineOption jsonOption(
-      QStringLiteral("json"), QStringLiteral("Statistiques et colonnes en JSON sur la sortie."));
+      QStringLiteral("json"), CommandTexts::tr("Statistiques et colonnes en JSON sur la sortie."));
   parser.addOptions({periodOption, atOption, widthOption, scaleOption, bitsOption, outputOption,
                      legendOption, noLegendOption, jsonOption});
   if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
@@ -95,13 +95,13 @@ int RunGraph(const QStringList& arguments) {
 
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 1 || positional.front().isEmpty()) {
-    return UsageError(parser, kCommand, QStringLiteral("une ARCHIVE, et une seule"));
+    return UsageError(parser, kCommand, CommandTexts::tr("une ARCHIVE, et une seule"));
   }
   if (!parser.isSet(outputOption) && !parser.isSet(jsonOption)) {
-    return UsageError(parser, kCommand, QStringLiteral("-o fichier.png ou --json"));
+    return UsageError(parser, kCommand, CommandTexts::tr("-o fichier.png ou --json"));
   }
   if (parser.isSet(legendOption) && parser.isSet(noLegendOption)) {
-    return UsageError(parser, kCommand, QStringLiteral("--legend ou --no-legend, pas les deux"));
+    return UsageError(parser, kCommand, CommandTexts::tr("--legend ou --no-legend, pas les deux"));
   }
   TraceInputs in;
   in.width = kDesignWidth;
@@ -111,7 +111,7 @@ int RunGraph(const QStringList& arguments) {
   const std::optional<int> period = ParsePeriod(parser.value(periodOption));
   if (!period) {
     return UsageError(parser, kCommand,
-                      QStringLiteral("période illisible : ") + parser.value(periodOption));
+                      Labelled(CommandTexts::tr("période illisible"), parser.value(periodOption)));
   }
   in.period = *period;
   in.columnSpan = ColumnSpanOf(*period);
@@ -120,7 +120,7 @@ int RunGraph(const QStringList& arguments) {
     const std::optional<DateTime> at = ParseDateTime(parser.value(atOption));
     if (!at) {
       return UsageError(parser, kCommand,
-                        QStringLiteral("instant illisible : ") + parser.value(atOption));
+                        Labelled(CommandTexts::tr("instant illisible"), parser.value(atOption)));
     }
     in.now = *at;
   }
@@ -129,7 +129,7 @@ int RunGraph(const QStringList& arguments) {
     const std::optional<int> width = ParseWidth(parser.value(widthOption));
     if (!width) {
       return UsageError(parser, kCommand,
-                        QStringLiteral("largeur illisible : ") + parser.value(widthOption));
+                        Labelled(CommandTexts::tr("largeur illisible"), parser.value(widthOption)));
     }
     in.width = *width;
   }
@@ -137,7 +137,7 @@ int RunGraph(const QStringList& arguments) {
     const std::optional<ScaleChoice> scale = ParseScale(parser.value(scaleOption));
     if (!scale) {
       return UsageError(parser, kCommand,
-                        QStringLiteral("échelle illisible : ") + parser.value(scaleOption));
+                        Labelled(CommandTexts::tr("échelle illisible"), parser.value(scaleOption)));
     }
     in.automaticScale = scale->automatic;
     in.fullScale = scale->fullScale;
@@ -182,7 +182,7 @@ int RunGraph(const QStringList& arguments) {
       failure = CommitSaveFile(file);
     }
     if (failure) {
-      PrintError(kCommand, target + QStringLiteral(" : ") + *failure);
+      PrintError(kCommand, Labelled(target, *failure));
       return kExitFailure;
     }
   }

@@ -43,19 +43,19 @@ std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore&
 
 int RunLog(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
+  parser.setApplicationDescription(CommandTexts::tr(
       "Enregistre toutes les cinq minutes le trafic des interfaces à monitorer, sans fenêtre."));
   const QCommandLineOption folderOption(QStringLiteral("data-dir"),
-                                        QStringLiteral("Dossier des archives."),
-                                        QStringLiteral("dossier"));
+                                        CommandTexts::tr("Dossier des archives."),
+                                        CommandTexts::tr("dossier"));
   QCommandLineOption periodOption(QStringLiteral("period-ms"),
-                                  QStringLiteral("Période d'enregistrement en millisecondes."),
+                                  CommandTexts::tr("Période d'enregistrement en millisecondes."),
                                   QStringLiteral("ms"), QString::number(kLoggerPeriod));
   periodOption.setFlags(QCommandLineOption::HiddenFromHelp);  // for the tests
   const QCommandLineOption metricsOption(
       QStringLiteral("metrics-dir"),
-      QStringLiteral("Dossier où écrire kirv.prom pour node_exporter (remplace metricsDir)."),
-      QStringLiteral("dossier"));
+      CommandTexts::tr("Dossier où écrire kirv.prom pour node_exporter (remplace metricsDir)."),
+      CommandTexts::tr("dossier"));
   parser.addOptions({folderOption, periodOption, metricsOption});
   if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
     return *status;
@@ -63,20 +63,20 @@ int RunLog(const QStringList& arguments) {
   if (!parser.positionalArguments().isEmpty()) {
     return UsageError(
         parser, kCommand,
-        QStringLiteral("argument inattendu : ") + parser.positionalArguments().front());
+        Labelled(CommandTexts::tr("argument inattendu"), parser.positionalArguments().front()));
   }
   bool periodRead = false;
   const int period = parser.value(periodOption).toInt(&periodRead);
   if (!periodRead) {
     return UsageError(parser, kCommand,
-                      QStringLiteral("période illisible : ") + parser.value(periodOption));
+                      Labelled(CommandTexts::tr("période illisible"), parser.value(periodOption)));
   }
   // Shorter periods are for the tests alone; under a second the logger would do little else.
   if (period < kShortestPeriod) {
     return UsageError(
         parser, kCommand,
-        QStringLiteral("période trop courte, %1 ms au moins : ").arg(kShortestPeriod) +
-            parser.value(periodOption));
+        Labelled(CommandTexts::tr("période trop courte, %1 ms au moins").arg(kShortestPeriod),
+                 parser.value(periodOption)));
   }
 
   const DataFolderStatus folder = PrepareDataFolder(
@@ -99,11 +99,12 @@ int RunLog(const QStringList& arguments) {
     for (MonitorEntry& e : entries) {
       e.checked = std::find(choice.names.begin(), choice.names.end(), e.name) != choice.names.end();
     }
-    PrintError(kCommand, QStringLiteral("aucune interface à monitorer dans ") +
-                             QString::fromStdString(settings.FilePath()) + QStringLiteral(", ") +
-                             QString::fromStdString(ChoiceText(choice)) +
-                             (choice.names.empty() ? QStringLiteral(" : rien ne sera enregistré")
-                                                   : QString()));
+    const QString line = CommandTexts::tr("aucune interface à monitorer dans %1, %2")
+                             .arg(QString::fromStdString(settings.FilePath()),
+                                  QString::fromStdString(ChoiceText(choice)));
+    PrintError(kCommand, choice.names.empty()
+                             ? Labelled(line, CommandTexts::tr("rien ne sera enregistré"))
+                             : line);
   }
 
   LoggerArguments logger;

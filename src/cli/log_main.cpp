@@ -36,7 +36,7 @@ const QString kCommand = QStringLiteral("log");
 
 void PrintStatus(const LoggerDisplays& displays) {
   for (const std::string& status : displays.status) {
-    if (status.starts_with("ERREUR")) PrintError(kCommand, QString::fromStdString(status));
+    if (!status.starts_with(kLogOkStatus)) PrintError(kCommand, QString::fromStdString(status));
   }
 }
 
@@ -53,7 +53,7 @@ void CheckPlan(const LoggerArguments& arguments, const Clock& clock, Notifier& n
 int RunLogger(const LoggerArguments& arguments) {
   const QString folder = QString::fromStdString(arguments.dataFolder);
   if (!QDir::setCurrent(folder)) {  // the archives are named without a folder
-    PrintError(kCommand, folder + QStringLiteral(" : dossier de données inaccessible"));
+    PrintError(kCommand, Labelled(folder, CommandTexts::tr("dossier de données inaccessible")));
     return kExitFailure;
   }
   NetlinkInterfaceTable table;
@@ -67,7 +67,7 @@ int RunLogger(const LoggerArguments& arguments) {
                           NumberFormat{arguments.decimalSeparator, &kirv::ProgramTexts()});
   logger.SetDataFolder(QFile::encodeName(QDir::currentPath()).toStdString());
   ModuleNotifier notifier;
-  logger.SetWriteProblemSink(NotifyingSink(&notifier));
+  logger.SetWriteProblemSink(NotifyingSink(&notifier, &ProgramTexts()));
   WriterLock lock(folder);
   MetricsWriter metrics(clock);
   logger.SetRecordSink(metrics.Sink());
@@ -86,10 +86,10 @@ int RunLogger(const LoggerArguments& arguments) {
   });
   if (!lock.TryTake() && lock.LogsElsewhere()) {
     const qint64 holder = lock.HolderPid();
-    const QString who = holder > 0 ? QStringLiteral("le processus %1").arg(holder)
-                                   : QStringLiteral("un autre processus");
-    PrintError(kCommand, QStringLiteral("%1 écrit déjà les archives de %2 ; "
-                                        "kirv log prendra le relais à sa fin")
+    const QString who = holder > 0 ? CommandTexts::tr("le processus %1").arg(holder)
+                                   : CommandTexts::tr("un autre processus");
+    PrintError(kCommand, CommandTexts::tr("%1 écrit déjà les archives de %2 ; "
+                                          "kirv log prendra le relais à sa fin")
                              .arg(who, folder));
   }
   lock.TakeBaselines(logger, entries);
@@ -108,7 +108,7 @@ int RunLogger(const LoggerArguments& arguments) {
       case WriterTurn::kTakenOver:
         lock.TakeBaselines(logger, entries);
         startMetrics();
-        PrintError(kCommand, QStringLiteral("écriture des archives de %1 reprise").arg(folder));
+        PrintError(kCommand, CommandTexts::tr("écriture des archives de %1 reprise").arg(folder));
         break;
       case WriterTurn::kElsewhere:
         break;
@@ -124,15 +124,19 @@ int RunLogger(const LoggerArguments& arguments) {
 int main(int argc, char** argv) {
   // A signal that comes during start-up is kept until the logger can act on it.
   kirv::InstallTerminationSignals();
-  const std::optional<kirv::LoggerArguments> arguments =
-      kirv::LoggerArguments::Parse(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
-  if (!arguments) {
-    std::fputs("kirv-log : se lance par « kirv log »\n", stderr);
-    return kirv::kExitBadInput;
-  }
   // Qt's own event loop rather than GLib's: the logger needs no more, and it weighs less.
   qputenv("QT_NO_GLIB", "1");
   QCoreApplication app(argc, argv);
   kirv::InstallTranslations();
+  const std::optional<kirv::LoggerArguments> arguments =
+      kirv::LoggerArguments::Parse(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+  if (!arguments) {
+    const QByteArray line = (kirv::Labelled(QStringLiteral("kirv-log"),
+                                            kirv::CommandTexts::tr("se lance par « kirv log »")) +
+                             QLatin1Char('\n'))
+                                .toLocal8Bit();
+    std::fputs(line.constData(), stderr);
+    return kirv::kExitBadInput;
+  }
   return kirv::RunLogger(*arguments);
 }

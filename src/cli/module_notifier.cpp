@@ -15,8 +15,9 @@ void ModuleNotifier::Notify(const Notification& notification) {
             LoadModuleEntry(NotifierModulePlaces(), kMakeNotifierEntry, reasons))) {
       loaded_.reset(make());
     } else {
-      PrintError(QStringLiteral("log"),
-                 QStringLiteral("le module de notification ne peut pas être chargé : ") + reasons);
+      PrintError(
+          QStringLiteral("log"),
+          Labelled(CommandTexts::tr("le module de notification ne peut pas être chargé"), reasons));
     }
   }
   if (loaded_) loaded_->Notify(notification);

@@ -61,26 +61,28 @@ QByteArray PlanJson(const DataPlan& plan, const PlanReading& r, const QStringLis
   return out;
 }
 
-std::string Octets(std::uint64_t n, const NumberFormat& format) {
-  return PlanOctetsText(static_cast<std::int64_t>(n), format);
-}
-
-std::string PlanText(const DataPlan& plan, const PlanFigures& f, const NumberFormat& format) {
-  const std::string day = "dd/mm/yyyy";
-  std::string out = "Forfait du " + FormatDateTime(f.period.start, day) + " au " +
-                    FormatDateTime(f.period.lastDay, day) + " : " + std::to_string(f.days) +
-                    " jour(s), dont " + std::to_string(f.daysLeft) + " restant(s)\n";
-  out += "Compté : " + std::string(PlanCountText(plan.count)) + ", alerte à " +
-         std::to_string(plan.warning) + " %\n";
-  out += "Utilisé : " + Octets(f.used, format) + " sur " + Octets(f.limit, format) + " (" +
-         std::to_string(f.percent) + " %)\n";
-  out += "Restant : " + Octets(f.remaining, format) + "\n";
-  out += "Aujourd'hui : " + Octets(f.allowanceToday, format) + " permis, " +
-         Octets(f.usedToday, format) + " utilisés, " + PlanOctetsText(f.leftToday, format) +
-         " restants\n";
-  out += "Estimation en fin de période : " + Octets(f.estimate, format) + "\n";
-  out += "Niveau : " + std::string(PlanLevelText(f.level)) + "\n";
-  return out;
+QString PlanText(const DataPlan& plan, const PlanFigures& f, const NumberFormat& format) {
+  const auto octets = [&](std::int64_t n) {
+    return QString::fromStdString(PlanOctetsText(n, format));
+  };
+  const auto unsignedOctets = [&](std::uint64_t n) { return octets(static_cast<std::int64_t>(n)); };
+  const auto day = [](const DateTime& t) {
+    return QString::fromStdString(FormatDateTime(t, "dd/mm/yyyy"));
+  };
+  const auto text = [&](const char* source) { return QString::fromStdString(format.Text(source)); };
+  return CommandTexts::tr("Forfait du %1 au %2 : %3 jour(s), dont %4 restant(s)\n")
+             .arg(day(f.period.start), day(f.period.lastDay), QString::number(f.days),
+                  QString::number(f.daysLeft)) +
+         CommandTexts::tr("Compté : %1, alerte à %2 %\n")
+             .arg(text(PlanCountText(plan.count)), QString::number(plan.warning)) +
+         CommandTexts::tr("Utilisé : %1 sur %2 (%3 %)\n")
+             .arg(unsignedOctets(f.used), unsignedOctets(f.limit), QString::number(f.percent)) +
+         CommandTexts::tr("Restant : %1\n").arg(unsignedOctets(f.remaining)) +
+         CommandTexts::tr("Aujourd'hui : %1 permis, %2 utilisés, %3 restants\n")
+             .arg(unsignedOctets(f.allowanceToday), unsignedOctets(f.usedToday),
+                  octets(f.leftToday)) +
+         CommandTexts::tr("Estimation en fin de période : %1\n").arg(unsignedOctets(f.estimate)) +
+         CommandTexts::tr("Niveau : %1\n").arg(text(PlanLevelText(f.level)));
 }
 
 // A whole number within bounds, or none.
@@ -95,45 +97,45 @@ std::optional<int> Bounded(const QString& text, int minimum, int maximum) {
 
 int RunPlan(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
+  parser.setApplicationDescription(CommandTexts::tr(
       "Le forfait de données : utilisé, restant, permis aujourd'hui, estimation de fin de "
       "période (le forfait des réglages ; chaque option en remplace une part)."));
   parser.addPositionalArgument(QStringLiteral("ARCHIVE"),
-                               QStringLiteral("Archives .mdf à compter (sans ARCHIVE : celles "
-                                              "du forfait dans le dossier de données)."),
+                               CommandTexts::tr("Archives .mdf à compter (sans ARCHIVE : celles "
+                                                "du forfait dans le dossier de données)."),
                                QStringLiteral("[ARCHIVE…]"));
   const QCommandLineOption dateOption(QStringLiteral("date"),
-                                      QStringLiteral("Jour, à sa fin (par défaut aujourd'hui)."),
-                                      QStringLiteral("jj/mm/aaaa"));
+                                      CommandTexts::tr("Jour, à sa fin (par défaut aujourd'hui)."),
+                                      CommandTexts::tr("jj/mm/aaaa"));
   const QCommandLineOption limitOption(
       QStringLiteral("limit"),
-      QStringLiteral("Limite : octets, ou K, M, G, T (de 1024), KB, MB, GB, TB (de 1000)."),
-      QStringLiteral("taille"));
+      CommandTexts::tr("Limite : octets, ou K, M, G, T (de 1024), KB, MB, GB, TB (de 1000)."),
+      CommandTexts::tr("taille"));
   const QCommandLineOption monthlyOption(QStringLiteral("monthly"),
-                                         QStringLiteral("Période mensuelle à partir du jour J."),
-                                         QStringLiteral("J"));
+                                         CommandTexts::tr("Période mensuelle à partir du jour J."),
+                                         CommandTexts::tr("J"));
   const QCommandLineOption dailyOption(QStringLiteral("daily"),
-                                       QStringLiteral("Période d'un jour."));
+                                       CommandTexts::tr("Période d'un jour."));
   const QCommandLineOption everyOption(QStringLiteral("every"),
-                                       QStringLiteral("Période de N jours (1 à 366)."),
+                                       CommandTexts::tr("Période de N jours (1 à 366)."),
                                        QStringLiteral("N"));
   const QCommandLineOption fromOption(QStringLiteral("from"),
-                                      QStringLiteral("Premier jour d'une période de N jours."),
-                                      QStringLiteral("jj/mm/aaaa"));
+                                      CommandTexts::tr("Premier jour d'une période de N jours."),
+                                      CommandTexts::tr("jj/mm/aaaa"));
   const QCommandLineOption countOption(QStringLiteral("count"),
-                                       QStringLiteral("Ce qui compte : both, received ou sent."),
-                                       QStringLiteral("quoi"));
+                                       CommandTexts::tr("Ce qui compte : both, received ou sent."),
+                                       CommandTexts::tr("quoi"));
   const QCommandLineOption warningOption(QStringLiteral("warning"),
-                                         QStringLiteral("Seuil d'alerte en % (1 à 99)."),
+                                         CommandTexts::tr("Seuil d'alerte en % (1 à 99)."),
                                          QStringLiteral("P"));
   const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                      QStringLiteral("Un objet JSON, octets exacts."));
+                                      CommandTexts::tr("Un objet JSON, octets exacts."));
   const QCommandLineOption alertOption(
       QStringLiteral("alert"),
-      QStringLiteral("Statut de sortie 3 au seuil d'alerte, 4 à la limite."));
+      CommandTexts::tr("Statut de sortie 3 au seuil d'alerte, 4 à la limite."));
   const QCommandLineOption folderOption(QStringLiteral("data-dir"),
-                                        QStringLiteral("Dossier des archives."),
-                                        QStringLiteral("dossier"));
+                                        CommandTexts::tr("Dossier des archives."),
+                                        CommandTexts::tr("dossier"));
   parser.addOptions({dateOption, limitOption, monthlyOption, dailyOption, everyOption, fromOption,
                      countOption, warningOption, jsonOption, alertOption, folderOption});
   if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
@@ -150,16 +152,15 @@ int RunPlan(const QStringList& arguments) {
   PlanControls controls;
   ReadPlanSettings(settings, controls);
   if (!controls.on && !parser.isSet(limitOption)) {
-    PrintError(kCommand, QStringLiteral("aucun forfait dans ") +
-                             QString::fromStdString(settings.FilePath()) +
-                             QStringLiteral(" et pas de --limit"));
+    PrintError(kCommand, CommandTexts::tr("aucun forfait dans %1 et pas de --limit")
+                             .arg(QString::fromStdString(settings.FilePath())));
     return kExitBadInput;
   }
   if (parser.isSet(limitOption)) {
     const std::optional<std::uint64_t> limit = ParsePlanSize(Utf8(parser.value(limitOption)));
     if (!limit) {
       return UsageError(parser, kCommand,
-                        QStringLiteral("limite illisible : ") + parser.value(limitOption));
+                        Labelled(CommandTexts::tr("limite illisible"), parser.value(limitOption)));
     }
     controls.limit = std::to_string(*limit);
   }
@@ -167,14 +168,14 @@ int RunPlan(const QStringList& arguments) {
                       int{parser.isSet(everyOption)};
   if (periods > 1) {
     return UsageError(parser, kCommand,
-                      QStringLiteral("une seule période : --monthly, --daily ou --every"));
+                      CommandTexts::tr("une seule période : --monthly, --daily ou --every"));
   }
   if (parser.isSet(monthlyOption)) {
     const std::optional<int> d = Bounded(parser.value(monthlyOption), kMinStartDay, kMaxStartDay);
     if (!d) {
-      return UsageError(
-          parser, kCommand,
-          QStringLiteral("jour de début illisible (1 à 31) : ") + parser.value(monthlyOption));
+      return UsageError(parser, kCommand,
+                        Labelled(CommandTexts::tr("jour de début illisible (1 à 31)"),
+                                 parser.value(monthlyOption)));
     }
     controls.period = static_cast<int>(PlanPeriodKind::kMonthly);
     controls.startDay = *d;
@@ -183,9 +184,9 @@ int RunPlan(const QStringList& arguments) {
   if (parser.isSet(everyOption)) {
     const std::optional<int> n = Bounded(parser.value(everyOption), kMinEveryDays, kMaxEveryDays);
     if (!n) {
-      return UsageError(
-          parser, kCommand,
-          QStringLiteral("nombre de jours illisible (1 à 366) : ") + parser.value(everyOption));
+      return UsageError(parser, kCommand,
+                        Labelled(CommandTexts::tr("nombre de jours illisible (1 à 366)"),
+                                 parser.value(everyOption)));
     }
     controls.period = static_cast<int>(PlanPeriodKind::kEveryDays);
     controls.everyDays = *n;
@@ -193,14 +194,15 @@ int RunPlan(const QStringList& arguments) {
   if (parser.isSet(fromOption)) {
     const std::optional<DateTime> from = ParseDate(parser.value(fromOption));
     if (!from) {
-      return UsageError(parser, kCommand,
-                        QStringLiteral("premier jour illisible : ") + parser.value(fromOption));
+      return UsageError(
+          parser, kCommand,
+          Labelled(CommandTexts::tr("premier jour illisible"), parser.value(fromOption)));
     }
     controls.firstDay = FormatDateTime(*from, "dd/mm/yyyy");
   }
   if (controls.period == static_cast<int>(PlanPeriodKind::kEveryDays) &&
       controls.firstDay.empty()) {
-    return UsageError(parser, kCommand, QStringLiteral("--every demande --from"));
+    return UsageError(parser, kCommand, CommandTexts::tr("--every demande --from"));
   }
   if (parser.isSet(countOption)) {
     const QString count = parser.value(countOption);
@@ -210,7 +212,7 @@ int RunPlan(const QStringList& arguments) {
                                                             : -1;
     if (index < 0) {
       return UsageError(parser, kCommand,
-                        QStringLiteral("--count both, received ou sent : ") + count);
+                        Labelled(CommandTexts::tr("--count both, received ou sent"), count));
     }
     controls.count = index;
   }
@@ -219,14 +221,14 @@ int RunPlan(const QStringList& arguments) {
     if (!p) {
       return UsageError(
           parser, kCommand,
-          QStringLiteral("seuil illisible (1 à 99) : ") + parser.value(warningOption));
+          Labelled(CommandTexts::tr("seuil illisible (1 à 99)"), parser.value(warningOption)));
     }
     controls.warning = *p;
   }
   const std::optional<DataPlan> plan = PlanOfControls(controls);
   if (!plan) {
-    PrintError(kCommand, QStringLiteral("forfait illisible dans ") +
-                             QString::fromStdString(settings.FilePath()));
+    PrintError(kCommand, CommandTexts::tr("forfait illisible dans %1")
+                             .arg(QString::fromStdString(settings.FilePath())));
     return kExitBadInput;
   }
 
@@ -241,14 +243,14 @@ int RunPlan(const QStringList& arguments) {
       archives << QString::fromStdString(path);
     }
     if (archives.isEmpty()) {
-      PrintError(kCommand, QStringLiteral("aucune archive (*.mdf) dans ") + folder);
+      PrintError(kCommand, CommandTexts::tr("aucune archive (*.mdf) dans %1").arg(folder));
       return kExitFailure;
     }
   }
   std::vector<std::string> paths;
   for (const QString& archive : archives) {
     if (const std::optional<QString> reason = UnreadableReason(archive)) {
-      PrintError(kCommand, archive + QStringLiteral(" : ") + *reason);
+      PrintError(kCommand, Labelled(archive, *reason));
       return kExitBadInput;
     }
     paths.push_back(Utf8(archive));
@@ -256,13 +258,12 @@ int RunPlan(const QStringList& arguments) {
 
   const PlanReading reading = ReadPlan(*plan, paths, day);
   if (reading.skippedRecords > 0) {
-    PrintError(kCommand,
-               QStringLiteral("%1 ligne(s) illisible(s) ignorée(s)").arg(reading.skippedRecords));
+    PrintError(kCommand, SkippedLinesText(reading.skippedRecords));
   }
   if (parser.isSet(jsonOption)) {
     WriteOut(PlanJson(*plan, reading, archives, day));
   } else {
-    WriteOut(PlanText(*plan, reading.figures, SystemNumberFormat()));
+    WriteOut(Utf8(PlanText(*plan, reading.figures, SystemNumberFormat())));
   }
   if (!parser.isSet(alertOption)) return kExitSuccess;
   switch (reading.figures.level) {

@@ -20,21 +20,21 @@ enum class Form { kText, kJson, kCsv };
 
 int RunReport(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
+  parser.setApplicationDescription(CommandTexts::tr(
       "Totaux d'une archive KIRV (sans ARCHIVE : de chaque archive du dossier de données)."));
-  parser.addPositionalArgument(QStringLiteral("ARCHIVE"), QStringLiteral("Archive .mdf à lire."),
+  parser.addPositionalArgument(QStringLiteral("ARCHIVE"), CommandTexts::tr("Archive .mdf à lire."),
                                QStringLiteral("[ARCHIVE]"));
   const QCommandLineOption dateOption(QStringLiteral("date"),
-                                      QStringLiteral("Jour des totaux (par défaut aujourd'hui)."),
-                                      QStringLiteral("jj/mm/aaaa"));
+                                      CommandTexts::tr("Jour des totaux (par défaut aujourd'hui)."),
+                                      CommandTexts::tr("jj/mm/aaaa"));
   const QCommandLineOption jsonOption(QStringLiteral("json"),
-                                      QStringLiteral("Un document JSON, octets exacts compris."));
+                                      CommandTexts::tr("Un document JSON, octets exacts compris."));
   const QCommandLineOption csvOption(
-      QStringLiteral("csv"), QStringLiteral("Les lignes jour par jour et mois par mois en CSV."));
+      QStringLiteral("csv"), CommandTexts::tr("Les lignes jour par jour et mois par mois en CSV."));
   const QCommandLineOption folderOption(
       QStringLiteral("data-dir"),
-      QStringLiteral("Dossier des archives (sans ARCHIVE, ou pour un nom seul)."),
-      QStringLiteral("dossier"));
+      CommandTexts::tr("Dossier des archives (sans ARCHIVE, ou pour un nom seul)."),
+      CommandTexts::tr("dossier"));
   parser.addOptions({dateOption, jsonOption, csvOption, folderOption});
   if (const std::optional<int> status = ParseArguments(parser, kCommand, arguments)) {
     return *status;
@@ -42,13 +42,13 @@ int RunReport(const QStringList& arguments) {
 
   const QStringList positional = parser.positionalArguments();
   if (positional.size() > 1) {
-    return UsageError(parser, kCommand, QStringLiteral("une seule ARCHIVE à la fois"));
+    return UsageError(parser, kCommand, CommandTexts::tr("une seule ARCHIVE à la fois"));
   }
   if (!positional.isEmpty() && positional.front().isEmpty()) {
-    return UsageError(parser, kCommand, QStringLiteral("ARCHIVE vide"));
+    return UsageError(parser, kCommand, CommandTexts::tr("ARCHIVE vide"));
   }
   if (parser.isSet(jsonOption) && parser.isSet(csvOption)) {
-    return UsageError(parser, kCommand, QStringLiteral("--json ou --csv, pas les deux"));
+    return UsageError(parser, kCommand, CommandTexts::tr("--json ou --csv, pas les deux"));
   }
   const Form form = parser.isSet(jsonOption)  ? Form::kJson
                     : parser.isSet(csvOption) ? Form::kCsv
@@ -64,7 +64,7 @@ int RunReport(const QStringList& arguments) {
         AbsolutePath(parser.isSet(folderOption) ? parser.value(folderOption) : DefaultDataFolder());
     archives = ArchivesOf(folder);
     if (archives.isEmpty()) {
-      PrintError(kCommand, QStringLiteral("aucune archive (*.mdf) dans ") + folder);
+      PrintError(kCommand, CommandTexts::tr("aucune archive (*.mdf) dans %1").arg(folder));
       return kExitFailure;
     }
   } else {
@@ -85,7 +85,7 @@ int RunReport(const QStringList& arguments) {
   std::string out = form == Form::kCsv ? TotalsCsvHeading() : std::string();
   for (const QString& archive : archives) {
     if (const std::optional<QString> reason = UnreadableReason(archive)) {
-      PrintError(kCommand, archive + QStringLiteral(" : ") + *reason);
+      PrintError(kCommand, Labelled(archive, *reason));
       status = kExitBadInput;
       continue;
     }
@@ -96,10 +96,7 @@ int RunReport(const QStringList& arguments) {
     const TotalsReport report = *computation.Run(
         path, day, format, parser.isSet(dateOption) ? LaterDays::kLeftOut : LaterDays::kCounted);
     if (report.skippedRecords > 0) {
-      PrintError(
-          kCommand,
-          archive +
-              QStringLiteral(" : %1 ligne(s) illisible(s) ignorée(s)").arg(report.skippedRecords));
+      PrintError(kCommand, Labelled(archive, SkippedLinesText(report.skippedRecords)));
     }
     switch (form) {
       case Form::kJson:

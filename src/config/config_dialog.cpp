@@ -67,7 +67,7 @@ TForm1::TForm1(Services& services)
       writerLock_(QDir::currentPath()),
       metrics_(*services.clock, MetricsProblemSink(services.notifier)) {
   logger_.SetDataFolder(std::filesystem::current_path().string());
-  logger_.SetWriteProblemSink(NotifyingSink(services.notifier));
+  logger_.SetWriteProblemSink(NotifyingSink(services.notifier, services.numberFormat.texts));
   logger_.SetRecordSink(metrics_.Sink());
   setWindowTitle(QStringLiteral("Configuration"));
   setFixedSize(522, 367);

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <cerrno>
@@ -19,7 +20,7 @@ namespace kirv {
 namespace {
 
 QString Failure(const QString& path, const QString& what, int error) {
-  return QStringLiteral("Le dossier de données « %1 » %2 : %3")
+  return QCoreApplication::translate("kirv::DataFolder", "Le dossier de données « %1 » %2 : %3")
       .arg(QDir::toNativeSeparators(path), what, QString::fromLocal8Bit(std::strerror(error)));
 }
 
@@ -29,16 +30,19 @@ QString OthersMayWrite(const QString& path) {
   if (stat(QFile::encodeName(path).constData(), &folder) != 0) return {};
   QString who;
   if (folder.st_uid != geteuid()) {
-    who = QStringLiteral("appartient à l'utilisateur n° %1").arg(folder.st_uid);
+    who = QCoreApplication::translate("kirv::DataFolder", "appartient à l'utilisateur n° %1")
+              .arg(folder.st_uid);
   } else if ((folder.st_mode & S_ISVTX) == 0 && (folder.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-    who = QStringLiteral("peut être modifié par %1 (droits %2)")
-              .arg((folder.st_mode & S_IWOTH) != 0 ? QStringLiteral("tous les utilisateurs")
-                                                   : QStringLiteral("son groupe"))
+    who = QCoreApplication::translate("kirv::DataFolder", "peut être modifié par %1 (droits %2)")
+              .arg((folder.st_mode & S_IWOTH) != 0
+                       ? QCoreApplication::translate("kirv::DataFolder", "tous les utilisateurs")
+                       : QCoreApplication::translate("kirv::DataFolder", "son groupe"))
               .arg(folder.st_mode & 07777, 4, 8, QLatin1Char('0'));
   } else {
     return {};
   }
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "kirv::DataFolder",
              "Le dossier de données « %1 » %2 : d'autres que vous peuvent y remplacer "
              "les archives ; KIRV y enregistre quand même")
       .arg(QDir::toNativeSeparators(path), who);
@@ -63,11 +67,14 @@ DataFolderStatus PrepareDataFolder(const QString& path) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) {
-    status.error = Failure(status.path, QStringLiteral("ne peut pas être créé"), error.value());
+    status.error = Failure(status.path,
+                           QCoreApplication::translate("kirv::DataFolder", "ne peut pas être créé"),
+                           error.value());
     return status;
   }
   if (!std::filesystem::is_directory(folder, error)) {
-    status.error = Failure(status.path, QStringLiteral("ne peut pas être créé"),
+    status.error = Failure(status.path,
+                           QCoreApplication::translate("kirv::DataFolder", "ne peut pas être créé"),
                            error ? error.value() : ENOTDIR);
     return status;
   }
@@ -76,7 +83,9 @@ DataFolderStatus PrepareDataFolder(const QString& path) {
   std::string probe = (folder / ".kirv-write-test-XXXXXX").string();
   const int fd = mkstemp(probe.data());
   if (fd < 0) {
-    status.error = Failure(status.path, QStringLiteral("n'est pas accessible en écriture"), errno);
+    status.error = Failure(
+        status.path,
+        QCoreApplication::translate("kirv::DataFolder", "n'est pas accessible en écriture"), errno);
     return status;
   }
   close(fd);

@@ -1,12 +1,12 @@
 #include "platform/metrics_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 
 #include "common/standard_error.h"
-#include "common/texts.h"
 #include "config/settings_schema.h"
 #include "plan/plan_reading.h"
 #include "plan/plan_settings.h"
@@ -28,8 +28,11 @@ bool MetricsFile::Write(const std::string& text) {
                        file.commit();
   if (!written && !said_) {
     said_ = true;
-    sink_("KIRV: le dossier des métriques " + folder_ + " ne peut pas être écrit (" +
-          file.errorString().toStdString() + ") ; l'enregistrement continue");
+    sink_(QCoreApplication::translate("kirv::Metrics",
+                                      "KIRV: le dossier des métriques %1 ne peut pas être écrit "
+                                      "(%2) ; l'enregistrement continue")
+              .arg(folder, file.errorString())
+              .toStdString());
   }
   return written;
 }
@@ -91,8 +94,11 @@ MetricsFile::Sink MetricsProblemSink(Notifier* notifier) {
   return [notifier](std::string_view line) {
     WriteToStandardError(line);
     if (notifier == nullptr) return;
-    notifier->Notify({"metrics", KIRV_TEXT("kirv", "Erreur dans l'écriture des métriques"),
-                      std::string(line), Urgency::kNormal, "device.error"});
+    notifier->Notify(
+        {"metrics",
+         QCoreApplication::translate("kirv::Metrics", "Erreur dans l'écriture des métriques")
+             .toStdString(),
+         std::string(line), Urgency::kNormal, "device.error"});
   };
 }
 

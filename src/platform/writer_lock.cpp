@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <charconv>
@@ -14,6 +15,7 @@
 #include <utility>
 
 #include "archive/writer_state.h"
+#include "platform/translations.h"
 
 namespace kirv {
 
@@ -24,10 +26,21 @@ constexpr int kOpenFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
 constexpr std::size_t kPidText = 24;          // octets of the lock file read: an id, a line end
 constexpr std::size_t kStateLimit = 1 << 16;  // octets of a state: some thousand interfaces
 
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The system's reason of an error, in the language of its locale.
+QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 std::string OpenProblem(int error) {
-  if (error == ELOOP) return "est un lien symbolique";
-  if (error == EISDIR) return "est un dossier";
-  return std::string("ne peut pas être ouvert : ") + std::strerror(error);
+  if (error == ELOOP) {
+    return QCoreApplication::translate("kirv::WriterLock", "est un lien symbolique").toStdString();
+  }
+  if (error == EISDIR) {
+    return QCoreApplication::translate("kirv::WriterLock", "est un dossier").toStdString();
+  }
+  return QCoreApplication::translate("kirv::WriterLock", "ne peut pas être ouvert : %1")
+      .arg(Reason(error))
+      .toStdString();
 }
 
 // A regular file opened without following a link or blocking; else -1, with the error of the
@@ -43,7 +56,8 @@ int OpenRegular(const std::string& path, int flags, int& error, std::string& pro
   if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
     close(fd);
     error = 0;
-    problem = "n'est pas un fichier ordinaire";
+    problem = QCoreApplication::translate("kirv::WriterLock", "n'est pas un fichier ordinaire")
+                  .toStdString();
     return -1;
   }
   return fd;
@@ -124,7 +138,9 @@ WriterLock::Outcome WriterLock::LockFile(std::string& problem) {
   if (file_ < 0) return Outcome::kUnusable;
   if (flock(file_, LOCK_EX | LOCK_NB) != 0) {
     if (errno == EWOULDBLOCK) return Outcome::kBusy;  // kept open to read the holder's id
-    problem = std::string("ne peut pas être verrouillé : ") + std::strerror(errno);
+    problem = QCoreApplication::translate("kirv::WriterLock", "ne peut pas être verrouillé : %1")
+                  .arg(Reason(errno))
+                  .toStdString();
     Release();
     return Outcome::kUnusable;
   }
@@ -162,10 +178,14 @@ bool WriterLock::Try() {
   if (file == Outcome::kTaken) {
     problem_.clear();
   } else {
-    Say("KIRV: le verrou " + Path(kFileName) + " " + problem +
-            (held_ ? " ; le dossier de données est verrouillé à sa place"
-                   : " ; les archives sont écrites sans verrou"),
-        problem_);
+    const QString line =
+        held_ ? QCoreApplication::translate(
+                    "kirv::WriterLock",
+                    "KIRV: le verrou %1 %2 ; le dossier de données est verrouillé à sa place")
+              : QCoreApplication::translate("kirv::WriterLock",
+                                            "KIRV: le verrou %1 %2 ; les archives sont écrites "
+                                            "sans verrou");
+    Say(line.arg(Q(Path(kFileName)), Q(problem)).toStdString(), problem_);
   }
   return held_;
 }
@@ -208,12 +228,17 @@ qint64 WriterLock::HolderPid() const {
 
 SavedBaselines WriterLock::SavedState() {
   const std::string path = Path(kStateFileName);
-  const std::string fresh = " : les compteurs repartent de leurs valeurs actuelles";
   int error = 0;
   std::string problem;
   const int fd = OpenRegular(path, O_RDONLY, error, problem);
   if (fd < 0) {
-    if (error != ENOENT) diagnostics_("KIRV: l'état " + path + " " + problem + fresh);
+    if (error != ENOENT) {
+      diagnostics_(QCoreApplication::translate(
+                       "kirv::WriterLock",
+                       "KIRV: l'état %1 %2 : les compteurs repartent de leurs valeurs actuelles")
+                       .arg(Q(path), Q(problem))
+                       .toStdString());
+    }
     return {};
   }
   std::string text(kStateLimit + 1, '\0');
@@ -227,10 +252,18 @@ SavedBaselines WriterLock::SavedState() {
   text.resize(size);
   const ParsedWriterState parsed =
       text.size() > kStateLimit
-          ? ParsedWriterState{std::nullopt, "dépasse " + std::to_string(kStateLimit) + " octets"}
-          : ParseWriterState(text, bootId_);
-  if (!parsed.baselines)
-    diagnostics_("KIRV: l'état " + path + " est ignoré, " + parsed.error + fresh);
+          ? ParsedWriterState{std::nullopt,
+                              QCoreApplication::translate("kirv::WriterLock", "dépasse %1 octets")
+                                  .arg(kStateLimit)
+                                  .toStdString()}
+          : ParseWriterState(text, bootId_, &ProgramTexts());
+  if (!parsed.baselines) {
+    diagnostics_(QCoreApplication::translate("kirv::WriterLock",
+                                             "KIRV: l'état %1 est ignoré, %2 : les compteurs "
+                                             "repartent de leurs valeurs actuelles")
+                     .arg(Q(path), Q(parsed.error))
+                     .toStdString());
+  }
   return parsed.baselines.value_or(SavedBaselines{});
 }
 
@@ -254,15 +287,21 @@ void WriterLock::SaveBaselines(const StatisticsLogger& logger) {
     stateError_.clear();
     return;
   }
-  Say("KIRV: l'état " + Path(kStateFileName) + " ne peut pas être écrit : " + std::strerror(error) +
-          " ; le prochain programme à écrire les archives repartira des "
-          "compteurs de son démarrage",
+  Say(QCoreApplication::translate("kirv::WriterLock",
+                                  "KIRV: l'état %1 ne peut pas être écrit : %2 ; le prochain "
+                                  "programme à écrire les archives repartira des compteurs de "
+                                  "son démarrage")
+          .arg(Q(Path(kStateFileName)), Reason(error))
+          .toStdString(),
       stateError_);
 }
 
 std::string LoggingElsewhereStatus(qint64 holderPid) {
-  return holderPid > 0 ? "LOG PAR LE PROCESSUS " + std::to_string(holderPid)
-                       : "LOG PAR UN AUTRE PROCESSUS";
+  return (holderPid > 0
+              ? QCoreApplication::translate("kirv::WriterLock", "LOG PAR LE PROCESSUS %1")
+                    .arg(holderPid)
+              : QCoreApplication::translate("kirv::WriterLock", "LOG PAR UN AUTRE PROCESSUS"))
+      .toStdString();
 }
 
 }  // namespace kirv

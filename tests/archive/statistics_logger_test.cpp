@@ -254,6 +254,51 @@ TEST_F(StatisticsLoggerTest, ReportsAnArchiveThatCannotBeOpenedUnderAnyName) {
   EXPECT_EQ(ReadFile("ab.mdf"), "F20/04/2026 03:10:05D1001U2002\r\n");
 }
 
+// Marks every text it is asked for, so that a text that does not go through it shows.
+class BracketCatalogue final : public TextCatalogue {
+ public:
+  std::string Translate(const char* source) const override {
+    return "[" + std::string(source) + "]";
+  }
+};
+
+struct RefusalCase {
+  const char* name;
+  std::function<void()> make;  // what stands under eth0.mdf
+  const char* reason;
+};
+
+class LoggerWordsTest : public StatisticsLoggerTest,
+                        public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(LoggerWordsTest, ComeFromTheCatalogue) {
+  const BracketCatalogue catalogue;
+  StatisticsLogger logger(table_, clock_, dialogs_, NumberFormat{',', &catalogue},
+                          [this](std::string_view line) { said_.emplace_back(line); });
+  table_.Add("eth0", 0, 0);
+  const std::vector<MonitorEntry> list = {{"eth0", true}};
+  GetParam().make();
+  SetCounters(0, 40, 50);
+  At(3, 10);
+  const LoggerDisplays d = logger.Timer1Timer(list);
+  const std::string reason = std::string("[") + GetParam().reason + "]";
+  EXPECT_EQ(d.status, (Lines{"[ERREUR LOG]", "[ERREUR ECRITURE] 03:10:00"}));
+  EXPECT_EQ(d.Label1, "0[ko/s]");
+  EXPECT_EQ(dialogs_.messages,
+            (Lines{"[Erreur dans le logging des statistiques]\n[" +
+                   std::filesystem::absolute("eth0.mdf").string() + " : " + reason + "]"}));
+  EXPECT_EQ(said_, (Lines{"[KIRV: l'archive eth0.mdf ne peut pas être ouverte : " + reason +
+                          " ; son trafic passe dans l'enregistrement suivant]"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Refusals, LoggerWordsTest,
+    ::testing::Values(RefusalCase{"Link", [] { ASSERT_EQ(symlink("target", "eth0.mdf"), 0); },
+                                  "c'est un lien symbolique, qui n'est jamais suivi"},
+                      RefusalCase{"Fifo", [] { ASSERT_EQ(mkfifo("eth0.mdf", 0600), 0); },
+                                  "ce n'est pas un fichier ordinaire"}),
+    [](const ::testing::TestParamInfo<RefusalCase>& info) { return info.param.name; });
+
 TEST_F(StatisticsLoggerTest, ALinkedArchiveIsRefusedOnceAndItsTrafficCarried) {
   table_.Add("eth0", 0, 0);
   const std::vector<MonitorEntry> list = {{"eth0", true}};

@@ -57,14 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(NotifyingSink, NamesTheArchiveAndTheReasonInOneCriticalNotificationPerArchive) {
   testing::FakeNotifier notifier;
-  const WriteProblemSink sink = NotifyingSink(&notifier);
+  const WriteProblemSink sink = NotifyingSink(&notifier, nullptr);
   sink("/d/lo.mdf", "Read-only file system");
   sink("/d/lo.mdf", "No space left on device");
   ASSERT_EQ(notifier.sent.size(), 2u);
   EXPECT_EQ(notifier.sent[0].key, notifier.sent[1].key);
   EXPECT_EQ(notifier.sent[1].body, "/d/lo.mdf : No space left on device");
   EXPECT_EQ(notifier.sent[1].urgency, Urgency::kCritical);
-  NotifyingSink(nullptr)("/d/lo.mdf", "Read-only file system");  // nothing, and no crash
+  NotifyingSink(nullptr, nullptr)("/d/lo.mdf", "Read-only file system");  // nothing, and no crash
 }
 
 }  // namespace
