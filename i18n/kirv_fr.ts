@@ -4,561 +4,459 @@
 <context>
     <name>kirv</name>
     <message>
-        <source>c&apos;est un lien symbolique, qui n&apos;est jamais suivi</source>
+        <source>Réception</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ce n&apos;est pas un fichier ordinaire</source>
+        <source>Envoi</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV: %1 : compteurs lus en hausse de %2 octets reçus et %3 envoyés depuis le dernier enregistrement, plus que 2^62 : rien n&apos;est écrit</source>
+        <source>Réception + Envoi</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV: l&apos;archive %1 ne peut pas être ouverte : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
+        <source>seuil d&apos;alerte atteint</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ERREUR LOG</source>
+        <source>limite atteinte</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV: l&apos;archive %1 ne peut pas être écrite : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
+        <source>normal</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV: l&apos;horloge (%1) est en retard sur le dernier enregistrement de %2 (%3) : son trafic est gardé jusqu&apos;à ce qu&apos;elle le dépasse</source>
+        <source> octets</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV: l&apos;horloge est en retard depuis un jour sur le dernier enregistrement de %1 (%2), tenu pour faux : l&apos;écriture reprend</source>
+        <source> restants)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV: le dossier de données %1 avait disparu ; il est refait et les archives y reprennent</source>
+        <source>Forfait : limite atteinte</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ko/s</source>
+        <source>Forfait : l&apos;estimation dépasse la limite</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ERREUR ECRITURE</source>
+        <source>Forfait : seuil d&apos;alerte atteint</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 : %2</source>
+        <source>Forfait : </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Erreur dans le logging des statistiques</source>
+        <source>Ko</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ce n&apos;est pas un état d&apos;écriture de KIRV</source>
+        <source>Mo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ligne illisible : %1</source>
+        <source>Go</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>la dernière ligne est incomplète</source>
+        <source> Ko</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Mo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Go</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totaux/Prévisions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stats Journalières</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stats Mensuelles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transferts d&apos;aujourd&apos;hui</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prévisions sur le mois</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transferts depuis le</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Récéption:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Envoi:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deux directions:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>kirv::CommandTexts</name>
+    <name>kirv::QSettingsStore</name>
     <message>
-        <source>%1 : %2</source>
+        <source>fichier de réglages de plus de %1 Mio, non lu</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>valeur inattendue après « %1 »</source>
+        <source>fichier de réglages illisible (%1)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>valeur manquante après « %1 »</source>
+        <source>fichier de réglages qui n&apos;est pas du texte (octet nul), non lu</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>option inconnue « %1 »</source>
+        <source>pas de groupe [KIRV], réglages par défaut</source>
         <translation type="unfinished"></translation>
     </message>
-    <message numerus="yes">
-        <source>%n ligne(s) illisible(s) ignorée(s)</source>
-        <translation>
-            <numerusform>%n ligne(s) illisible(s) ignorée(s)</numerusform>
-            <numerusform>%n ligne(s) illisible(s) ignorée(s)</numerusform>
-        </translation>
+    <message>
+        <source>%1 n&apos;est pas un nombre entier de 32 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est ni true ni false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La clé des réglages n&apos;existe pas : &quot;%1&quot; n&apos;est pas écrit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 copies déjà gardées ce jour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KIRV: fichier de réglages non lu gardé sous %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le fichier de réglages %1 non lu ne peut pas être gardé à côté (%2) : il n&apos;est pas remplacé</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le fichier de réglages %1 ne peut pas être écrit : %2 ; il reste tel qu&apos;il était</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dossier %1 impossible à créer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kirv::TForm1</name>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>test timer</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>La table des interfaces réseau ne peut pas être lue : KIRV ne mesure aucun trafic.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Utilisation : kirv %1</source>
+        <source>Timer activé</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Options :</source>
+        <source>Timer désactivé</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Arguments :</source>
+        <source>LOG REPRIS</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Affiche cette aide et quitte.</source>
+        <source>Options Générales</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>date illisible</source>
+        <source>Interfaces à monitorer :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>n&apos;est pas un fichier</source>
+        <source>Rafraichir la liste</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 ; %2</source>
+        <source>Options</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>L&apos;image du Module Graphique pour une archive, sans écran, et ses statistiques.</source>
+        <source>Démarrer avec Windows</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Archive .mdf à lire.</source>
+        <source>Couleurs graphique</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>day, week, month ou year.</source>
+        <source>Défaut</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>période</source>
+        <source>Graphique</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Instant le plus récent montré (par défaut maintenant).</source>
+        <source>Récéption 1 :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>jj/mm/aaaa hh:mm</source>
+        <source>Envoi 1 :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Largeur de la courbe en colonnes, 1 à 1023 (par défaut 600).</source>
+        <source>Récéption 2 Pic:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>auto (par défaut), manual:N octets/s, ou une échelle (512kbps, 0 à 6).</source>
+        <source>Envoi 2 Pic :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>échelle</source>
+        <source>Intersection 1-2:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Vitesses en bits (par défaut en octets).</source>
+        <source>Tachymetre</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Image PNG à écrire.</source>
+        <source>Légende</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>fichier.png</source>
+        <source>Afficher le graphique</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Les statistiques à droite du graphique (par défaut selon « Légende »).</source>
+        <source>Octets</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Le graphique seul.</source>
+        <source>Bits</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Statistiques et colonnes en JSON sur la sortie.</source>
+        <source>Graduations horizontales : </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>une ARCHIVE, et une seule</source>
+        <source>Graduations verticales toutes les :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>-o fichier.png ou --json</source>
+        <source>secondes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--legend ou --no-legend, pas les deux</source>
+        <source>Echelle :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>période illisible</source>
+        <source>Vitesse :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>instant illisible</source>
+        <source>octets/s</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>largeur illisible</source>
+        <source>Toujours au dessus</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>échelle illisible</source>
+        <source>Mode Compact</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Enregistre toutes les cinq minutes le trafic des interfaces à monitorer, sans fenêtre.</source>
+        <source>Période de rafraichissement :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Dossier des archives.</source>
+        <source>Interfaces à monitorer</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Période d&apos;enregistrement en millisecondes.</source>
+        <source>Graphique 1 :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Dossier où écrire kirv.prom pour node_exporter (remplace metricsDir).</source>
+        <source>Graphique 2 :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>argument inattendu</source>
+        <source>Forfait</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>période trop courte, %1 ms au moins</source>
+        <source>Suivre un forfait</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>aucune interface à monitorer dans %1, %2</source>
+        <source>Limite :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>rien ne sera enregistré</source>
+        <source>Mo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>dossier de données inaccessible</source>
+        <source>Go</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>le processus %1</source>
+        <source>Période :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>un autre processus</source>
+        <source>Mensuelle</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 écrit déjà les archives de %2 ; kirv log prendra le relais à sa fin</source>
+        <source>Quotidienne</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>écriture des archives de %1 reprise</source>
+        <source>Tous les N jours</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>se lance par « kirv log »</source>
+        <source>Début le jour :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Le forfait de données : utilisé, restant, permis aujourd&apos;hui, estimation de fin de période (le forfait des réglages ; chaque option en remplace une part).</source>
+        <source>Premier jour :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Archives .mdf à compter (sans ARCHIVE : celles du forfait dans le dossier de données).</source>
+        <source>N :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Jour, à sa fin (par défaut aujourd&apos;hui).</source>
+        <source>jours</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>jj/mm/aaaa</source>
+        <source>Compter :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Limite : octets, ou K, M, G, T (de 1024), KB, MB, GB, TB (de 1000).</source>
+        <source>Alerte à :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Période mensuelle à partir du jour J.</source>
+        <source>% de la limite</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Période d&apos;un jour.</source>
+        <source>Interfaces comptées</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Période de N jours (1 à 366).</source>
+        <source>Toutes les archives</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Premier jour d&apos;une période de N jours.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ce qui compte : both, received ou sent.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Seuil d&apos;alerte en % (1 à 99).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Un objet JSON, octets exacts.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Statut de sortie 3 au seuil d&apos;alerte, 4 à la limite.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aucun forfait dans %1 et pas de --limit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>limite illisible</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>une seule période : --monthly, --daily ou --every</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>jour de début illisible (1 à 31)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>nombre de jours illisible (1 à 366)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>premier jour illisible</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--every demande --from</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--count both, received ou sent</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>seuil illisible (1 à 99)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>forfait illisible dans %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>aucune archive (*.mdf) dans %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Totaux d&apos;une archive KIRV (sans ARCHIVE : de chaque archive du dossier de données).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Jour des totaux (par défaut aujourd&apos;hui).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Un document JSON, octets exacts compris.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Les lignes jour par jour et mois par mois en CSV.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Dossier des archives (sans ARCHIVE, ou pour un nom seul).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>une seule ARCHIVE à la fois</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ARCHIVE vide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--json ou --csv, pas les deux</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>dossier</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>taille</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>J</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>quoi</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Forfait du %1 au %2 : %3 jour(s), dont %4 restant(s)
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Compté : %1, alerte à %2 %
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Utilisé : %1 sur %2 (%3 %)
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Restant : %1
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Aujourd&apos;hui : %1 permis, %2 utilisés, %3 restants
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Estimation en fin de période : %1
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Niveau : %1
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>le programme d&apos;enregistrement ne peut pas être lancé</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>le module de bureau ne peut pas être chargé</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>le module de notification ne peut pas être chargé</source>
+        <source>Celles cochées :</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>kirv::DataFolder</name>
+    <name>kirv::TForm5</name>
     <message>
-        <source>Le dossier de données « %1 » %2 : %3</source>
+        <source>Forfait</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>appartient à l&apos;utilisateur n° %1</source>
+        <source>Utilisé :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>peut être modifié par %1 (droits %2)</source>
+        <source>Restant :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>tous les utilisateurs</source>
+        <source>Encore aujourd&apos;hui :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>son groupe</source>
+        <source>Estimation :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Le dossier de données « %1 » %2 : d&apos;autres que vous peuvent y remplacer les archives ; KIRV y enregistre quand même</source>
+        <source>Période :</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>ne peut pas être créé</source>
+        <source>Totaux</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>n&apos;est pas accessible en écriture</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kirv::Metrics</name>
-    <message>
-        <source>KIRV: le dossier des métriques %1 ne peut pas être écrit (%2) ; l&apos;enregistrement continue</source>
+        <source>Interface</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Erreur dans l&apos;écriture des métriques</source>
+        <source>Traitement en cours, patientez ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>du %1 au %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>kirv::WriterLock</name>
+    <name>kirv::XdgAutoStartEntry</name>
     <message>
-        <source>est un lien symbolique</source>
+        <source>Cannot remove the autostart entry %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>est un dossier</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ne peut pas être ouvert : %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>n&apos;est pas un fichier ordinaire</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ne peut pas être verrouillé : %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: le verrou %1 %2 ; le dossier de données est verrouillé à sa place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: le verrou %1 %2 ; les archives sont écrites sans verrou</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;état %1 %2 : les compteurs repartent de leurs valeurs actuelles</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>dépasse %1 octets</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;état %1 est ignoré, %2 : les compteurs repartent de leurs valeurs actuelles</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;état %1 ne peut pas être écrit : %2 ; le prochain programme à écrire les archives repartira des compteurs de son démarrage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LOG PAR LE PROCESSUS %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>LOG PAR UN AUTRE PROCESSUS</source>
+        <source>Cannot write the autostart entry %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -107,7 +107,7 @@ int RunReport(const QStringList& arguments) {
         break;
       case Form::kText:
         if (!out.empty()) out += "\n";
-        out += TotalsReportText(path, report);
+        out += TotalsReportText(path, report, format);
         break;
     }
   }

@@ -69,7 +69,7 @@ TForm1::TForm1(Services& services)
   logger_.SetDataFolder(std::filesystem::current_path().string());
   logger_.SetWriteProblemSink(NotifyingSink(services.notifier, services.numberFormat.texts));
   logger_.SetRecordSink(metrics_.Sink());
-  setWindowTitle(QStringLiteral("Configuration"));
+  setWindowTitle(tr("Configuration"));
   setFixedSize(522, 367);
   // The controls' bounds suit a narrow 11-pixel font; where the family is missing, a condensed
   // stretch of the stand-in keeps the captions within them.
@@ -85,11 +85,11 @@ TForm1::TForm1(Services& services)
   CreatePlanPage();
   PageControl1->setCurrentWidget(TabSheet2);  // the page of the first opening
 
-  Button3 = new QPushButton(QStringLiteral("OK"), this);
+  Button3 = new QPushButton(tr("OK"), this);
   Button3->setGeometry(184, 320, 121, 25);
   Button3->setDefault(true);
   Button3->setFocus();
-  Button4 = new QPushButton(QStringLiteral("test timer"), this);
+  Button4 = new QPushButton(tr("test timer"), this);
   Button4->setGeometry(336, 320, 75, 25);
 
   Timer1 = new QTimer(this);
@@ -142,7 +142,8 @@ void TForm1::FormCreate() {
   Label1->setVisible(debugMode);
   if (!services_.interfaces->IsAvailable()) {
     services_.dialogs->ShowMessage(
-        "La table des interfaces réseau ne peut pas être lue : KIRV ne mesure aucun trafic.");
+        tr("La table des interfaces réseau ne peut pas être lue : KIRV ne mesure aucun trafic.")
+            .toStdString());
   }
   FillLists();
 
@@ -273,7 +274,8 @@ void TForm1::Button2Click(QObject*) {
 void TForm1::Button3Click(QObject*) { hide(); }
 
 void TForm1::Button4Click(QObject*) {
-  services_.dialogs->ShowMessage(Timer1->isActive() ? "Timer activé" : "Timer désactivé");
+  services_.dialogs->ShowMessage(
+      (Timer1->isActive() ? tr("Timer activé") : tr("Timer désactivé")).toStdString());
 }
 
 // Every check mark goes; the logger's baselines stay attached to the interface names.
@@ -285,6 +287,8 @@ void TForm1::Button5Click(QObject*) {
   FillLists();
   RestorePlanControls(plan);
 }
+
+QString TForm1::Shown(const char* text) const { return Text(services_.numberFormat.Text(text)); }
 
 int TForm1::ColourRow(const QObject* sender) const {
   for (std::size_t i = 0; i < swatches_.size(); ++i) {
@@ -415,7 +419,7 @@ void TForm1::Timer1Timer(QObject*) {
     case WriterTurn::kTakenOver:
       writerLock_.TakeBaselines(logger_, entries);
       StartMetrics();
-      displays.status.push_back("LOG REPRIS");
+      displays.status.push_back(tr("LOG REPRIS").toStdString());
       break;
     case WriterTurn::kElsewhere:
       displays.status.push_back(LoggingElsewhereStatus(writerLock_.HolderPid()));

@@ -180,6 +180,8 @@ class TForm1 : public QWidget {
   void FillLists();
   std::vector<MonitorEntry> MonitorEntries() const;
   void ApplyDisplays(const LoggerDisplays& displays);
+  // A core text in the user's language.
+  QString Shown(const char* text) const;
   // The row (0 to 4) of a colour swatch, -1 for any other sender.
   int ColourRow(const QObject* sender) const;
 

@@ -1,6 +1,7 @@
 // The configuration dialog's two pages and their controls, at their bounds.
 
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -20,22 +21,33 @@ namespace {
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QLabel* NewLabel(const char* caption, QWidget* parent, int left, int top) {
-  auto* label = new QLabel(Text(caption), parent);
+// The bounds were made for the French captions; a caption in another language that needs more
+// room widens its control rightwards, and a French one keeps the bounds as they are.
+void FitCaption(QWidget* control, const char* source, const QString& shown) {
+  if (shown == Text(source)) return;
+  control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
+}
+
+QLabel* NewLabel(const char* source, QWidget* parent, int left, int top) {
+  auto* label = new QLabel(TForm1::tr(source), parent);
   label->move(left, top);
   label->adjustSize();
   return label;
 }
 
-QPushButton* NewButton(const char* caption, QWidget* parent, const QRect& bounds) {
-  auto* button = new QPushButton(Text(caption), parent);
+QPushButton* NewButton(const char* source, QWidget* parent, const QRect& bounds) {
+  const QString caption = TForm1::tr(source);
+  auto* button = new QPushButton(caption, parent);
   button->setGeometry(bounds);
+  FitCaption(button, source, caption);
   return button;
 }
 
-QCheckBox* NewCheckBox(const char* caption, QWidget* parent, int left, int top, int width) {
-  auto* box = new QCheckBox(Text(caption), parent);
+QCheckBox* NewCheckBox(const char* source, QWidget* parent, int left, int top, int width) {
+  const QString caption = TForm1::tr(source);
+  auto* box = new QCheckBox(caption, parent);
   box->setGeometry(left, top, width, 17);
+  FitCaption(box, source, caption);
   return box;
 }
 
@@ -58,27 +70,27 @@ constexpr const char* kDayPattern = "dd/MM/yyyy";
 
 void TForm1::CreateGeneralPage() {
   TabSheet1 = new QWidget;
-  PageControl1->addTab(TabSheet1, Text("Options Générales"));
-  Label2 = NewLabel("Interfaces à monitorer :", TabSheet1, 0, 0);
+  PageControl1->addTab(TabSheet1, tr("Options Générales"));
+  Label2 = NewLabel(QT_TR_NOOP("Interfaces à monitorer :"), TabSheet1, 0, 0);
   lb = new QListWidget(TabSheet1);
   lb->setGeometry(0, 16, 297, 97);
-  Button5 = NewButton("Rafraichir la liste", TabSheet1, {208, 0, 89, 17});
+  Button5 = NewButton(QT_TR_NOOP("Rafraichir la liste"), TabSheet1, {208, 0, 89, 17});
   Label1 = NewLabel("0ko/s", TabSheet1, 0, 120);
   Label4 = NewLabel("0ko/s", TabSheet1, 0, 132);
   Label5 = NewLabel("Label5", TabSheet1, 144, 120);
   Label6 = NewLabel("Label6", TabSheet1, 144, 132);
   for (QLabel* hidden : {Label4, Label5, Label6}) hidden->hide();
 
-  GroupBox1 = new QGroupBox(Text("Options"), TabSheet1);
+  GroupBox1 = new QGroupBox(tr("Options"), TabSheet1);
   GroupBox1->setGeometry(304, 8, 209, 49);
-  cbWin = NewCheckBox("Démarrer avec Windows", GroupBox1, 8, 22, 193);
+  cbWin = NewCheckBox(QT_TR_NOOP("Démarrer avec Windows"), GroupBox1, 8, 22, 193);
 
-  GroupBox2 = new QGroupBox(Text("Couleurs graphique"), TabSheet1);
+  GroupBox2 = new QGroupBox(tr("Couleurs graphique"), TabSheet1);
   GroupBox2->setGeometry(304, 64, 209, 153);
   CreateColourRows();
-  Button1 = NewButton("Défaut", GroupBox2, {88, 128, 75, 17});
+  Button1 = NewButton(QT_TR_NOOP("Défaut"), GroupBox2, {88, 128, 75, 17});
 
-  Button2 = NewButton("Graphique", TabSheet1, {0, 160, 297, 49});
+  Button2 = NewButton(QT_TR_NOOP("Graphique"), TabSheet1, {0, 160, 297, 49});
 }
 
 void TForm1::CreateColourRows() {
@@ -91,11 +103,11 @@ void TForm1::CreateColourRows() {
   };
   const ConfigControls defaults;
   const Row rows[] = {
-      {lrec, "Récéption 1 :", Edit1, defaults.Edit1, Shape1},
-      {lenv, "Envoi 1 :", Edit2, defaults.Edit2, Shape2},
-      {lbrep, "Récéption 2 Pic:", Edit3, defaults.Edit3, Shape3},
-      {lenp, "Envoi 2 Pic :", Edit4, defaults.Edit4, Shape4},
-      {Label16, "Intersection 1-2:", Edit5, defaults.Edit5, Shape5},
+      {lrec, QT_TR_NOOP("Récéption 1 :"), Edit1, defaults.Edit1, Shape1},
+      {lenv, QT_TR_NOOP("Envoi 1 :"), Edit2, defaults.Edit2, Shape2},
+      {lbrep, QT_TR_NOOP("Récéption 2 Pic:"), Edit3, defaults.Edit3, Shape3},
+      {lenp, QT_TR_NOOP("Envoi 2 Pic :"), Edit4, defaults.Edit4, Shape4},
+      {Label16, QT_TR_NOOP("Intersection 1-2:"), Edit5, defaults.Edit5, Shape5},
   };
   int top = 18;
   std::size_t i = 0;
@@ -115,7 +127,7 @@ void TForm1::CreateColourRows() {
 
 void TForm1::CreateMeterPage() {
   TabSheet2 = new QWidget;
-  PageControl1->addTab(TabSheet2, Text("Tachymetre"));
+  PageControl1->addTab(TabSheet2, tr("Tachymetre"));
   cbI = new QComboBox(TabSheet2);
   cbI->setGeometry(256, 0, 113, 21);
   cbI->hide();
@@ -125,47 +137,47 @@ void TForm1::CreateMeterPage() {
 }
 
 void TForm1::CreateLegendGroup() {
-  GroupBox3 = new QGroupBox(Text("Légende"), TabSheet2);
+  GroupBox3 = new QGroupBox(tr("Légende"), TabSheet2);
   GroupBox3->setGeometry(8, 8, 313, 145);
-  cbGr = NewCheckBox("Afficher le graphique", GroupBox3, 16, 24, 121);
+  cbGr = NewCheckBox(QT_TR_NOOP("Afficher le graphique"), GroupBox3, 16, 24, 121);
   cbGr->setChecked(true);
-  rb1 = new QRadioButton(Text("Octets"), GroupBox3);
+  rb1 = new QRadioButton(tr("Octets"), GroupBox3);
   rb1->move(184, 16);
-  rb2 = new QRadioButton(Text("Bits"), GroupBox3);
+  rb2 = new QRadioButton(tr("Bits"), GroupBox3);
   rb2->move(184, 32);
   rb2->setChecked(true);
 
-  Label7 = NewLabel("Graduations horizontales : ", GroupBox3, 8, 44);
+  Label7 = NewLabel(QT_TR_NOOP("Graduations horizontales : "), GroupBox3, 8, 44);
   gradspin = NewSpinEdit(services_.dialogs, GroupBox3, {136, 40, 41, 22}, GlobalSetting("Gradu2"),
                          DefaultNumber("Gradu2"));
-  Label11 = NewLabel("Graduations verticales toutes les :", GroupBox3, 8, 68);
+  Label11 = NewLabel(QT_TR_NOOP("Graduations verticales toutes les :"), GroupBox3, 8, 68);
   hspin = NewSpinEdit(services_.dialogs, GroupBox3, {168, 64, 49, 22}, GlobalSetting("Gradu3"),
                       DefaultNumber("Gradu3"));
-  Label12 = NewLabel("secondes", GroupBox3, 224, 68);
+  Label12 = NewLabel(QT_TR_NOOP("secondes"), GroupBox3, 224, 68);
 
-  Label10 = NewLabel("Echelle :", GroupBox3, 8, 91);
+  Label10 = NewLabel(QT_TR_NOOP("Echelle :"), GroupBox3, 8, 91);
   cb = new QComboBox(GroupBox3);
   cb->setGeometry(64, 88, 145, 21);
-  for (const SpeedScale& item : kSpeedScales) cb->addItem(Text(item.text));
+  for (const SpeedScale& item : kSpeedScales) cb->addItem(Shown(item.text));
   cb->setCurrentIndex(-1);
 
-  Label8 = NewLabel("Vitesse :", GroupBox3, 8, 116);
+  Label8 = NewLabel(QT_TR_NOOP("Vitesse :"), GroupBox3, 8, 116);
   // The speed field starts at its minimum; the meter's creation sets it afterwards.
   constexpr const SettingDefinition& speed = GlobalSetting("Vitesse2");
   spdspin =
       NewSpinEdit(services_.dialogs, GroupBox3, {64, 112, 145, 22}, speed, speed.bounds.minimum);
   spdspin->setEnabled(false);
-  Label9 = NewLabel("octets/s", GroupBox3, 216, 116);
+  Label9 = NewLabel(QT_TR_NOOP("octets/s"), GroupBox3, 216, 116);
 }
 
 void TForm1::CreateOptionsGroup() {
-  GroupBox4 = new QGroupBox(Text("Options"), TabSheet2);
+  GroupBox4 = new QGroupBox(tr("Options"), TabSheet2);
   GroupBox4->setGeometry(328, 8, 177, 145);
-  aot = NewCheckBox("Toujours au dessus", GroupBox4, 8, 20, 161);
+  aot = NewCheckBox(QT_TR_NOOP("Toujours au dessus"), GroupBox4, 8, 20, 161);
   aot->setChecked(true);
   aot->setEnabled(false);
-  micro = NewCheckBox("Mode Compact", GroupBox4, 8, 40, 161);
-  Label13 = NewLabel("Période de rafraichissement :", GroupBox4, 8, 56);
+  micro = NewCheckBox(QT_TR_NOOP("Mode Compact"), GroupBox4, 8, 40, 161);
+  Label13 = NewLabel(QT_TR_NOOP("Période de rafraichissement :"), GroupBox4, 8, 56);
   tb = new QSlider(Qt::Horizontal, GroupBox4);
   tb->setGeometry(1, 72, 128, 25);
   tb->setRange(1, 40);
@@ -178,62 +190,62 @@ void TForm1::CreateOptionsGroup() {
 }
 
 void TForm1::CreateGraphListsGroup() {
-  GroupBox5 = new QGroupBox(Text("Interfaces à monitorer"), TabSheet2);
+  GroupBox5 = new QGroupBox(tr("Interfaces à monitorer"), TabSheet2);
   GroupBox5->setGeometry(8, 160, 497, 121);
-  Label3 = NewLabel("Graphique 1 :", GroupBox5, 8, 17);
+  Label3 = NewLabel(QT_TR_NOOP("Graphique 1 :"), GroupBox5, 8, 17);
   lb1 = new QListWidget(GroupBox5);
   lb1->setGeometry(8, 32, 241, 81);
-  Label15 = NewLabel("Graphique 2 :", GroupBox5, 296, 17);
+  Label15 = NewLabel(QT_TR_NOOP("Graphique 2 :"), GroupBox5, 296, 17);
   lb2 = new QListWidget(GroupBox5);
   lb2->setGeometry(248, 32, 241, 81);
-  Button6 = NewButton("Rafraichir la liste", GroupBox5, {200, 16, 89, 17});
+  Button6 = NewButton(QT_TR_NOOP("Rafraichir la liste"), GroupBox5, {200, 16, 89, 17});
 }
 
 void TForm1::CreatePlanPage() {
   TabSheet3 = new QWidget;
-  PageControl1->addTab(TabSheet3, Text("Forfait"));
-  cbPlan = NewCheckBox("Suivre un forfait", TabSheet3, 8, 8, 200);
-  NewLabel("Limite :", TabSheet3, 8, 36);
+  PageControl1->addTab(TabSheet3, tr("Forfait"));
+  cbPlan = NewCheckBox(QT_TR_NOOP("Suivre un forfait"), TabSheet3, 8, 8, 200);
+  NewLabel(QT_TR_NOOP("Limite :"), TabSheet3, 8, 36);
   planLimit = new QDoubleSpinBox(TabSheet3);
   planLimit->setGeometry(104, 32, 97, 22);
   planLimit->setDecimals(2);
   planLimit->setRange(0.01, static_cast<double>(kLargestCount) / kGo);
   planUnit = new QComboBox(TabSheet3);
   planUnit->setGeometry(208, 32, 49, 21);
-  planUnit->addItems({Text("Mo"), Text("Go")});
-  NewLabel("Période :", TabSheet3, 8, 64);
+  planUnit->addItems({tr("Mo"), tr("Go")});
+  NewLabel(QT_TR_NOOP("Période :"), TabSheet3, 8, 64);
   planPeriod = new QComboBox(TabSheet3);
   planPeriod->setGeometry(104, 60, 153, 21);
-  planPeriod->addItems({Text("Mensuelle"), Text("Quotidienne"), Text("Tous les N jours")});
-  NewLabel("Début le jour :", TabSheet3, 8, 92);
+  planPeriod->addItems({tr("Mensuelle"), tr("Quotidienne"), tr("Tous les N jours")});
+  NewLabel(QT_TR_NOOP("Début le jour :"), TabSheet3, 8, 92);
   planDay = NewSpinEdit(services_.dialogs, TabSheet3, {104, 88, 41, 22}, GlobalSetting("planDay"),
                         DefaultNumber("planDay"));
-  NewLabel("Premier jour :", TabSheet3, 8, 120);
+  NewLabel(QT_TR_NOOP("Premier jour :"), TabSheet3, 8, 120);
   planFrom = new QDateEdit(QDate::currentDate(), TabSheet3);
   planFrom->setGeometry(104, 116, 97, 22);
   planFrom->setDisplayFormat(Text(kDayPattern));
   planFrom->setCalendarPopup(true);
-  NewLabel("N :", TabSheet3, 8, 148);
+  NewLabel(QT_TR_NOOP("N :"), TabSheet3, 8, 148);
   planEvery = NewSpinEdit(services_.dialogs, TabSheet3, {104, 144, 49, 22},
                           GlobalSetting("planEvery"), DefaultNumber("planEvery"));
-  NewLabel("jours", TabSheet3, 160, 148);
-  NewLabel("Compter :", TabSheet3, 8, 176);
+  NewLabel(QT_TR_NOOP("jours"), TabSheet3, 160, 148);
+  NewLabel(QT_TR_NOOP("Compter :"), TabSheet3, 8, 176);
   planCount = new QComboBox(TabSheet3);
   planCount->setGeometry(104, 172, 153, 21);
   for (PlanCount count : {PlanCount::kBoth, PlanCount::kReceived, PlanCount::kSent}) {
-    planCount->addItem(Text(PlanCountText(count)));
+    planCount->addItem(Shown(PlanCountText(count)));
   }
-  NewLabel("Alerte à :", TabSheet3, 8, 204);
+  NewLabel(QT_TR_NOOP("Alerte à :"), TabSheet3, 8, 204);
   planWarning = NewSpinEdit(services_.dialogs, TabSheet3, {104, 200, 41, 22},
                             GlobalSetting("planWarning"), DefaultNumber("planWarning"));
-  NewLabel("% de la limite", TabSheet3, 152, 204);
+  NewLabel(QT_TR_NOOP("% de la limite"), TabSheet3, 152, 204);
 
-  auto* interfaces = new QGroupBox(Text("Interfaces comptées"), TabSheet3);
+  auto* interfaces = new QGroupBox(tr("Interfaces comptées"), TabSheet3);
   interfaces->setGeometry(280, 8, 225, 273);
-  planAll = new QRadioButton(Text("Toutes les archives"), interfaces);
+  planAll = new QRadioButton(tr("Toutes les archives"), interfaces);
   planAll->move(8, 20);
   planAll->setChecked(true);
-  planChosen = new QRadioButton(Text("Celles cochées :"), interfaces);
+  planChosen = new QRadioButton(tr("Celles cochées :"), interfaces);
   planChosen->move(8, 40);
   planList = new QListWidget(interfaces);
   planList->setGeometry(8, 60, 209, 205);

@@ -5,6 +5,7 @@
 
 #include "archive/record.h"
 #include "common/carried_unit.h"
+#include "totals/shown_units.h"
 
 namespace kirv {
 
@@ -140,33 +141,40 @@ const char* PlanCountName(PlanCount count) {
 const char* PlanCountText(PlanCount count) {
   switch (count) {
     case PlanCount::kReceived:
-      return "Réception";
+      return KIRV_TEXT("kirv", "Réception");
     case PlanCount::kSent:
-      return "Envoi";
+      return KIRV_TEXT("kirv", "Envoi");
     case PlanCount::kBoth:
       break;
   }
-  return "Réception + Envoi";
+  return KIRV_TEXT("kirv", "Réception + Envoi");
 }
 
 const char* PlanLevelText(PlanLevel level) {
   switch (level) {
     case PlanLevel::kWarning:
-      return "seuil d'alerte atteint";
+      return KIRV_TEXT("kirv", "seuil d'alerte atteint");
     case PlanLevel::kReached:
-      return "limite atteinte";
+      return KIRV_TEXT("kirv", "limite atteinte");
     case PlanLevel::kOk:
       break;
   }
-  return "normal";
+  return KIRV_TEXT("kirv", "normal");
 }
 
 std::string PlanOctetsText(std::int64_t octets, const NumberFormat& format) {
   // The magnitude of the most negative count does not fit; no figure comes near it.
   const double magnitude = octets < 0 ? -static_cast<double>(octets) : static_cast<double>(octets);
-  CarriedUnit unit(" octets", format);
-  unit.Choose(magnitude, magnitude, {"Ko", "Mo", "Go"});
+  CarriedUnit unit(format.Text(KIRV_TEXT("kirv", " octets")), format);
+  const ShownUnits units(kLabelUnits, format);
+  unit.Choose(magnitude, magnitude, units.Texts());
   return (octets < 0 ? "-" : "") + unit.Format(magnitude);
+}
+
+std::string PlanShareText(const PlanFigures& figures, const NumberFormat& format) {
+  return std::to_string(figures.percent) + " % (" +
+         PlanOctetsText(static_cast<std::int64_t>(figures.remaining), format) +
+         format.Text(KIRV_TEXT("kirv", " restants)"));
 }
 
 }  // namespace kirv

@@ -104,13 +104,19 @@ const char* PlanLevelName(PlanLevel level);
 const char* PlanCountName(PlanCount count);
 
 // The user's texts: "Réception + Envoi", "Réception", "Envoi" (in the order of PlanCount); the
-// levels "normal", "seuil d'alerte atteint", "limite atteinte".
+// levels "normal", "seuil d'alerte atteint", "limite atteinte". French sources, looked up in the
+// user's language where they are shown (context "kirv").
 const char* PlanCountText(PlanCount count);
 const char* PlanLevelText(PlanLevel level);
 
 // Octets in the program's units, as the totals' labels show them: up to 1024 "812 octets", then
 // the largest of "Ko", "Mo", "Go" (of 1024) that the count passes, cut to two decimals
-// ("28,1Go"). A negative count gets a minus sign. Every figure above fits (at most kLargestCount).
+// ("28,1Go"), in the language of format's texts. A negative count gets a minus sign. Every figure
+// above fits (at most kLargestCount).
 std::string PlanOctetsText(std::int64_t octets, const NumberFormat& format);
+
+// "72 % (28,1Go restants)": the share of the limit used and what is left, as the tray hint and the
+// notifications write it.
+std::string PlanShareText(const PlanFigures& figures, const NumberFormat& format);
 
 }  // namespace kirv

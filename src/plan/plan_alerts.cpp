@@ -35,13 +35,12 @@ PlanAlertDecision DecidePlanAlert(const PlanFigures& figures, const std::string&
 
 Notification PlanAlertNotification(PlanAlert alert, const PlanFigures& figures,
                                    const NumberFormat& format) {
-  const char* summary = alert == PlanAlert::kReached    ? "Forfait : limite atteinte"
-                        : alert == PlanAlert::kEstimate ? "Forfait : l'estimation dépasse la limite"
-                                                        : "Forfait : seuil d'alerte atteint";
-  const std::string body = std::to_string(figures.percent) + " % (" +
-                           PlanOctetsText(static_cast<std::int64_t>(figures.remaining), format) +
-                           " restants)";
-  return {"plan", summary, body,
+  const char* summary = alert == PlanAlert::kReached
+                            ? KIRV_TEXT("kirv", "Forfait : limite atteinte")
+                        : alert == PlanAlert::kEstimate
+                            ? KIRV_TEXT("kirv", "Forfait : l'estimation dépasse la limite")
+                            : KIRV_TEXT("kirv", "Forfait : seuil d'alerte atteint");
+  return {"plan", format.Text(summary), PlanShareText(figures, format),
           alert == PlanAlert::kReached ? Urgency::kCritical : Urgency::kNormal, "network"};
 }
 

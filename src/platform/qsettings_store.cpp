@@ -1,6 +1,7 @@
 #include "platform/qsettings_store.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,13 @@
 #include <QString>
 #include <charconv>
 #include <cstdio>
+#include <initializer_list>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
 #include "platform/save_file_commit.h"
+#include "platform/translated_message.h"
 #include "platform/xdg_config_home.h"
 
 namespace kirv {
@@ -158,6 +161,11 @@ std::string Excerpt(std::string_view text) {
   return shown;
 }
 
+// A message of this store in the user's language, its values' bytes kept.
+std::string Message(const char* source, std::initializer_list<std::string_view> values) {
+  return TranslatedMessage("kirv::QSettingsStore", source, values);
+}
+
 }  // namespace
 
 QSettingsStore::QSettingsStore() : QSettingsStore(DefaultFilePath()) {}
@@ -185,19 +193,25 @@ void QSettingsStore::Load() {
   if (!file.exists()) return;
   unread_ = QFileInfo(file).isFile();  // a folder in its place is not moved away
   if (static_cast<std::size_t>(file.size()) > kMaxFileSize) {
-    SayFileProblem("fichier de réglages de plus de " +
-                   std::to_string(kMaxFileSize / (1024 * 1024)) + " Mio, non lu");
+    SayFileProblem(Message(
+        QT_TRANSLATE_NOOP("kirv::QSettingsStore", "fichier de réglages de plus de %1 Mio, non lu"),
+        {std::to_string(kMaxFileSize / (1024 * 1024))}));
     return;
   }
   if (!file.open(QIODevice::ReadOnly)) {
-    SayFileProblem("fichier de réglages illisible (" + file.errorString().toStdString() + ")");
+    SayFileProblem(
+        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore", "fichier de réglages illisible (%1)"),
+                {file.errorString().toStdString()}));
     return;
   }
   const QByteArray bytes = file.read(static_cast<qint64>(kMaxFileSize));
   std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   // No text holds a nul byte: this is another kind of file (UTF-16, zeros left by a crash).
   if (text.find('\0') != std::string_view::npos) {
-    SayFileProblem("fichier de réglages qui n'est pas du texte (octet nul), non lu");
+    SayFileProblem(
+        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore",
+                                  "fichier de réglages qui n'est pas du texte (octet nul), non lu"),
+                {}));
     return;
   }
   unread_ = false;
@@ -219,7 +233,11 @@ void QSettingsStore::Load() {
     if (!inGroup || equals == std::string_view::npos) continue;
     Put(Unescaped(Trimmed(line.substr(0, equals))), Unescaped(Trimmed(line.substr(equals + 1))));
   }
-  if (!writable_ && otherGroups) SayFileProblem("pas de groupe [KIRV], réglages par défaut");
+  if (!writable_ && otherGroups) {
+    SayFileProblem(Message(
+        QT_TRANSLATE_NOOP("kirv::QSettingsStore", "pas de groupe [KIRV], réglages par défaut"),
+        {}));
+  }
 }
 
 void QSettingsStore::SayFileProblem(const std::string& problem) {
@@ -273,7 +291,9 @@ std::int32_t QSettingsStore::ReadInteger(const std::string& name) const {
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (digits.empty() || (digits.size() < text.size() && digits[0] == '-') || error != std::errc() ||
       end != digits.data() + digits.size()) {
-    throw SettingsError(Excerpt(text) + " n'est pas un nombre entier de 32 bits");
+    throw SettingsError(Message(
+        QT_TRANSLATE_NOOP("kirv::QSettingsStore", "%1 n'est pas un nombre entier de 32 bits"),
+        {Excerpt(text)}));
   }
   return value;
 }
@@ -283,7 +303,8 @@ bool QSettingsStore::ReadBool(const std::string& name) const {
   const std::string folded = Folded(text);
   if (folded == "true" || folded == "1") return true;
   if (folded == "false" || folded == "0") return false;
-  throw SettingsError(Excerpt(text) + " n'est ni true ni false");
+  throw SettingsError(Message(
+      QT_TRANSLATE_NOOP("kirv::QSettingsStore", "%1 n'est ni true ni false"), {Excerpt(text)}));
 }
 
 void QSettingsStore::WriteString(const std::string& name, const std::string& value) {
@@ -300,7 +321,10 @@ void QSettingsStore::WriteBool(const std::string& name, bool value) {
 
 void QSettingsStore::Write(const std::string& name, std::string text) {
   if (!open_ || !writable_) {
-    throw SettingsError("La clé des réglages n'existe pas : \"" + name + "\" n'est pas écrit");
+    throw SettingsError(
+        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore",
+                                  "La clé des réglages n'existe pas : \"%1\" n'est pas écrit"),
+                {name}));
   }
   Put(name, std::move(text));
   changed_ = true;
@@ -321,7 +345,9 @@ void QSettingsStore::KeepUnreadFile() const {
   const QString kept =
       path + QStringLiteral(".unread-") + QDate::currentDate().toString(Qt::ISODate);
   QFile file(path);
-  QString reason = QStringLiteral("%1 copies déjà gardées ce jour").arg(kMaxKeptCopies);
+  QString reason = QString::fromStdString(
+      Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore", "%1 copies déjà gardées ce jour"),
+              {std::to_string(kMaxKeptCopies)}));
   for (int copy = 1; copy <= kMaxKeptCopies; ++copy) {
     const QString name = copy == 1 ? kept : kept + QLatin1Char('.') + QString::number(copy);
     if (QFileInfo::exists(name)) continue;
@@ -330,13 +356,18 @@ void QSettingsStore::KeepUnreadFile() const {
       reason = file.errorString();
       break;
     }
-    std::fprintf(stderr, "KIRV: fichier de réglages non lu gardé sous %s\n", qPrintable(name));
+    const std::string said = Message(
+        QT_TRANSLATE_NOOP("kirv::QSettingsStore", "KIRV: fichier de réglages non lu gardé sous %1"),
+        {name.toStdString()});
+    std::fprintf(stderr, "%s\n", said.c_str());
     std::fflush(stderr);
     return;
   }
-  throw SettingsError("Le fichier de réglages " + filePath_ +
-                      " non lu ne peut pas être gardé à côté (" + reason.toStdString() +
-                      ") : il n'est pas remplacé");
+  throw SettingsError(
+      Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore",
+                                "Le fichier de réglages %1 non lu ne peut pas être gardé à "
+                                "côté (%2) : il n'est pas remplacé"),
+              {filePath_, reason.toStdString()}));
 }
 
 void QSettingsStore::Save() const {
@@ -352,12 +383,17 @@ void QSettingsStore::Save() const {
   }
   const QString path = QString::fromStdString(filePath_);
   const auto failed = [&](const QString& reason) {
-    return SettingsError("Le fichier de réglages " + filePath_ + " ne peut pas être écrit : " +
-                         reason.toStdString() + " ; il reste tel qu'il était");
+    return SettingsError(
+        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore",
+                                  "Le fichier de réglages %1 ne peut pas être écrit : %2 ; "
+                                  "il reste tel qu'il était"),
+                {filePath_, reason.toStdString()}));
   };
   const QString folder = QFileInfo(path).absolutePath();
   if (!QDir().mkpath(folder))
-    throw failed(QStringLiteral("dossier %1 impossible à créer").arg(folder));
+    throw failed(QString::fromStdString(
+        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore", "dossier %1 impossible à créer"),
+                {folder.toStdString()})));
   if (unread_) KeepUnreadFile();
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) throw failed(file.errorString());

@@ -1,5 +1,6 @@
 #include "platform/xdg_auto_start.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -11,6 +12,7 @@
 
 #include "common/settings_store.h"
 #include "platform/application_id.h"
+#include "platform/translated_message.h"
 #include "platform/xdg_config_home.h"
 
 namespace kirv {
@@ -58,7 +60,10 @@ bool IsFile(const std::string& path) { return QFileInfo(QString::fromStdString(p
 
 void RemoveFile(const std::string& path) {
   if (std::remove(path.c_str()) != 0 && errno != ENOENT) {
-    throw SettingsError("Cannot remove the autostart entry " + path + ": " + std::strerror(errno));
+    throw SettingsError(TranslatedMessage(
+        "kirv::XdgAutoStartEntry",
+        QT_TRANSLATE_NOOP("kirv::XdgAutoStartEntry", "Cannot remove the autostart entry %1: %2"),
+        {path, std::strerror(errno)}));
   }
 }
 
@@ -112,8 +117,10 @@ void XdgAutoStartEntry::Write(const std::string& executablePath) {
                            static_cast<qint64>(entry.size()) &&
                        out.commit();
   if (!written) {
-    throw SettingsError("Cannot write the autostart entry " + filePath_ + ": " +
-                        out.errorString().toStdString());
+    throw SettingsError(TranslatedMessage(
+        "kirv::XdgAutoStartEntry",
+        QT_TRANSLATE_NOOP("kirv::XdgAutoStartEntry", "Cannot write the autostart entry %1: %2"),
+        {filePath_, out.errorString().toStdString()}));
   }
   if (formerFilePath_ != filePath_ && IsFile(formerFilePath_)) RemoveFile(formerFilePath_);
 }

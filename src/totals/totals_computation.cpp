@@ -10,13 +10,14 @@
 #include "archive/record.h"
 #include "archive/record_scanner.h"
 #include "common/carried_unit.h"
+#include "totals/shown_units.h"
 
 namespace kirv {
 
 namespace {
 
-constexpr UnitTexts kGridTexts = {" Ko", " Mo", " Go"};
-constexpr UnitTexts kLabelTexts = {"Ko", "Mo", "Go"};
+constexpr UnitTexts kGridTexts = {KIRV_TEXT("kirv", " Ko"), KIRV_TEXT("kirv", " Mo"),
+                                  KIRV_TEXT("kirv", " Go")};
 
 // Octets received and sent, every octet counted; each stops at 2^63 - 1 rather than wrap, so
 // their sum, both directions, is exact too.
@@ -95,7 +96,12 @@ class RecordReader {
 class Pass {
  public:
   Pass(const DateTime& today, const NumberFormat& format, LaterDays laterDays)
-      : today_(today), laterDays_(laterDays), unit_(" octets", format) {}
+      : today_(today),
+        laterDays_(laterDays),
+        sinceCaption_(format.Text(kSinceCaption)),
+        gridUnits_(kGridTexts, format),
+        labelUnits_(kLabelUnits, format),
+        unit_(format.Text(KIRV_TEXT("kirv", " octets")), format) {}
 
   // The records of one day, or a part of them, newest parts first.
   void Take(const DateTime& date, const Volume& counts) {
@@ -125,7 +131,7 @@ class Pass {
     report_.today = Figures(todayVolume_);
     report_.forecast = Forecast();
     report_.since = Figures(archive_);
-    report_.sinceCaption = "Transferts depuis le " + oldestDate;
+    report_.sinceCaption = sinceCaption_ + " " + oldestDate;
     report_.dailyRows.push_back(DailyRow());
     report_.monthlyRows.push_back(MonthlyRow());
     report_.oldestDay = dayKey_;
@@ -139,7 +145,7 @@ class Pass {
     const double monthDays = DaysInMonth(today_.year, today_.month);
     const double received = Real(thisMonth_.received) / days * monthDays;
     const double sent = Real(thisMonth_.sent) / days * monthDays;
-    unit_.Choose(received, sent, kLabelTexts);
+    unit_.Choose(received, sent, labelUnits_.Texts());
     const double both = Real(thisMonth_.Both()) / days * monthDays;
     const auto projected = [this](std::uint64_t octets) {
       return Projected(octets, static_cast<std::uint64_t>(today_.day),
@@ -157,7 +163,7 @@ class Pass {
   }
 
   TotalsFigures Figures(const Volume& v) {
-    unit_.Choose(Real(v.received), Real(v.sent), kLabelTexts);
+    unit_.Choose(Real(v.received), Real(v.sent), labelUnits_.Texts());
     return {unit_.Format(Real(v.received)),
             unit_.Format(Real(v.sent)),
             unit_.Format(Real(v.Both())),
@@ -167,7 +173,7 @@ class Pass {
   }
 
   TotalsRow Row(std::string date, const Volume& v) {
-    unit_.Choose(Real(v.received), Real(v.sent), kGridTexts);
+    unit_.Choose(Real(v.received), Real(v.sent), gridUnits_.Texts());
     return {std::move(date),
             unit_.Format(Real(v.received)),
             unit_.Format(Real(v.sent)),
@@ -187,6 +193,9 @@ class Pass {
 
   DateTime today_;
   LaterDays laterDays_;
+  std::string sinceCaption_;
+  ShownUnits gridUnits_;
+  ShownUnits labelUnits_;
   CarriedUnit unit_;
   Volume archive_, todayVolume_, thisMonth_, dayVolume_, monthVolume_;
   std::optional<DateTime> dayKey_, monthKey_;  // the groups being built; none before a record

@@ -21,21 +21,27 @@ std::string Padded(const std::string& text, std::size_t width) {
   return text + std::string(width - std::min(width, Width(text)), ' ');
 }
 
-void AppendGroup(std::string& out, const std::string& caption, const TotalsFigures& figures) {
+void AppendGroup(std::string& out, const std::string& caption, const TotalsFigures& figures,
+                 const NumberFormat& format) {
+  std::array<std::string, kTotalsRowCaptions.size()> captions;
   std::size_t width = 0;
-  for (const char* c : kTotalsRowCaptions) width = std::max(width, Width(c));
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    captions[i] = format.Text(kTotalsRowCaptions[i]);
+    width = std::max(width, Width(captions[i]));
+  }
   out += kIndent + caption + "\n";
   const std::string* values[] = {&figures.received, &figures.sent, &figures.both};
-  for (std::size_t i = 0; i < kTotalsRowCaptions.size(); ++i) {
-    out += std::string(kIndent) + kIndent + Padded(kTotalsRowCaptions[i], width + kColumnGap) +
-           *values[i] + "\n";
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    out += std::string(kIndent) + kIndent + Padded(captions[i], width + kColumnGap) + *values[i] +
+           "\n";
   }
 }
 
-void AppendGrid(std::string& out, const char* page, const std::vector<TotalsRow>& rows) {
+void AppendGrid(std::string& out, const std::string& page, const std::vector<TotalsRow>& rows,
+                const NumberFormat& format) {
   std::vector<std::array<const std::string*, 4>> cells;
-  const std::array<std::string, 4> header = {kTotalsGridHeader[0], kTotalsGridHeader[1],
-                                             kTotalsGridHeader[2], kTotalsGridHeader[3]};
+  std::array<std::string, 4> header;
+  for (std::size_t c = 0; c < header.size(); ++c) header[c] = format.Text(kTotalsGridHeader[c]);
   cells.push_back({&header[0], &header[1], &header[2], &header[3]});
   for (const TotalsRow& row : rows)
     cells.push_back({&row.date, &row.received, &row.sent, &row.total});
@@ -44,7 +50,7 @@ void AppendGrid(std::string& out, const char* page, const std::vector<TotalsRow>
     for (std::size_t c = 0; c < widths.size(); ++c)
       widths[c] = std::max(widths[c], Width(*line[c]));
   }
-  out += std::string(page) + "\n";
+  out += page + "\n";
   for (const auto& line : cells) {
     std::string text = kIndent;
     for (std::size_t c = 0; c < widths.size(); ++c) {
@@ -109,15 +115,16 @@ std::optional<DateTime> GraphDayOfGridRow(const TotalsReport& report, int gridRo
   return AddDays(*day, 1);
 }
 
-std::string TotalsReportText(const std::string& archivePath, const TotalsReport& report) {
-  std::string out = archivePath + "\n\n" + kTotalsPages[0] + "\n";
-  AppendGroup(out, kTodayCaption, report.today);
-  AppendGroup(out, kForecastCaption, report.forecast);
-  AppendGroup(out, report.sinceCaption, report.since);
+std::string TotalsReportText(const std::string& archivePath, const TotalsReport& report,
+                             const NumberFormat& format) {
+  std::string out = archivePath + "\n\n" + format.Text(kTotalsPages[0]) + "\n";
+  AppendGroup(out, format.Text(kTodayCaption), report.today, format);
+  AppendGroup(out, format.Text(kForecastCaption), report.forecast, format);
+  AppendGroup(out, report.sinceCaption, report.since, format);
   out += "\n";
-  AppendGrid(out, kTotalsPages[1], report.dailyRows);
+  AppendGrid(out, format.Text(kTotalsPages[1]), report.dailyRows, format);
   out += "\n";
-  AppendGrid(out, kTotalsPages[2], report.monthlyRows);
+  AppendGrid(out, format.Text(kTotalsPages[2]), report.monthlyRows, format);
   return out;
 }
 

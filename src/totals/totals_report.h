@@ -8,6 +8,8 @@
 
 #include "archive/record.h"
 #include "common/calendar.h"
+#include "common/number_format.h"
+#include "common/texts.h"
 
 namespace kirv {
 
@@ -37,23 +39,28 @@ struct TotalsRow {
   std::uint64_t TotalOctets() const { return SaturatingSum(receivedOctets, sentOctets); }
 };
 
-inline constexpr std::array<const char*, 4> kTotalsGridHeader = {"Date", "DL", "UL", "Total"};
-
-// The window's captions: its pages, its group boxes and the three rows of each group.
-inline constexpr std::array<const char*, 3> kTotalsPages = {
-    "Totaux/Prévisions", "Stats Journalières", "Stats Mensuelles"};
-inline constexpr const char* kTodayCaption = "Transferts d'aujourd'hui";
-inline constexpr const char* kForecastCaption = "Prévisions sur le mois";
-inline constexpr const char* kSinceCaption = "Transferts depuis le";
+// The grid header and the window's captions: its pages, its group boxes and the three rows of each
+// group. Shown in the user's language, looked up where they are shown.
+inline constexpr std::array<const char*, 4> kTotalsGridHeader = {
+    KIRV_TEXT("kirv", "Date"), KIRV_TEXT("kirv", "DL"), KIRV_TEXT("kirv", "UL"),
+    KIRV_TEXT("kirv", "Total")};
+inline constexpr std::array<const char*, 3> kTotalsPages = {KIRV_TEXT("kirv", "Totaux/Prévisions"),
+                                                            KIRV_TEXT("kirv", "Stats Journalières"),
+                                                            KIRV_TEXT("kirv", "Stats Mensuelles")};
+inline constexpr const char* kTodayCaption = KIRV_TEXT("kirv", "Transferts d'aujourd'hui");
+inline constexpr const char* kForecastCaption = KIRV_TEXT("kirv", "Prévisions sur le mois");
+inline constexpr const char* kSinceCaption = KIRV_TEXT("kirv", "Transferts depuis le");
 inline constexpr std::array<const char*, 3> kTotalsRowCaptions = {
-    "Récéption:", "Envoi:", "Deux directions:"};
+    KIRV_TEXT("kirv", "Récéption:"), KIRV_TEXT("kirv", "Envoi:"),
+    KIRV_TEXT("kirv", "Deux directions:")};
 
 // Everything the totals window shows after one computation.
 struct TotalsReport {
-  TotalsFigures today;       // AujD, AujU, AujB
-  TotalsFigures forecast;    // pd, pu, pdu
-  TotalsFigures since;       // Label7, Label8, Label9
-  std::string sinceCaption;  // GroupBox2: "Transferts depuis le " and the oldest record's date
+  TotalsFigures today;     // AujD, AujU, AujB
+  TotalsFigures forecast;  // pd, pu, pdu
+  TotalsFigures since;     // Label7, Label8, Label9
+  // GroupBox2: kSinceCaption in the user's language, a space and the oldest record's date.
+  std::string sinceCaption;
   std::vector<TotalsRow> dailyRows;    // grid1 from row 1 on, newest first
   std::vector<TotalsRow> monthlyRows;  // grid2 from row 1 on, newest first
   std::optional<DateTime> oldestDay;   // the oldest record read by this computation, if any
@@ -67,8 +74,10 @@ struct TotalsReport {
 std::optional<DateTime> GraphDayOfGridRow(const TotalsReport& report, int gridRow);
 
 // What the window shows, page by page, as plain text under a first line with the archive path:
-// each group box with its row captions, then each grid under its header, columns lined up.
-std::string TotalsReportText(const std::string& archivePath, const TotalsReport& report);
+// each group box with its row captions, then each grid under its header, columns lined up. The
+// captions are in the language of format's texts.
+std::string TotalsReportText(const std::string& archivePath, const TotalsReport& report,
+                             const NumberFormat& format);
 
 // The heading and the rows of the CSV form of reports, one line per row, CR LF ended: the archive,
 // "day" or "month", the date ("2004-03-07", "2004-03"), then octets received, sent and in all.

@@ -29,17 +29,22 @@ constexpr int kPlanHeight = 140;  // what the group "Forfait" adds while a plan 
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// A core caption in the user's language.
+QString Shown(const char* caption, const NumberFormat& format) {
+  return Text(format.Text(caption));
+}
+
 // A group box of three rows: "Récéption:", "Envoi:", "Deux directions:" and their figures.
 QGroupBox* FiguresBox(const char* caption, QLabel*& received, QLabel*& sent, QLabel*& both,
-                      QWidget* parent) {
-  auto* box = new QGroupBox(QString::fromUtf8(caption), parent);
+                      const NumberFormat& format, QWidget* parent) {
+  auto* box = new QGroupBox(Shown(caption, format), parent);
   auto* rows = new QGridLayout(box);
   received = new QLabel(QStringLiteral("0K"), box);
   sent = new QLabel(QStringLiteral("0K"), box);
   both = new QLabel(QStringLiteral("0K"), box);
   QLabel* const figures[] = {received, sent, both};
   for (int row = 0; row < 3; ++row) {
-    rows->addWidget(new QLabel(QString::fromUtf8(kTotalsRowCaptions[row]), box), row, 0);
+    rows->addWidget(new QLabel(Shown(kTotalsRowCaptions[row], format), box), row, 0);
     rows->addWidget(figures[row], row, 1);
   }
   rows->setColumnStretch(1, 1);
@@ -67,9 +72,9 @@ QTableWidget* Grid(QWidget* page) {
   return grid;
 }
 
-void FillGrid(QTableWidget* grid, const std::vector<TotalsRow>& rows) {
+void FillGrid(QTableWidget* grid, const std::vector<TotalsRow>& rows, const NumberFormat& format) {
   QStringList header;
-  for (const char* caption : kTotalsGridHeader) header << QString::fromUtf8(caption);
+  for (const char* caption : kTotalsGridHeader) header << Shown(caption, format);
   grid->setHorizontalHeaderLabels(header);
   grid->setRowCount(static_cast<int>(rows.size()));
   int r = 0;
@@ -89,13 +94,14 @@ void SetFigures(QLabel* received, QLabel* sent, QLabel* both, const TotalsFigure
 }
 
 QGroupBox* PlanBox(const std::array<QLabel**, 5>& figures, QWidget* parent) {
-  auto* box = new QGroupBox(QStringLiteral("Forfait"), parent);
+  auto* box = new QGroupBox(TForm5::tr("Forfait"), parent);
   auto* rows = new QGridLayout(box);
-  const char* const captions[] = {
-      "Utilisé :", "Restant :", "Encore aujourd'hui :", "Estimation :", "Période :"};
+  const QString captions[] = {TForm5::tr("Utilisé :"), TForm5::tr("Restant :"),
+                              TForm5::tr("Encore aujourd'hui :"), TForm5::tr("Estimation :"),
+                              TForm5::tr("Période :")};
   for (int row = 0; row < 5; ++row) {
     *figures[row] = new QLabel(box);
-    rows->addWidget(new QLabel(QString::fromUtf8(captions[row]), box), row, 0);
+    rows->addWidget(new QLabel(captions[row], box), row, 0);
     rows->addWidget(*figures[row], row, 1);
   }
   rows->setColumnStretch(1, 1);
@@ -107,10 +113,10 @@ QGroupBox* PlanBox(const std::array<QLabel**, 5>& figures, QWidget* parent) {
 
 TForm5::TForm5(Services& services)
     : QWidget(nullptr), clock_(*services.clock), format_(services.numberFormat) {
-  setWindowTitle(QStringLiteral("Totaux"));
+  setWindowTitle(tr("Totaux"));
 
-  Label14 = new QLabel(QStringLiteral("Interface"), this);
-  Label13 = new QLabel(QStringLiteral("Traitement en cours, patientez ..."), this);
+  Label14 = new QLabel(tr("Interface"), this);
+  Label13 = new QLabel(tr("Traitement en cours, patientez ..."), this);
   QFont bold = Label13->font();
   bold.setBold(true);
   Label13->setFont(bold);
@@ -122,13 +128,13 @@ TForm5::TForm5(Services& services)
   TabSheet1 = new QWidget;
   TabSheet2 = new QWidget;
   TabSheet3 = new QWidget;
-  PageControl1->addTab(TabSheet1, QString::fromUtf8(kTotalsPages[0]));
-  PageControl1->addTab(TabSheet2, QString::fromUtf8(kTotalsPages[1]));
-  PageControl1->addTab(TabSheet3, QString::fromUtf8(kTotalsPages[2]));
+  PageControl1->addTab(TabSheet1, Shown(kTotalsPages[0], format_));
+  PageControl1->addTab(TabSheet2, Shown(kTotalsPages[1], format_));
+  PageControl1->addTab(TabSheet3, Shown(kTotalsPages[2], format_));
 
-  GroupBox1 = FiguresBox(kTodayCaption, AujD, AujU, AujB, TabSheet1);
-  GroupBox3 = FiguresBox(kForecastCaption, pd, pu, pdu, TabSheet1);
-  GroupBox2 = FiguresBox(kSinceCaption, Label7, Label8, Label9, TabSheet1);
+  GroupBox1 = FiguresBox(kTodayCaption, AujD, AujU, AujB, format_, TabSheet1);
+  GroupBox3 = FiguresBox(kForecastCaption, pd, pu, pdu, format_, TabSheet1);
+  GroupBox2 = FiguresBox(kSinceCaption, Label7, Label8, Label9, format_, TabSheet1);
   auto* totals = new QGridLayout(TabSheet1);
   totals->addWidget(GroupBox1, 0, 0);
   totals->addWidget(GroupBox3, 0, 1);
@@ -190,8 +196,8 @@ void TForm5::ShowReport(const TotalsReport& report) {
   SetFigures(pd, pu, pdu, report.forecast);
   GroupBox2->setTitle(Text(report.sinceCaption));
   SetFigures(Label7, Label8, Label9, report.since);
-  FillGrid(grid1, report.dailyRows);
-  FillGrid(grid2, report.monthlyRows);
+  FillGrid(grid1, report.dailyRows, format_);
+  FillGrid(grid2, report.monthlyRows, format_);
 }
 
 void TForm5::ShowPlan(const std::optional<PlanFigures>& figures) {
@@ -210,8 +216,9 @@ void TForm5::ShowPlan(const std::optional<PlanFigures>& figures) {
   planRemaining->setText(Text(octets(f.remaining)));
   planToday->setText(Text(PlanOctetsText(f.leftToday, format_)));
   planEstimate->setText(Text(octets(f.estimate)));
-  planDates->setText(Text("du " + FormatDateTime(f.period.start, "dd/mm/yyyy") + " au " +
-                          FormatDateTime(f.period.lastDay, "dd/mm/yyyy")));
+  planDates->setText(tr("du %1 au %2")
+                         .arg(Text(FormatDateTime(f.period.start, "dd/mm/yyyy")),
+                              Text(FormatDateTime(f.period.lastDay, "dd/mm/yyyy"))));
 }
 
 void TForm5::FormCloseQuery(QObject*, bool& canClose) {

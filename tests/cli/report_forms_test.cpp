@@ -38,7 +38,7 @@ class ReportFormsTest : public testing::TempDirectoryTest {
 
 TEST_F(ReportFormsTest, TextShowsTheGroupsAndBothGridsWithTheWindowsTexts) {
   const TotalsReport report = Report("eth0.mdf");
-  EXPECT_EQ(TotalsReportText("/data/eth0.mdf", report),
+  EXPECT_EQ(TotalsReportText("/data/eth0.mdf", report, NumberFormat{'.'}),
             "/data/eth0.mdf\n"
             "\n"
             "Totaux/Prévisions\n"

@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kirv::TotalsComputation parted(kirv::ScanSplit{parts, 1});
   const auto inParts = parted.Run(path, today, format);
   auto everything = [&](const kirv::TotalsReport& r) {
-    return kirv::TotalsReportText(path, r) + kirv::TotalsCsvRows(path, r) +
+    return kirv::TotalsReportText(path, r, format) + kirv::TotalsCsvRows(path, r) +
            std::to_string(r.skippedRecords);
   };
   KIRV_FUZZ_CHECK(inParts.has_value() && everything(*inParts) == everything(*report),

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "archive/record.h"
 #include "archive/temp_directory.h"
 #include "case_name.h"
+#include "fakes/fake_text_catalogue.h"
 #include "totals/totals_report.h"
 
 namespace kirv {
@@ -407,7 +409,7 @@ TEST_F(TotalsComputationTest, AnArchiveReadInPartsGivesTheReportOfOnePass) {
   auto everything = [this](ScanSplit split) {
     TotalsComputation computation(split);
     const TotalsReport r = computation.Run(kArchive, today_, kComma).value();
-    return TotalsReportText(kArchive, r) + TotalsCsvRows(kArchive, r) +
+    return TotalsReportText(kArchive, r, kComma) + TotalsCsvRows(kArchive, r) +
            std::to_string(r.skippedRecords);
   };
   for (const SplitCase& c : cases) {
@@ -447,6 +449,58 @@ TEST(TotalsGridHeader, NamesTheFourColumns) {
   EXPECT_EQ(std::vector<std::string>(kTotalsGridHeader.begin(), kTotalsGridHeader.end()),
             (std::vector<std::string>{"Date", "DL", "UL", "Total"}));
 }
+
+// Units and captions are the format's texts; the dates and numbers are not.
+struct LanguageCase {
+  const char* language;
+  std::map<std::string, std::string> texts;
+  std::vector<std::string> today;
+  std::vector<std::string> olderDay;
+  std::string sinceCaption;
+  std::string reportStart;
+};
+
+class TotalsLanguageTest : public testing::TempDirectoryTest,
+                           public ::testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(TotalsLanguageTest, UnitsAndCaptionsFollowTheLanguageOfTheFormat) {
+  const LanguageCase& c = GetParam();
+  const testing::FakeTextCatalogue catalogue(c.texts);
+  const NumberFormat format{',', &catalogue};
+  WriteFile(kArchive, Lines({{2026, 4, 19, 150000, 50000}, {2026, 4, 20, 500, 20}}));
+  const TotalsReport r =
+      TotalsComputation().Run(kArchive, {2026, 4, 20, 18, 30, 0}, format).value();
+  EXPECT_EQ(Figures(r.today), c.today);
+  ASSERT_EQ(r.dailyRows.size(), 2u);
+  EXPECT_EQ(Figures(r.dailyRows[1]), c.olderDay);
+  EXPECT_EQ(r.sinceCaption, c.sinceCaption);
+  EXPECT_EQ(TotalsReportText(kArchive, r, format).substr(0, c.reportStart.size()), c.reportStart);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, TotalsLanguageTest,
+    ::testing::Values(
+        LanguageCase{"French",
+                     {},
+                     {"500 octets", "20 octets", "520 octets"},
+                     {"146,48 Ko", "48,82 Ko", "195,31 Ko"},
+                     "Transferts depuis le 19/4/2026",
+                     "Carte reseau.mdf\n\nTotaux/Prévisions\n  Transferts d'aujourd'hui\n"
+                     "    Récéption:        500 octets\n"},
+        LanguageCase{"English",
+                     {{" octets", " bytes"},
+                      {" Ko", " KB"},
+                      {"Transferts depuis le", "Transfers since"},
+                      {"Totaux/Prévisions", "Totals/Forecast"},
+                      {"Transferts d'aujourd'hui", "Today's transfers"},
+                      {"Récéption:", "Received:"},
+                      {"Deux directions:", "Both directions:"}},
+                     {"500 bytes", "20 bytes", "520 bytes"},
+                     {"146,48 KB", "48,82 KB", "195,31 KB"},
+                     "Transfers since 19/4/2026",
+                     "Carte reseau.mdf\n\nTotals/Forecast\n  Today's transfers\n"
+                     "    Received:         500 bytes\n"}),
+    [](const auto& info) { return std::string(info.param.language); });
 
 }  // namespace
 }  // namespace kirv
