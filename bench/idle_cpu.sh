@@ -3,7 +3,8 @@
 # Xvfb with openbox and trayer, in a network namespace of its own (the loopback alone, idle) and
 # a throwaway home and data folder on a tmpfs. The meter refreshes every 1000 ms.
 #   bench/idle_cpu.sh [PROGRAM] [shown|hidden] [SECONDS]   default build/src/app/kirv shown 120
-# Prints the share of one core, in percent.
+# Prints the share of one core, in percent. With TRAFFIC=1 a datagram of a kilo-octet crosses
+# the loopback every half second, so that the graph gets a new column at every tick.
 set -euo pipefail
 
 fail() {
@@ -33,6 +34,14 @@ inside() {
   trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
     --transparent false >/dev/null 2>&1 &
   pids+=($!)
+  if [ "${TRAFFIC:-0}" = 1 ]; then
+    python3 -c 'import socket, time
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+while True:
+    s.sendto(bytes(1024), ("127.0.0.1", 9))
+    time.sleep(0.5)' &
+    pids+=($!)
+  fi
   sleep 1
   (cd "$XDG_DATA_HOME/KIRV" && exec "$program") >"$HOME/kirv.log" 2>&1 &
   local kirv=$!
