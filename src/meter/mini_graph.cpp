@@ -148,7 +148,7 @@ void FillWhiteAroundTheColumns(Canvas& canvas, const GraphGeometry& g, const Pix
   FillWithin(canvas, box, left, g.height, right, h);
 }
 
-// Records first to last, first the newest.
+// Records first to last, both included; record 0 is the newest.
 struct RecordSpan {
   int first;
   int last;
