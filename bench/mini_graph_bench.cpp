@@ -65,6 +65,32 @@ void BM_DrawGraphFarAboveTheFullScale(benchmark::State& state) {
 }
 BENCHMARK(BM_DrawGraphFarAboveTheFullScale)->Unit(benchmark::kMicrosecond);
 
+// A tick of the meter: the history ages by one record, the picture scrolls by one column.
+void ScrollingTicks(benchmark::State& state, std::uint32_t top) {
+  SpeedHistory history = Traffic(top, false);
+  const SpeedHistory more = Traffic(top, true);
+  const MiniGraphInput in = Input(history);
+  RasterCanvas canvas(kW, kH);
+  ScrollingGraph graph;
+  graph.Draw(canvas, in);
+  int next = 0;
+  for (auto _ : state) {
+    history.Shift();
+    history.Newest() = more[next];
+    next = (next + 1) % SpeedHistory::kSize;
+    graph.Draw(canvas, in);
+    benchmark::DoNotOptimize(canvas.Pixel(kW / 2, kH / 2));
+  }
+}
+
+void BM_ScrollingGraphTick(benchmark::State& state) { ScrollingTicks(state, 65536); }
+BENCHMARK(BM_ScrollingGraphTick)->Unit(benchmark::kMicrosecond);
+
+void BM_ScrollingGraphTickFarAboveTheFullScale(benchmark::State& state) {
+  ScrollingTicks(state, 65536u * 1000u);
+}
+BENCHMARK(BM_ScrollingGraphTickFarAboveTheFullScale)->Unit(benchmark::kMicrosecond);
+
 void BM_DrawOverlay(benchmark::State& state) {
   const SpeedHistory history;
   const MiniGraphInput in = Input(history);

@@ -90,18 +90,20 @@ void BM_NetlinkSnapshot(benchmark::State& state) {
 }
 BENCHMARK(BM_NetlinkSnapshot)->Unit(benchmark::kMicrosecond);
 
-// Sampling, then the graph area drawn from the new history, as Timer1Timer does every tick.
+// Sampling, then the graph area scrolled and drawn from the new history, as Timer1Timer does
+// every tick.
 void WholeTicks(benchmark::State& state, InterfaceTable& table,
                 testing::FakeInterfaceTable* scripted) {
   RateSampler sampler(table);
   const std::vector<std::string> names = Names(table);
   const TickInput in = MeterInput(names);
   RasterCanvas canvas(kW, kH);
+  ScrollingGraph graph;
   std::uint64_t tick = 0;
   for (auto _ : state) {
     if (scripted != nullptr) Grow(*scripted, ++tick);
     const TickResult result = sampler.Tick(in);
-    DrawGraph(canvas, GraphInput(sampler, result.fullScale.value_or(1025)));
+    graph.Draw(canvas, GraphInput(sampler, result.fullScale.value_or(1025)));
     benchmark::DoNotOptimize(canvas.Pixel(kW / 2, kH / 2));
   }
 }

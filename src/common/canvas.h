@@ -6,6 +6,16 @@
 
 namespace kirv {
 
+// Pixels [left, right) × [top, bottom).
+struct PixelBox {
+  int left;
+  int top;
+  int right;
+  int bottom;
+
+  bool operator==(const PixelBox&) const = default;
+};
+
 // A drawing surface with the semantics the graphs are laid out for: pixel coordinates from the
 // top-left corner, lines that leave out their end point, rectangles that leave out their right
 // and bottom edges, text placed by its top-left corner. Drawing outside the surface is clipped.
@@ -30,6 +40,10 @@ class Canvas {
   virtual Colour Pixel(int x, int y) const = 0;
   // Fills [left, right) × [top, bottom) with the brush colour.
   virtual void FillRect(int left, int top, int right, int bottom) = 0;
+  // Moves the picture `columns` pixels left, 0 < columns < Width(): the leftmost columns fall
+  // out and the rightmost keep their old pixels, to be drawn over. False, with nothing moved,
+  // where the surface cannot move its pixels by whole columns.
+  virtual bool ScrollLeft(int columns) = 0;
 
   virtual void TextOut(int x, int y, const std::string& text) = 0;
   virtual int TextWidth(const std::string& text) const = 0;

@@ -54,6 +54,15 @@ void RasterCanvas::FillRect(int left, int top, int right, int bottom) {
   }
 }
 
+bool RasterCanvas::ScrollLeft(int columns) {
+  if (columns <= 0 || columns >= width_) return false;
+  for (int y = 0; y < height_; ++y) {
+    const auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_;
+    std::copy(row + columns, row + width_, row);
+  }
+  return true;
+}
+
 void RasterCanvas::TextOut(int x, int y, const std::string& text) {
   if (!brushClear_) FillRect(x, y, x + TextWidth(text), y + TextHeight(text));
   texts_.push_back({x, y, text, font_});

@@ -20,8 +20,9 @@ void ClippedPen::LineTo(int x, std::int64_t y) {
 }
 
 void ClippedPen::Run(int x, std::int64_t a, std::int64_t b) {
-  const std::int64_t top = std::max<std::int64_t>(std::min(a, b), 0);
-  const std::int64_t bottom = std::min<std::int64_t>(std::max(a, b), height_ - 1);
+  if (x < box_.left || x >= box_.right) return;
+  const std::int64_t top = std::max<std::int64_t>(std::min(a, b), box_.top);
+  const std::int64_t bottom = std::min<std::int64_t>(std::max(a, b), box_.bottom - 1);
   if (top > bottom) return;
   canvas_.MoveTo(x, static_cast<int>(top));
   canvas_.LineTo(x, static_cast<int>(bottom) + 1);

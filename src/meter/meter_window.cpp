@@ -10,12 +10,12 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QResizeEvent>
+#include <QShowEvent>
 #include <QWindow>
 #include <algorithm>
 #include <cstdint>
 #include <exception>
 #include <filesystem>
-#include <utility>
 
 #include "app/artwork.h"
 #include "app/forms.h"
@@ -257,6 +257,12 @@ void TForm3::resizeEvent(QResizeEvent* event) {
   FormResize(this);
 }
 
+void TForm3::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (overlayUndrawn_) im1Paint(this);
+  if (Form1->cbGr->isChecked()) PaintGraph();
+}
+
 void TForm3::FormResize(QObject*) {
   Shape1->resize(width(), Shape1->height());
   if (!Form1->cbGr->isChecked()) {
@@ -375,15 +381,21 @@ MiniGraphInput TForm3::GraphInput() const {
 
 void TForm3::PaintGraph() {
   if (im2->width() <= 0 || im2->height() <= 0) return;
-  QImage image = QtCanvas::MakeImage(im2->size(), im2->devicePixelRatio());
-  QtCanvas canvas(image);
-  DrawGraph(canvas, GraphInput());
-  im2->setPixmap(QPixmap::fromImage(std::move(image)));
+  const qreal ratio = im2->devicePixelRatio();
+  if (graphPicture_.isNull() || graphPicture_.devicePixelRatio() != ratio ||
+      graphPicture_.deviceIndependentSize().toSize() != im2->size()) {
+    graphPicture_ = QtCanvas::MakeImage(im2->size(), ratio);
+    graph_.Forget();
+  }
+  QtCanvas canvas(graphPicture_);
+  if (graph_.Draw(canvas, GraphInput())) im2->setPixmap(QPixmap::fromImage(graphPicture_));
 }
 
 void TForm3::im1Paint(QObject*) {
   const MiniGraphInput in = GraphInput();
-  const bool drawn = Form1->cbGr->isChecked() && im1->width() > 0 && im1->height() > 0;
+  const bool graph = Form1->cbGr->isChecked() && im1->width() > 0 && im1->height() > 0;
+  const bool drawn = graph && isVisible();
+  overlayUndrawn_ = graph && !drawn;
   QImage image = QtCanvas::MakeImage(drawn ? im1->size() : QSize(1, 1), im1->devicePixelRatio());
   QtCanvas canvas(image);
   if (!drawn) {

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QObject>
@@ -99,6 +100,8 @@ class TForm3 : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // Draws what was left undrawn while the window was hidden.
+  void showEvent(QShowEvent* event) override;
   // Closing only hides the window, once its close query allows it.
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -121,6 +124,9 @@ class TForm3 : public QWidget {
   RateSampler sampler_;
   MeterDrag drag_;
   bool sampling_ = true;  // the interface table can be read
+  QImage graphPicture_;   // the graph area's, kept from tick to tick to be scrolled
+  ScrollingGraph graph_;
+  bool overlayUndrawn_ = false;  // laid out while the window was hidden
 };
 
 }  // namespace kirv

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "meter/clipped_pen.h"
 
@@ -114,25 +115,50 @@ struct GraphGeometry {
   }
 };
 
+GraphGeometry Geometry(const MiniGraphInput& in) {
+  static const SpeedHistory kNoTraffic;
+  return {in.history ? *in.history : kNoTraffic, std::clamp(in.width - 2, 0, SpeedHistory::kSize),
+          in.width, in.height, in.pixelsPerOctet};
+}
+
+// The whole picture: the graph area, and the canvas where it is larger.
+PixelBox Whole(const Canvas& canvas, const GraphGeometry& g) {
+  return {0, 0, std::max(g.width, canvas.Width()), std::max(g.height, canvas.Height())};
+}
+
+void FillWithin(Canvas& canvas, const PixelBox& box, int left, int top, int right, int bottom) {
+  left = std::max(left, box.left);
+  top = std::max(top, box.top);
+  right = std::min(right, box.right);
+  bottom = std::min(bottom, box.bottom);
+  if (left < right && top < bottom) canvas.FillRect(left, top, right, bottom);
+}
+
 // The picture starts white. A column runs from row H to row 0, its end point left out, so it
 // covers rows 1 to H - 1 whatever its speeds: only the rest needs painting white first.
-void FillWhiteAroundTheColumns(Canvas& canvas, const GraphGeometry& g) {
+void FillWhiteAroundTheColumns(Canvas& canvas, const GraphGeometry& g, const PixelBox& box) {
   const int w = canvas.Width();
   const int h = canvas.Height();
   const int left = g.records > 0 ? g.Column(g.records - 1) : w;
   const int right = g.records > 0 ? g.Column(0) + 1 : w;
   canvas.SetBrushColour(kWhite);
-  canvas.FillRect(0, 0, w, 1);
-  canvas.FillRect(0, 1, left, h);
-  canvas.FillRect(right, 1, w, h);
-  canvas.FillRect(left, g.height, right, h);
+  FillWithin(canvas, box, 0, 0, w, 1);
+  FillWithin(canvas, box, 0, 1, left, h);
+  FillWithin(canvas, box, right, 1, w, h);
+  FillWithin(canvas, box, left, g.height, right, h);
 }
+
+// Records first to last, both included; record 0 is the newest.
+struct RecordSpan {
+  int first;
+  int last;
+};
 
 // From the bottom up: the overlap colour to the lower receive speed, the colour of the higher one
 // to its height, the background to the top.
 void DrawReceiveColumns(Canvas& canvas, ClippedPen& pen, const GraphGeometry& g,
-                        const MiniGraphColours& colours) {
-  for (int k = 0; k < g.records; ++k) {
+                        const MiniGraphColours& colours, RecordSpan span) {
+  for (int k = span.first; k <= span.last; ++k) {
     const SpeedRecord& r = g.history[k];
     const int x = g.Column(k);
     const bool firstHigher = r.In1 > r.In2;
@@ -148,10 +174,14 @@ void DrawReceiveColumns(Canvas& canvas, ClippedPen& pen, const GraphGeometry& g,
 
 // Two pixels thick, rising from the bottom-right corner to the newest point.
 void DrawSendLine(Canvas& canvas, ClippedPen& pen, const GraphGeometry& g,
-                  std::int32_t SpeedRecord::*series, Colour colour) {
+                  std::int32_t SpeedRecord::*series, Colour colour, RecordSpan span) {
   canvas.SetPenColour(colour);
-  pen.MoveTo(g.width - 2, g.height);
-  for (int k = 0; k < g.records; ++k) {
+  if (span.first == 0) {
+    pen.MoveTo(g.width - 2, g.height);
+  } else {
+    pen.MoveTo(g.Column(span.first - 1), g.SpeedRow(g.history[span.first - 1].*series));
+  }
+  for (int k = span.first; k <= span.last; ++k) {
     const std::int32_t speed = g.history[k].*series;
     const int x = g.Column(k);
     pen.LineTo(x, g.SpeedRow(speed, 1));
@@ -159,20 +189,42 @@ void DrawSendLine(Canvas& canvas, ClippedPen& pen, const GraphGeometry& g,
   }
 }
 
-// At the mean of the chosen series over the drawn records, in the complement of the graph 1
-// receive colour.
-void DrawAverageLine(Canvas& canvas, const GraphGeometry& g, AverageSeries average,
-                     Colour receive1) {
-  if (average == AverageSeries::None || g.records == 0) return;
+// At the mean of the chosen series over the drawn records; none off the graph area.
+std::optional<int> AverageRow(const GraphGeometry& g, AverageSeries average) {
+  if (average == AverageSeries::None || g.records == 0) return std::nullopt;
   const auto series = average == AverageSeries::In1 ? &SpeedRecord::In1 : &SpeedRecord::Out1;
   std::int64_t sum = 0;
   for (int k = 0; k < g.records; ++k) sum += g.history[k].*series;
   const long double mean = static_cast<long double>(sum) / g.records;
   const std::int64_t y = Row(static_cast<long double>(g.height) - mean * g.s);
-  if (y < 0 || y >= g.height) return;
+  if (y < 0 || y >= g.height) return std::nullopt;
+  return static_cast<int>(y);
+}
+
+// In the complement of the graph 1 receive colour.
+void DrawAverageLine(Canvas& canvas, const GraphGeometry& g, std::optional<int> row,
+                     Colour receive1, const PixelBox& box) {
+  const int left = std::max(2, box.left);
+  const int right = std::min(g.width - 1, box.right);
+  if (!row || *row < box.top || *row >= box.bottom || left >= right) return;
   canvas.SetPenColour(kWhite - (receive1 & kWhite));
-  canvas.MoveTo(2, static_cast<int>(y));
-  canvas.LineTo(g.width - 1, static_cast<int>(y));
+  canvas.MoveTo(left, *row);
+  canvas.LineTo(right, *row);
+}
+
+// Exactly the pixels of the whole drawing within the box, the others left as they are. Record
+// k's send lines run from column W - k - 1 to its own column W - k - 2.
+void DrawGraphWithin(Canvas& canvas, const MiniGraphInput& in, const GraphGeometry& g,
+                     std::optional<int> averageRow, const PixelBox& box) {
+  FillWhiteAroundTheColumns(canvas, g, box);
+  ClippedPen pen(canvas,
+                 {box.left, std::max(box.top, 0), box.right, std::min(box.bottom, g.height)});
+  const RecordSpan span{std::max(g.width - 1 - box.right, 0),
+                        std::min(g.width - 1 - box.left, g.records - 1)};
+  DrawReceiveColumns(canvas, pen, g, in.colours, span);
+  DrawSendLine(canvas, pen, g, &SpeedRecord::Out1, in.colours.send1, span);
+  DrawSendLine(canvas, pen, g, &SpeedRecord::Out2, in.colours.send2, span);
+  DrawAverageLine(canvas, g, averageRow, in.colours.receive1, box);
 }
 
 }  // namespace
@@ -229,17 +281,53 @@ OverlayLayout DrawOverlay(Canvas& canvas, const MiniGraphInput& raw) {
 }
 
 void DrawGraph(Canvas& canvas, const MiniGraphInput& raw) {
-  static const SpeedHistory kNoTraffic;
   const MiniGraphInput in = Bounded(raw);
-  const GraphGeometry g{in.history ? *in.history : kNoTraffic,
-                        std::clamp(in.width - 2, 0, SpeedHistory::kSize), in.width, in.height,
-                        in.pixelsPerOctet};
-  FillWhiteAroundTheColumns(canvas, g);
-  ClippedPen pen(canvas, in.height);
-  DrawReceiveColumns(canvas, pen, g, in.colours);
-  DrawSendLine(canvas, pen, g, &SpeedRecord::Out1, in.colours.send1);
-  DrawSendLine(canvas, pen, g, &SpeedRecord::Out2, in.colours.send2);
-  DrawAverageLine(canvas, g, in.average, in.colours.receive1);
+  const GraphGeometry g = Geometry(in);
+  DrawGraphWithin(canvas, in, g, AverageRow(g, in.average), Whole(canvas, g));
+}
+
+// Aged by one tick, record k + 1 is the previous record k. The columns that then differ from the
+// previous picture's next column to the right: 0 and 1, left of the average line; the oldest
+// record's, which has no older one to draw its send lines to, and the one left of it, which was
+// the oldest; the three at the right end, where the newest record's send lines start from the
+// bottom.
+bool ScrollingGraph::Draw(Canvas& canvas, const MiniGraphInput& raw) {
+  const MiniGraphInput in = Bounded(raw);
+  const GraphGeometry g = Geometry(in);
+  const Look look{in.colours, in.pixelsPerOctet, in.width,       in.height,
+                  in.average, canvas.Width(),    canvas.Height()};
+  next_.resize(static_cast<std::size_t>(g.records));
+  for (int k = 0; k < g.records; ++k) next_[static_cast<std::size_t>(k)] = g.history[k];
+  const std::optional<int> averageRow = AverageRow(g, in.average);
+  const bool sameLook = drawn_ && look == look_;
+  const bool aged = sameLook && next_.size() == records_.size() && !next_.empty() &&
+                    std::equal(next_.begin() + 1, next_.end(), records_.begin());
+  const bool changed = !sameLook || next_ != records_;
+  const PixelBox whole = Whole(canvas, g);
+  if (!changed) {
+    // Nothing to draw: the canvas holds this very picture.
+  } else if (aged && canvas.ScrollLeft(1)) {
+    const int oldest = g.Column(g.records - 1);
+    for (const PixelBox& ends :
+         {PixelBox{0, 0, 2, whole.bottom}, PixelBox{oldest - 1, 0, oldest + 1, whole.bottom},
+          PixelBox{g.width - 3, 0, whole.right, whole.bottom}}) {
+      DrawGraphWithin(canvas, in, g, averageRow, ends);
+    }
+    if (averageRow != averageRow_) {
+      if (averageRow_) {
+        DrawGraphWithin(canvas, in, g, averageRow,
+                        {0, *averageRow_, whole.right, *averageRow_ + 1});
+      }
+      DrawAverageLine(canvas, g, averageRow, in.colours.receive1, whole);
+    }
+  } else {
+    DrawGraphWithin(canvas, in, g, averageRow, whole);
+  }
+  drawn_ = true;
+  look_ = look;
+  records_.swap(next_);
+  averageRow_ = averageRow;
+  return changed;
 }
 
 }  // namespace kirv

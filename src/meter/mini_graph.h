@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "common/canvas.h"
 #include "common/colour.h"
@@ -16,9 +18,11 @@ namespace kirv {
 // What the caller decides:
 // - The overlay is laid out at every change of its inputs (full scale, unit, graduations, size),
 //   which also gives PixelsPerOctet, but drawn only while the graph is shown: with the graph
-//   hidden, call LayOutOverlay alone and keep the old overlay picture.
+//   hidden, call LayOutOverlay alone and keep the old overlay picture. A hidden meter window
+//   draws it when it shows.
 // - The graph area is drawn at every tick, sampling or not, but only while the meter window is
-//   visible with its graph shown; otherwise it keeps its last picture.
+//   visible with its graph shown, and once when the window shows; otherwise it keeps its last
+//   picture.
 // - White is the overlay's transparent colour: the window lets the graph show through the
 //   overlay's white pixels.
 
@@ -36,6 +40,8 @@ struct MiniGraphColours {
   Colour receive2 = 0x006600;  // "lrep"
   Colour send2 = 0xFF00FF;     // "lenp"
   Colour overlap = 0x01E5DD;   // "lint": where both receive columns overlap
+
+  bool operator==(const MiniGraphColours&) const = default;
 };
 
 // Everything the mini graph reads, filled by the meter window from the configuration dialog's
@@ -79,5 +85,39 @@ OverlayLayout DrawOverlay(Canvas& canvas, const MiniGraphInput& in);
 // average line, from record 0 in column W − 2 leftwards to column 1, or to the oldest record
 // when the area is wider than the history; the columns left of it stay white.
 void DrawGraph(Canvas& canvas, const MiniGraphInput& in);
+
+// The graph area drawn tick after tick on a canvas that keeps its picture, with DrawGraph's
+// pixels: when the records have only aged by one, the picture moves one column left and only
+// the columns at both ends are drawn again, and the average line's old and new rows when it
+// moves; when nothing changed, nothing is drawn; any other change (size, colours, scale, average
+// series, history) draws the whole picture.
+class ScrollingGraph {
+ public:
+  // The canvas holds what the previous Draw left on it, or Forget was called. False when the
+  // picture stayed as it was.
+  bool Draw(Canvas& canvas, const MiniGraphInput& in);
+  // The canvas's pixels are not those of the previous Draw any more (a new image).
+  void Forget() { drawn_ = false; }
+
+ private:
+  // What the picture depends on besides the records.
+  struct Look {
+    MiniGraphColours colours;
+    float pixelsPerOctet;
+    int width;
+    int height;
+    AverageSeries average;
+    int canvasWidth;
+    int canvasHeight;
+
+    bool operator==(const Look&) const = default;
+  };
+
+  bool drawn_ = false;
+  Look look_{};
+  std::vector<SpeedRecord> records_;  // drawn, record 0 first
+  std::vector<SpeedRecord> next_;     // reused from tick to tick
+  std::optional<int> averageRow_;
+};
 
 }  // namespace kirv

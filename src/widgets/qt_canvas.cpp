@@ -108,6 +108,20 @@ void QtCanvas::FillRect(int left, int top, int right, int bottom) {
   Fill(left, top, right, bottom, ToQRgb(brush_));
 }
 
+bool QtCanvas::ScrollLeft(int columns) {
+  const int ratio = qRound(ratio_);
+  if (ratio != ratio_ || !HoldsQRgb(image_) || columns <= 0 || columns >= width_) return false;
+  const int shift = columns * ratio;
+  const int kept = image_.width() - shift;
+  uchar* bits = image_.bits();
+  const qsizetype stride = image_.bytesPerLine();
+  for (int y = 0; y < image_.height(); ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(bits + y * stride);
+    std::copy(row + shift, row + shift + kept, row);
+  }
+  return true;
+}
+
 void QtCanvas::TextOut(int x, int y, const std::string& text) {
   const QString s = QString::fromStdString(text);
   const QFontMetrics metrics(font_);

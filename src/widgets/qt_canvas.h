@@ -34,6 +34,8 @@ class QtCanvas : public Canvas {
   void SetPixel(int x, int y, Colour c) override;
   Colour Pixel(int x, int y) const override;
   void FillRect(int left, int top, int right, int bottom) override;
+  // At a whole ratio only, where a logical column is always the same number of device columns.
+  bool ScrollLeft(int columns) override;
   void TextOut(int x, int y, const std::string& text) override;
   int TextWidth(const std::string& text) const override;
   int TextHeight(const std::string& text) const override;

@@ -102,6 +102,8 @@ class CheckedCanvas : public Canvas {
     Fill(left, top, right, bottom, reach_, "rectangle");
     raster_->FillRect(left, top, right, bottom);
   }
+  // The layers are whole drawings: nothing scrolls them.
+  bool ScrollLeft(int) override { return false; }
   // A text starts on the canvas and fits its height; a name at the right end of the time axis
   // may run past the right edge, which cuts it.
   void TextOut(int x, int y, const std::string& text) override {

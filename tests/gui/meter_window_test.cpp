@@ -357,6 +357,27 @@ TEST_F(MeterWindowTest, TheGraphIsDrawnOnlyWhileTheWindowIsVisibleWithItsGraph) 
   EXPECT_EQ(Form3->Label2->text(), QStringLiteral("0ms"));
 }
 
+TEST_F(MeterWindowTest, AHiddenMeterDrawsNothingAndShowingItDrawsTheNewPicturesAtOnce) {
+  MonitorLoopbackInGraph1();
+  Form3->show();
+  MeterTick();
+  Form3->hide();
+  const qint64 graph = Form3->im2->pixmap().cacheKey();
+  const qint64 overlay = Form3->im1->pixmap().cacheKey();
+  fakes.interfaces.rows[0].inOctets += 60000;
+  MeterTick();
+  Form1->gradspin->SetValue(Form1->gradspin->Value() + 1);
+  EXPECT_EQ(Form3->im2->pixmap().cacheKey(), graph);
+  EXPECT_EQ(Form3->im1->pixmap().cacheKey(), overlay);
+  Form3->show();
+  EXPECT_NE(Form3->im1->pixmap().cacheKey(), overlay);
+  const QImage shown = Form3->im2->pixmap().toImage();
+  const int w = Form3->im2->width();
+  const int h = Form3->im2->height();
+  EXPECT_EQ(shown.pixelColor(w - 2, h - 2), QColor(0x00, 0xCC, 0x00)) << "the new column";
+  EXPECT_EQ(shown.pixelColor(w - 3, h - 2), QColor(0xF5, 0xF5, 0xF5)) << "the first tick's";
+}
+
 TEST_F(MeterWindowTest, TheOverlayIsTransparentWhereItIsWhite) {
   Start();
   Form3->show();

@@ -25,7 +25,7 @@ TEST(ClippedPen, SetsTheCanvasLinesPixelsForEveryRowPairInAndAroundTheCanvas) {
         expected.MoveTo(1, y0);
         expected.LineTo(1 + dx, y1);
         RasterCanvas actual(3, kHeight);
-        ClippedPen pen(actual, kHeight);
+        ClippedPen pen(actual, {0, 0, actual.Width(), kHeight});
         pen.MoveTo(1, y0);
         pen.LineTo(1 + dx, y1);
         SCOPED_TRACE(::testing::Message() << dx << ": " << y0 << " to " << y1);
@@ -42,7 +42,7 @@ TEST(ClippedPen, ContinuesFromTheEndOfItsLastLine) {
   expected.LineTo(2, 5);
   expected.LineTo(1, -3);
   RasterCanvas actual(4, kHeight);
-  ClippedPen pen(actual, kHeight);
+  ClippedPen pen(actual, {0, 0, actual.Width(), kHeight});
   pen.MoveTo(3, 12);
   pen.LineTo(2, 4);
   pen.LineTo(2, 5);
@@ -56,7 +56,7 @@ TEST(ClippedPen, ALineFromFarBelowToFarAboveSwitchesColumnAtItsMiddleRow) {
   expected.MoveTo(1, 1000);
   expected.LineTo(2, -1000);
   RasterCanvas actual(3, kHeight);
-  ClippedPen pen(actual, kHeight);
+  ClippedPen pen(actual, {0, 0, actual.Width(), kHeight});
   pen.MoveTo(1, 1'000'000'000'000);
   pen.LineTo(2, -1'000'000'000'000);
   ExpectSamePixels(expected, actual);
@@ -66,7 +66,7 @@ TEST(ClippedPen, ALineFromFarBelowToFarAboveSwitchesColumnAtItsMiddleRow) {
 
 TEST(ClippedPen, AVerticalLineFarAboveTheCanvasFillsTheColumnUpToTheTop) {
   RasterCanvas canvas(2, kHeight);
-  ClippedPen pen(canvas, kHeight);
+  ClippedPen pen(canvas, {0, 0, canvas.Width(), kHeight});
   pen.MoveTo(1, kHeight);
   pen.LineTo(1, -1'000'000'000'000);
   for (int y = 0; y < kHeight; ++y) EXPECT_EQ(canvas.Pixel(1, y), kBlack) << y;
