@@ -37,17 +37,16 @@ inline bool PollUntil(const std::function<bool()>& condition,
   return true;
 }
 
-// This process's environment with the variables given ("NAME=value") put over it.
+// This process's environment with the variables given ("NAME=value") put over it in turn: a
+// later value of a name replaces an earlier one.
 inline std::vector<std::string> InheritedEnvironment(const std::vector<std::string>& over) {
   std::vector<std::string> variables;
-  for (char** v = environ; *v != nullptr; ++v) {
-    const std::string variable = *v;
-    const std::string name = variable.substr(0, variable.find('='));
-    bool replaced = false;
-    for (const std::string& o : over) replaced = replaced || o.substr(0, o.find('=')) == name;
-    if (!replaced) variables.push_back(variable);
+  for (char** v = environ; *v != nullptr; ++v) variables.emplace_back(*v);
+  for (const std::string& o : over) {
+    const std::string name = o.substr(0, o.find('=') + 1);
+    std::erase_if(variables, [&](const std::string& v) { return v.starts_with(name); });
+    variables.push_back(o);
   }
-  variables.insert(variables.end(), over.begin(), over.end());
   return variables;
 }
 
