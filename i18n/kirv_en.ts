@@ -1344,7 +1344,7 @@ Commands:
     </message>
     <message>
         <source>Totau&amp;x</source>
-        <translation>Total&amp;s</translation>
+        <translation>&amp;Totals</translation>
     </message>
     <message>
         <source>C&amp;hronometre</source>
