@@ -15,6 +15,7 @@
 #include "archive/filled_text.h"
 #include "archive/record.h"
 #include "archive/record_scanner.h"
+#include "common/counter_growth.h"
 #include "common/standard_error.h"
 
 namespace kirv {
@@ -74,12 +75,6 @@ std::optional<DateTime> NewestRecord(const std::string& path) {
 
 std::string Stamp(const DateTime& t) { return FormatDateTime(t, "dd/mm/yyyy hh:nn:ss"); }
 
-// Growth of a counter since its baseline, both read from the same link. A counter below its
-// baseline was restarted (the adapter was reset): its whole value is the growth.
-std::uint64_t Growth(std::uint64_t now, std::uint64_t baseline) {
-  return now >= baseline ? now - baseline : now;
-}
-
 std::optional<InterfaceRow> RowNamed(InterfaceTable& table, const std::string& name) {
   const InterfaceSnapshot snapshot = table.TakeSnapshot();
   const InterfaceRow* row = FindRow(snapshot, name);
@@ -138,8 +133,8 @@ void StatisticsLogger::LogInterface(const std::string& name, LoggerDisplays& dis
   Baseline& baseline = baselines_[name];
   // Another link under this name since the baselines were taken: its counters began at zero.
   if (baseline.index != row->index) baseline = {row->index, 0, 0};
-  const std::uint64_t rx = Growth(row->inOctets, baseline.in);
-  const std::uint64_t tx = Growth(row->outOctets, baseline.out);
+  const std::uint64_t rx = LoggerGrowth(baseline.in, row->inOctets);
+  const std::uint64_t tx = LoggerGrowth(baseline.out, row->outOctets);
   if (rx > kImpossibleGrowth || tx > kImpossibleGrowth) {
     diagnostics_(
         FilledText(format_.Text(KIRV_TEXT(

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "common/counter_growth.h"
+
 namespace kirv {
 
 namespace {
@@ -16,12 +18,6 @@ std::uint64_t Scaled(std::uint64_t octets, long double seconds) {
   const long double quotient = std::floor(static_cast<long double>(octets) / seconds);
   if (quotient >= kTwoTo64) return std::numeric_limits<std::uint64_t>::max();
   return static_cast<std::uint64_t>(quotient);
-}
-
-// A counter that fell back (interface restarted, counters reset) grew by nothing this tick, and
-// so did one that jumped further than any link can move (limit: kImpossibleGrowth scaled).
-std::uint64_t Growth(std::uint64_t previous, std::uint64_t current, std::uint64_t limit) {
-  return current >= previous && current - previous <= limit ? current - previous : 0;
 }
 
 std::int32_t Saturated(std::uint64_t value) {
@@ -102,8 +98,8 @@ RateSampler::Sums RateSampler::Sample(const InterfaceSnapshot& snapshot, const T
     }
     const Counters current{Scaled(row->inOctets, seconds), Scaled(row->outOctets, seconds)};
     if (measure && previous.index == row->index) {
-      sumIn += Growth(previous.counters.in, current.in, limit);
-      sumOut += Growth(previous.counters.out, current.out, limit);
+      sumIn += MeterGrowth(previous.counters.in, current.in, limit);
+      sumOut += MeterGrowth(previous.counters.out, current.out, limit);
     }
     previous.index = row->index;
     previous.counters = current;
