@@ -19,8 +19,6 @@ class XdgAutoStartEntry : public AutoStartEntry {
 
   static std::string DefaultFilePath();
   const std::string& FilePath() const { return filePath_; }
-  // KIRV.desktop beside the entry.
-  const std::string& FormerFilePath() const { return formerFilePath_; }
 
   // Arguments that the entry passes after the executable, such as the data folder chosen.
   void SetArguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
@@ -36,7 +34,7 @@ class XdgAutoStartEntry : public AutoStartEntry {
 
  private:
   std::string filePath_;
-  std::string formerFilePath_;
+  std::string formerFilePath_;  // KIRV.desktop beside the entry, removed with it
   std::vector<std::string> arguments_;
 };
 

@@ -11,13 +11,6 @@
 
 namespace kirv {
 
-// The totals of one archive in one pass from its newest record to its oldest: today, the whole
-// archive, the month's forecast and one row per run of records of one day and of one month. The
-// window keeps one object for the program's life: the oldest record's date is kept from one
-// computation to the next and replaced only when a computation reads a record.
-//
-// Records are skipped, and the pass goes on, when they have no "U" at or after position 21 (which
-// a text shorter than 21 characters cannot have) or when their date is not a valid date.
 // How a computation reads an archive: in at most `parts` parts side by side, each of at least
 // minimumPart bytes.
 struct ScanSplit {
@@ -32,6 +25,13 @@ struct ScanSplit {
 // is the clock's), or left out of every figure and row (a report as at the end of a past day).
 enum class LaterDays { kCounted, kLeftOut };
 
+// The totals of one archive in one pass from its newest record to its oldest: today, the whole
+// archive, the month's forecast and one row per run of records of one day and of one month. The
+// window keeps one object for the program's life: the oldest record's date is kept from one
+// computation to the next and replaced only when a computation reads a record.
+//
+// Records are skipped, and the pass goes on, when they have no "U" at or after position 21 (which
+// a text shorter than 21 characters cannot have) or when their date is not a valid date.
 class TotalsComputation {
  public:
   TotalsComputation() : TotalsComputation(ScanSplit::ForThisMachine()) {}

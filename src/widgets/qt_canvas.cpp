@@ -40,8 +40,6 @@ QImage QtCanvas::MakeImage(const QSize& logical, qreal ratio, QImage::Format for
   return image;
 }
 
-void QtCanvas::SetFont(const QFont& font) { font_ = font; }
-
 QColor QtCanvas::ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 Colour QtCanvas::FromQColor(const QColor& c) {

@@ -28,7 +28,6 @@ class QtCanvas : public Canvas {
   void SetBrushColour(Colour c) override { brush_ = c; }
   void SetFontColour(Colour c) override { fontColour_ = c; }
   void SetBrushClear(bool clear) override { brushClear_ = clear; }
-  void SetFont(const QFont& font);
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void SetPixel(int x, int y, Colour c) override;

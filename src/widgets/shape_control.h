@@ -13,7 +13,6 @@ class ShapeControl : public QWidget {
 
   QColor BrushColour() const { return brush_; }
   void SetBrushColour(const QColor& colour);
-  QColor PenColour() const { return pen_; }
   void SetPenColour(const QColor& colour);
 
   // The button pressed and the position relative to the shape.

@@ -86,7 +86,6 @@ class TTrayIcon : public QObject {
   bool Animate() const { return animate_; }
   // Kept only with an image list, or while the owner is still setting the properties.
   void SetAnimate(bool animate);
-  TrayShell& Handle() const { return *shell_; }
 
   // Answers 1 to the query of the session's end, 0 otherwise. The mouse message goes with
   // kNotify only.
