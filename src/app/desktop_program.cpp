@@ -49,9 +49,7 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
   services.networkFacts = &interfaces;
   services.firstStart = !std::filesystem::exists(settings.FilePath());
   services.notifier = &notifier;
-  const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
-  services.numberFormat.decimalSeparator = point != 0 ? point : '.';
-  services.numberFormat.texts = &ProgramTexts();
+  services.numberFormat = SystemNumberFormat();
   services.executablePath = KirvApplication::applicationFilePath().toStdString();
   services.metricsDir = commandLine.metricsDir.toStdString();
 

@@ -23,6 +23,10 @@ struct MonitorEntry {
   bool checked = false;
 };
 
+// The logger's period: one record per monitored interface every five minutes, by the desktop
+// program's logging timer and by "kirv log" alike.
+inline constexpr int kLoggerPeriodMs = 300000;
+
 // The status of a record written, followed by the time and the write calls; any other status
 // says a failure.
 inline constexpr std::string_view kLogOkStatus = "LOG OK";

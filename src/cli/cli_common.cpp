@@ -149,11 +149,6 @@ std::optional<DateTime> ParseDateTime(const QString& text) {
   return t;
 }
 
-NumberFormat SystemNumberFormat() {
-  const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
-  return NumberFormat{point != 0 ? point : '.', &ProgramTexts()};
-}
-
 QString AbsolutePath(const QString& path) {
   return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }

@@ -13,6 +13,7 @@
 
 #include "common/calendar.h"
 #include "common/number_format.h"
+#include "platform/translations.h"
 
 namespace kirv {
 
@@ -60,9 +61,6 @@ std::optional<int> ReadDayOption(const QCommandLineParser& parser, const QComman
                                  const QString& command, DateTime& day);
 // "dd/mm/yyyy hh:mm", a valid date and time of day.
 std::optional<DateTime> ParseDateTime(const QString& text);
-
-// The decimal separator of the system's locale, as the windows take it.
-NumberFormat SystemNumberFormat();
 
 // The path taken from the folder the command was started in, cleaned.
 QString AbsolutePath(const QString& path);

@@ -7,12 +7,11 @@
 #include "common/calendar.h"
 #include "graph/period_table.h"
 #include "graph/trace_direction.h"
+#include "platform/qt_text.h"
 
 namespace kirv {
 
 namespace {
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QJsonValue Octets(std::uint64_t octets) { return static_cast<qint64>(octets); }
 

@@ -22,7 +22,6 @@ namespace kirv {
 namespace {
 
 const QString kCommand = QStringLiteral("log");
-constexpr int kLoggerPeriod = 300000;  // ms, as the desktop program's logging timer
 constexpr int kShortestPeriod = 1000;  // ms
 
 // The interfaces of the table, in its order, checked as the settings mark them; the rest of the
@@ -50,7 +49,7 @@ int RunLog(const QStringList& arguments) {
                                         CommandTexts::tr("dossier"));
   QCommandLineOption periodOption(QStringLiteral("period-ms"),
                                   CommandTexts::tr("Période d'enregistrement en millisecondes."),
-                                  QStringLiteral("ms"), QString::number(kLoggerPeriod));
+                                  QStringLiteral("ms"), QString::number(kLoggerPeriodMs));
   periodOption.setFlags(QCommandLineOption::HiddenFromHelp);  // for the tests
   const QCommandLineOption metricsOption(
       QStringLiteral("metrics-dir"),

@@ -5,12 +5,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/qt_text.h"
+
 namespace kirv {
 
 namespace {
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-QString Text(const char* text) { return QString::fromUtf8(text); }
 
 QJsonValue Octets(std::uint64_t octets) { return static_cast<qint64>(octets); }
 

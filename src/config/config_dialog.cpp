@@ -20,6 +20,7 @@
 #include "meter/meter_window.h"
 #include "platform/plan_alert_file.h"
 #include "platform/plan_watch.h"
+#include "platform/qt_text.h"
 #include "sampling/default_interfaces.h"
 #include "totals/totals_window.h"
 #include "widgets/qt_canvas.h"
@@ -28,10 +29,6 @@
 namespace kirv {
 
 namespace {
-
-constexpr int kLoggerPeriod = 300000;  // ms
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 void SetLabel(QLabel& label, const std::string& text) {
   label.setText(Text(text));
@@ -93,7 +90,7 @@ TForm1::TForm1(Services& services)
   Button4->setGeometry(336, 320, 75, 25);
 
   Timer1 = new QTimer(this);
-  Timer1->setInterval(kLoggerPeriod);
+  Timer1->setInterval(kLoggerPeriodMs);
   Connect();
 
   if (const QScreen* screen = this->screen()) {

@@ -13,13 +13,12 @@
 #include "config/settings_schema.h"
 #include "graph/speed_scale_table.h"
 #include "plan/plan_settings.h"
+#include "platform/qt_text.h"
 #include "widgets/qt_canvas.h"
 
 namespace kirv {
 
 namespace {
-
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // The bounds were made for the French captions; a caption in another language that needs more
 // room widens its control rightwards, and a French one keeps the bounds as they are.

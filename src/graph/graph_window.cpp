@@ -21,6 +21,7 @@
 #include "graph/period_table.h"
 #include "graph/qt_graph_snapshot.h"
 #include "graph/speed_scale_table.h"
+#include "platform/qt_text.h"
 #include "widgets/qt_canvas.h"
 
 namespace kirv {
@@ -45,8 +46,6 @@ constexpr int kAreaTop = 120;
 constexpr int kStatisticsLeft = 488;
 
 constexpr int kAutoRecordPeriod = 300000;  // ms
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 // A core text (context "kirv") in the user's language.
 QString CoreText(const char* text) { return QCoreApplication::translate("kirv", text); }

@@ -28,6 +28,7 @@
 #include "meter/qt_camera_picture.h"
 #include "meter/snapshot_name.h"
 #include "plan/plan_hint.h"
+#include "platform/qt_text.h"
 #include "widgets/qt_canvas.h"
 #include "widgets/screen_fit.h"
 
@@ -46,8 +47,6 @@ constexpr int kLabelFontSize = 10;     // points: Arial of 13 px at 96 dpi
 
 const Qt::WindowFlags kToolWindow =
     Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 void FillBackground(QWidget& widget, const QColor& colour) {
   QPalette palette = widget.palette();

@@ -10,12 +10,11 @@
 #include <QVariantMap>
 
 #include "platform/application_id.h"
+#include "platform/qt_text.h"
 
 namespace kirv {
 
 namespace {
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 // A summary is a constant core text (context "kirv"), shown in the user's language.
 QString ShownSummary(const std::string& summary) {

@@ -34,4 +34,9 @@ const QtTextCatalogue& ProgramTexts() {
   return catalogue;
 }
 
+NumberFormat SystemNumberFormat() {
+  const char point = QLocale().decimalPoint().at(0).toLatin1();  // 0 when not Latin-1
+  return NumberFormat{point != 0 ? point : '.', &ProgramTexts()};
+}
+
 }  // namespace kirv

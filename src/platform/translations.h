@@ -5,6 +5,7 @@
 #include <QString>
 #include <string>
 
+#include "common/number_format.h"
 #include "common/texts.h"
 
 namespace kirv {
@@ -24,5 +25,9 @@ class QtTextCatalogue final : public TextCatalogue {
 
 // One catalogue for the whole process.
 const QtTextCatalogue& ProgramTexts();
+
+// Numbers as the system's locale writes them (its decimal separator, '.' where it is not
+// Latin-1), with the words of the installed catalogue.
+NumberFormat SystemNumberFormat();
 
 }  // namespace kirv

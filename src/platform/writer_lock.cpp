@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "archive/writer_state.h"
+#include "platform/qt_text.h"
 #include "platform/translations.h"
 
 namespace kirv {
@@ -25,8 +26,6 @@ namespace {
 constexpr int kOpenFlags = O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
 constexpr std::size_t kPidText = 24;          // octets of the lock file read: an id, a line end
 constexpr std::size_t kStateLimit = 1 << 16;  // octets of a state: some thousand interfaces
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 // The system's reason of an error, in the language of its locale.
 QString Reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
@@ -185,7 +184,7 @@ bool WriterLock::Try() {
               : QCoreApplication::translate("kirv::WriterLock",
                                             "KIRV: le verrou %1 %2 ; les archives sont écrites "
                                             "sans verrou");
-    Say(line.arg(Q(Path(kFileName)), Q(problem)).toStdString(), problem_);
+    Say(line.arg(Text(Path(kFileName)), Text(problem)).toStdString(), problem_);
   }
   return held_;
 }
@@ -236,7 +235,7 @@ SavedBaselines WriterLock::SavedState() {
       diagnostics_(QCoreApplication::translate(
                        "kirv::WriterLock",
                        "KIRV: l'état %1 %2 : les compteurs repartent de leurs valeurs actuelles")
-                       .arg(Q(path), Q(problem))
+                       .arg(Text(path), Text(problem))
                        .toStdString());
     }
     return {};
@@ -261,7 +260,7 @@ SavedBaselines WriterLock::SavedState() {
     diagnostics_(QCoreApplication::translate("kirv::WriterLock",
                                              "KIRV: l'état %1 est ignoré, %2 : les compteurs "
                                              "repartent de leurs valeurs actuelles")
-                     .arg(Q(path), Q(parsed.error))
+                     .arg(Text(path), Text(parsed.error))
                      .toStdString());
   }
   return parsed.baselines.value_or(SavedBaselines{});
@@ -291,7 +290,7 @@ void WriterLock::SaveBaselines(const StatisticsLogger& logger) {
                                   "KIRV: l'état %1 ne peut pas être écrit : %2 ; le prochain "
                                   "programme à écrire les archives repartira des compteurs de "
                                   "son démarrage")
-          .arg(Q(Path(kStateFileName)), Reason(error))
+          .arg(Text(Path(kStateFileName)), Reason(error))
           .toStdString(),
       stateError_);
 }

@@ -14,6 +14,7 @@
 #include "app/forms.h"
 #include "config/config_dialog.h"
 #include "graph/graph_window.h"
+#include "platform/qt_text.h"
 #include "widgets/screen_fit.h"
 
 namespace kirv {
@@ -26,8 +27,6 @@ constexpr int kRowHeight = 20;
 constexpr int kWidth = 430;
 constexpr int kHeight = 330;
 constexpr int kPlanHeight = 140;  // what the group "Forfait" adds while a plan is on
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 // A core caption in the user's language.
 QString Shown(const char* caption, const NumberFormat& format) {
