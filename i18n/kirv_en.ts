@@ -841,18 +841,7 @@ Commands:
     </message>
 </context>
 <context>
-    <name>kirv::Metrics</name>
-    <message>
-        <source>KIRV: le dossier des métriques %1 ne peut pas être écrit (%2) ; l&apos;enregistrement continue</source>
-        <translation>KIRV: the metrics folder %1 cannot be written (%2); recording goes on</translation>
-    </message>
-    <message>
-        <source>Erreur dans l&apos;écriture des métriques</source>
-        <translation>Metrics writing error</translation>
-    </message>
-</context>
-<context>
-    <name>kirv::QSettingsStore</name>
+    <name>kirv::IniSettingsStore</name>
     <message>
         <source>fichier de réglages de plus de %1 Mio, non lu</source>
         <translation>settings file larger than %1 MiB, not read</translation>
@@ -900,6 +889,17 @@ Commands:
     <message>
         <source>dossier %1 impossible à créer</source>
         <translation>folder %1 cannot be created</translation>
+    </message>
+</context>
+<context>
+    <name>kirv::Metrics</name>
+    <message>
+        <source>KIRV: le dossier des métriques %1 ne peut pas être écrit (%2) ; l&apos;enregistrement continue</source>
+        <translation>KIRV: the metrics folder %1 cannot be written (%2); recording goes on</translation>
+    </message>
+    <message>
+        <source>Erreur dans l&apos;écriture des métriques</source>
+        <translation>Metrics writing error</translation>
     </message>
 </context>
 <context>

@@ -810,18 +810,7 @@ Commandes :
     </message>
 </context>
 <context>
-    <name>kirv::Metrics</name>
-    <message>
-        <source>KIRV: le dossier des métriques %1 ne peut pas être écrit (%2) ; l&apos;enregistrement continue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Erreur dans l&apos;écriture des métriques</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>kirv::QSettingsStore</name>
+    <name>kirv::IniSettingsStore</name>
     <message>
         <source>fichier de réglages de plus de %1 Mio, non lu</source>
         <translation type="unfinished"></translation>
@@ -868,6 +857,17 @@ Commandes :
     </message>
     <message>
         <source>dossier %1 impossible à créer</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kirv::Metrics</name>
+    <message>
+        <source>KIRV: le dossier des métriques %1 ne peut pas être écrit (%2) ; l&apos;enregistrement continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erreur dans l&apos;écriture des métriques</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -11,7 +11,7 @@
 #include "app/kirv_application.h"
 #include "app/single_instance.h"
 #include "app/termination_signals.h"
-#include "cli/command_line.h"
+#include "cli/subcommands.h"
 #include "platform/translations.h"
 
 namespace {

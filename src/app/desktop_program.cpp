@@ -14,8 +14,8 @@
 #include "app/termination_signals.h"
 #include "platform/data_folder.h"
 #include "platform/dbus_notifier.h"
+#include "platform/ini_settings_store.h"
 #include "platform/netlink_interface_table.h"
-#include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
 #include "platform/translations.h"
 #include "platform/xdg_auto_start.h"
@@ -32,7 +32,7 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
 
   QtDialogs dialogs(QString::fromUtf8(KirvApplication::kTitle));
   NetlinkInterfaceTable interfaces;
-  QSettingsStore settings;
+  IniSettingsStore settings;
   XdgAutoStartEntry autoStart;
   // A session start must find the same archives.
   if (!commandLine.dataDir.isEmpty()) {

@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "platform/qsettings_store.h"
+#include "platform/ini_settings_store.h"
 
 namespace kirv {
 
@@ -47,10 +47,10 @@ void AskToShow(const QString& socketPath) {
 }  // namespace
 
 SingleInstance::SingleInstance(QString configFolder, QString runtimeFolder)
-    : configFolder_(
-          configFolder.isEmpty()
-              ? QFileInfo(QString::fromStdString(QSettingsStore::DefaultFilePath())).absolutePath()
-              : std::move(configFolder)),
+    : configFolder_(configFolder.isEmpty()
+                        ? QFileInfo(QString::fromStdString(IniSettingsStore::DefaultFilePath()))
+                              .absolutePath()
+                        : std::move(configFolder)),
       runtimeFolder_(runtimeFolder.isEmpty() ? RuntimeFolder(configFolder_)
                                              : std::move(runtimeFolder)) {
   connect(&server_, &QLocalServer::newConnection, this, [this] { Accept(); });

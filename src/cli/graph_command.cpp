@@ -9,10 +9,10 @@
 #include <QSaveFile>
 
 #include "cli/cli_common.h"
-#include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/graph_json.h"
 #include "cli/graph_options.h"
+#include "cli/subcommands.h"
 #include "common/colour.h"
 #include "config/settings_schema.h"
 #include "graph/graph_axes.h"
@@ -22,7 +22,7 @@
 #include "graph/qt_graph_snapshot.h"
 #include "graph/qt_statistics_box.h"
 #include "platform/data_folder.h"
-#include "platform/qsettings_store.h"
+#include "platform/ini_settings_store.h"
 #include "platform/save_file_commit.h"
 #include "platform/system_clock.h"
 #include "platform/translations.h"
@@ -40,7 +40,7 @@ constexpr int kDesignHeight = 195;  // H of the window at its design size
 // What the window reads from the settings at its creation: the curve colours, "Dessiner pics",
 // the graduation count and "Légende", which it gives back.
 bool ReadGraphSettings(TraceInputs& in) {
-  QSettingsStore store;
+  IniSettingsStore store;
   XdgAutoStartEntry autoStart;
   ConfigControls config;
   ReadForm1Settings(store, autoStart, config);

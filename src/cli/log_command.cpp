@@ -12,8 +12,8 @@
 #include "cli/companions.h"
 #include "config/settings_schema.h"
 #include "platform/data_folder.h"
+#include "platform/ini_settings_store.h"
 #include "platform/netlink_interface_table.h"
-#include "platform/qsettings_store.h"
 #include "platform/xdg_auto_start.h"
 #include "sampling/default_interfaces.h"
 
@@ -88,7 +88,7 @@ int RunLog(const QStringList& arguments) {
 
   NetlinkInterfaceTable table;
   if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
-  QSettingsStore settings;
+  IniSettingsStore settings;
   ConfigControls controls;
   std::vector<MonitorEntry> entries = MonitoredEntries(table, settings, controls);
   // Settings that monitor nothing, or none at all, log what a first start of the windows checks.

@@ -20,11 +20,11 @@
 #include "cli/module_notifier.h"
 #include "cli/stderr_dialogs.h"
 #include "plan/plan_settings.h"
+#include "platform/ini_settings_store.h"
 #include "platform/metrics_file.h"
 #include "platform/netlink_interface_table.h"
 #include "platform/plan_alert_file.h"
 #include "platform/plan_watch.h"
-#include "platform/qsettings_store.h"
 #include "platform/system_clock.h"
 #include "platform/translations.h"
 #include "platform/writer_lock.h"
@@ -72,7 +72,7 @@ int RunLogger(const LoggerArguments& arguments) {
   MetricsWriter metrics(clock);
   logger.SetRecordSink(metrics.Sink());
   const auto startMetrics = [&] {
-    QSettingsStore settings;  // the plan, read as the desktop program and "kirv plan" read it
+    IniSettingsStore settings;  // the plan, read as the desktop program and "kirv plan" read it
     metrics.Start(arguments.metricsDir, settings, arguments.dataFolder, arguments.interfaces,
                   kVersion);
   };

@@ -11,7 +11,7 @@
 #include "plan/plan_reading.h"
 #include "plan/plan_settings.h"
 #include "platform/data_folder.h"
-#include "platform/qsettings_store.h"
+#include "platform/ini_settings_store.h"
 #include "platform/system_clock.h"
 
 namespace kirv {
@@ -148,7 +148,7 @@ int RunPlan(const QStringList& arguments) {
   }
   day = {day.year, day.month, day.day};
 
-  QSettingsStore settings;
+  IniSettingsStore settings;
   PlanControls controls;
   ReadPlanSettings(settings, controls);
   if (!controls.on && !parser.isSet(limitOption)) {

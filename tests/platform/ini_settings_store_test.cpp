@@ -1,4 +1,4 @@
-#include "platform/qsettings_store.h"
+#include "platform/ini_settings_store.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -46,7 +46,7 @@ struct Windows {
   }
   void Start() {
     NoAutoStart autoStart;
-    QSettingsStore store;
+    IniSettingsStore store;
     const SettingsWarningSink sink = [this](std::string_view line) { warnings.emplace_back(line); };
     ReadForm1Settings(store, autoStart, config, sink);
     ReadForm2Settings(store, graph, sink);
@@ -54,51 +54,51 @@ struct Windows {
   }
   void Save() {
     NoAutoStart autoStart;
-    QSettingsStore store;
+    IniSettingsStore store;
     SaveSettings(store, autoStart, "/usr/bin/kirv", config, graph, meter);
   }
 };
 
-class QSettingsStoreTest : public testing::XdgConfigHomeTest {
+class IniSettingsStoreTest : public testing::XdgConfigHomeTest {
  protected:
   std::filesystem::path IniPath() const { return dir_ / "KIRV" / "KIRV.ini"; }
 
   // Each pass goes through a new store, so what is read comes from the file.
   template <typename F>
   void WritePass(F write, const std::string& path = kKey) {
-    QSettingsStore store;
+    IniSettingsStore store;
     store.OpenKey(path, true);
     write(store);
     store.CloseKey();
   }
   template <typename F>
   void ReadPass(F read, const std::string& path = kKey) {
-    QSettingsStore store;
+    IniSettingsStore store;
     store.OpenKey(path, false);
     read(store);
     store.CloseKey();
   }
 };
 
-TEST_F(QSettingsStoreTest, FileLivesInTheKirvFolderOfXdgConfigHome) {
-  EXPECT_EQ(QSettingsStore().FilePath(), IniPath().string());
+TEST_F(IniSettingsStoreTest, FileLivesInTheKirvFolderOfXdgConfigHome) {
+  EXPECT_EQ(IniSettingsStore().FilePath(), IniPath().string());
   WritePass([](SettingsStore& s) { s.WriteString("lrec", "00CC00"); });
   EXPECT_TRUE(std::filesystem::is_regular_file(IniPath()));
 }
 
-TEST_F(QSettingsStoreTest, FileFallsBackToDotConfigWithoutAnAbsoluteXdgConfigHome) {
+TEST_F(IniSettingsStoreTest, FileFallsBackToDotConfigWithoutAnAbsoluteXdgConfigHome) {
   const char* home = std::getenv("HOME");
   ASSERT_NE(home, nullptr);
   const std::string expected = std::string(home) + "/.config/KIRV/KIRV.ini";
   unsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(QSettingsStore::DefaultFilePath(), expected);
+  EXPECT_EQ(IniSettingsStore::DefaultFilePath(), expected);
   setenv("XDG_CONFIG_HOME", "", 1);
-  EXPECT_EQ(QSettingsStore::DefaultFilePath(), expected);
+  EXPECT_EQ(IniSettingsStore::DefaultFilePath(), expected);
   setenv("XDG_CONFIG_HOME", "relative/dir", 1);
-  EXPECT_EQ(QSettingsStore::DefaultFilePath(), expected);
+  EXPECT_EQ(IniSettingsStore::DefaultFilePath(), expected);
 }
 
-TEST_F(QSettingsStoreTest, SaveWritesOneGroupOfPlainValuesInTheOrderOfTheSave) {
+TEST_F(IniSettingsStoreTest, SaveWritesOneGroupOfPlainValuesInTheOrderOfTheSave) {
   Windows w({"lo"});
   w.config.interfaces[0] = {"lo", true, false, true};
   w.graph.Graphfile = "/home/jo/lo.mdf";
@@ -117,7 +117,7 @@ TEST_F(QSettingsStoreTest, SaveWritesOneGroupOfPlainValuesInTheOrderOfTheSave) {
             "planInterfaces=\nmetricsDir=\n");
 }
 
-TEST_F(QSettingsStoreTest, HandWrittenFileIsHonoured) {
+TEST_F(IniSettingsStoreTest, HandWrittenFileIsHonoured) {
   WriteFile(IniPath(),
             "; written by hand\n[KIRV]\nlrec=00CC00\nfirstlaunch=false\nmicro=true\nwidth=403\n"
             "lo=true\nlo1=true\nlo2=false\n  LENV = 0000ff \r\nGRAPHFILE=/tmp/a b.mdf\n"
@@ -138,7 +138,7 @@ TEST_F(QSettingsStoreTest, HandWrittenFileIsHonoured) {
   EXPECT_EQ(w.meter.height, 189);
 }
 
-TEST_F(QSettingsStoreTest, StringsRoundTripThroughTheFile) {
+TEST_F(IniSettingsStoreTest, StringsRoundTripThroughTheFile) {
   const std::vector<std::string> texts = {"",
                                           "00CC00",
                                           "/home/user/Connexion réseau.mdf",
@@ -162,7 +162,7 @@ TEST_F(QSettingsStoreTest, StringsRoundTripThroughTheFile) {
   });
 }
 
-TEST_F(QSettingsStoreTest, IntegersRoundTripInDecimal) {
+TEST_F(IniSettingsStoreTest, IntegersRoundTripInDecimal) {
   const std::vector<std::int32_t> numbers = {0,       1,
                                              -1,      65536,
                                              1310720, std::numeric_limits<std::int32_t>::max(),
@@ -188,7 +188,8 @@ struct TextCase {
   std::optional<bool> boolean;
 };
 
-class ValueTextTest : public QSettingsStoreTest, public ::testing::WithParamInterface<TextCase> {};
+class ValueTextTest : public IniSettingsStoreTest,
+                      public ::testing::WithParamInterface<TextCase> {};
 
 TEST_P(ValueTextTest, ReadsAsItsKindOrFails) {
   WriteFile(IniPath(), "[KIRV]\nvalue=" + GetParam().text + "\n");
@@ -234,7 +235,7 @@ struct NameCase {
   std::string line;
 };
 
-class InterfaceNameTest : public QSettingsStoreTest,
+class InterfaceNameTest : public IniSettingsStoreTest,
                           public ::testing::WithParamInterface<NameCase> {};
 
 TEST_P(InterfaceNameTest, IsWrittenReadablyAndReadBack) {
@@ -268,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"LooksLikeAnEscape", "\\x41", "\\\\x41=true"}, NameCase{"Empty", "", "=true"}),
     [](const ::testing::TestParamInfo<NameCase>& info) { return info.param.label; });
 
-TEST_F(QSettingsStoreTest, ValueNamesIgnoreCaseAndTheLastSpellingWins) {
+TEST_F(IniSettingsStoreTest, ValueNamesIgnoreCaseAndTheLastSpellingWins) {
   WritePass([](SettingsStore& s) {
     s.WriteBool("Vmax", true);
     s.WriteBool("VMAX", false);
@@ -281,7 +282,7 @@ TEST_F(QSettingsStoreTest, ValueNamesIgnoreCaseAndTheLastSpellingWins) {
   });
 }
 
-TEST_F(QSettingsStoreTest, OnlyTheKirvGroupIsRead) {
+TEST_F(IniSettingsStoreTest, OnlyTheKirvGroupIsRead) {
   WriteFile(IniPath(),
             "width=1\n[Other]\nwidth=2\n[ kirv ]\n# comment\nno equals sign\nwidth=3\n"
             "[software]\nkirv\\height=dword:0000018b\n");
@@ -291,7 +292,7 @@ TEST_F(QSettingsStoreTest, OnlyTheKirvGroupIsRead) {
   });
 }
 
-TEST_F(QSettingsStoreTest, OldRegistryLikeFileIsIgnoredAndReplacedByTheNextSave) {
+TEST_F(IniSettingsStoreTest, OldRegistryLikeFileIsIgnoredAndReplacedByTheNextSave) {
   WriteFile(IniPath(), "[software]\nkirv\\width=dword:0000018b\nkirv\\lrec=00CC00\n");
   Windows w;
   w.Start();
@@ -303,7 +304,7 @@ TEST_F(QSettingsStoreTest, OldRegistryLikeFileIsIgnoredAndReplacedByTheNextSave)
   EXPECT_EQ(text.find("software"), std::string::npos);
 }
 
-TEST_F(QSettingsStoreTest, KeyPathsIgnoreCaseAndExtraSeparators) {
+TEST_F(IniSettingsStoreTest, KeyPathsIgnoreCaseAndExtraSeparators) {
   WritePass([](SettingsStore& s) { s.WriteString("lrec", "00CC00"); }, "\\software\\KIRV");
   for (const std::string path : {"\\SOFTWARE\\KIRV", "software\\kirv", "\\Software\\\\Kirv\\"}) {
     ReadPass([&](SettingsStore& s) { EXPECT_EQ(s.ReadString("lrec"), "00CC00") << path; }, path);
@@ -312,8 +313,8 @@ TEST_F(QSettingsStoreTest, KeyPathsIgnoreCaseAndExtraSeparators) {
   ReadPass([](SettingsStore& s) { EXPECT_FALSE(s.ValueExists("lrec")); }, "\\software");
 }
 
-TEST_F(QSettingsStoreTest, KeyOpenedWithoutCreatingItRefusesWritesWhenMissing) {
-  QSettingsStore store;
+TEST_F(IniSettingsStoreTest, KeyOpenedWithoutCreatingItRefusesWritesWhenMissing) {
+  IniSettingsStore store;
   store.OpenKey(kKey, false);
   EXPECT_FALSE(store.ValueExists("lrec"));
   EXPECT_THROW(store.WriteString("lrec", "00CC00"), SettingsError);
@@ -321,13 +322,13 @@ TEST_F(QSettingsStoreTest, KeyOpenedWithoutCreatingItRefusesWritesWhenMissing) {
   EXPECT_FALSE(std::filesystem::exists(IniPath()));
 }
 
-TEST_F(QSettingsStoreTest, ExistingKeyOpenedWithoutCreatingItTakesWrites) {
+TEST_F(IniSettingsStoreTest, ExistingKeyOpenedWithoutCreatingItTakesWrites) {
   WritePass([](SettingsStore& s) { s.WriteString("lrec", "00CC00"); });
   ReadPass([](SettingsStore& s) { s.WriteInteger("width", 500); });
   ReadPass([](SettingsStore& s) { EXPECT_EQ(s.ReadInteger("width"), 500); });
 }
 
-TEST_F(QSettingsStoreTest, DeleteValueRemovesItAndIgnoresAnAbsentOne) {
+TEST_F(IniSettingsStoreTest, DeleteValueRemovesItAndIgnoresAnAbsentOne) {
   WritePass([](SettingsStore& s) {
     s.WriteString("lrec", "00CC00");
     s.WriteBool("firstlaunch", false);
@@ -339,7 +340,7 @@ TEST_F(QSettingsStoreTest, DeleteValueRemovesItAndIgnoresAnAbsentOne) {
   EXPECT_EQ(ReadFile(IniPath()), "[KIRV]\nlrec=00CC00\n");
 }
 
-TEST_F(QSettingsStoreTest, SaveThroughASymbolicLinkWritesItsTarget) {
+TEST_F(IniSettingsStoreTest, SaveThroughASymbolicLinkWritesItsTarget) {
   const std::filesystem::path target = dir_ / "dotfiles" / "kirv.ini";
   WriteFile(target, "[KIRV]\nlrec=00CC00\n");
   std::filesystem::create_directories(IniPath().parent_path());
@@ -349,25 +350,25 @@ TEST_F(QSettingsStoreTest, SaveThroughASymbolicLinkWritesItsTarget) {
   EXPECT_EQ(ReadFile(target), "[KIRV]\nlrec=00CC00\nwidth=500\n");
 }
 
-TEST_F(QSettingsStoreTest, ReadingPassWritesNoFile) {
-  QSettingsStore store;
+TEST_F(IniSettingsStoreTest, ReadingPassWritesNoFile) {
+  IniSettingsStore store;
   store.OpenKey(kKey, true);
   EXPECT_FALSE(store.ValueExists("lrec"));
   EXPECT_NO_THROW(store.CloseKey());
   EXPECT_FALSE(std::filesystem::exists(IniPath()));
 }
 
-TEST_F(QSettingsStoreTest, CloseKeyFailsWhenTheFileCannotBeWritten) {
+TEST_F(IniSettingsStoreTest, CloseKeyFailsWhenTheFileCannotBeWritten) {
   std::filesystem::create_directories(IniPath());  // a folder where the file should be
-  QSettingsStore store;
+  IniSettingsStore store;
   store.OpenKey(kKey, true);
   store.WriteString("lrec", "00CC00");
   EXPECT_THROW(store.CloseKey(), SettingsError);
 }
 
-TEST_F(QSettingsStoreTest, CloseKeyFailsWhenTheFolderCannotBeMade) {
+TEST_F(IniSettingsStoreTest, CloseKeyFailsWhenTheFolderCannotBeMade) {
   WriteFile(dir_ / "KIRV", "a file where the folder should be");
-  QSettingsStore store;
+  IniSettingsStore store;
   store.OpenKey(kKey, true);
   store.WriteInteger("width", 403);
   EXPECT_THROW(store.CloseKey(), SettingsError);
@@ -394,7 +395,7 @@ struct HostileCase {
   std::string content;
 };
 
-class HostileFileTest : public QSettingsStoreTest,
+class HostileFileTest : public IniSettingsStoreTest,
                         public ::testing::WithParamInterface<HostileCase> {};
 
 // Within two seconds (measured generously: the machine is shared), with a bounded number of
@@ -443,7 +444,7 @@ INSTANTIATE_TEST_SUITE_P(
                                       "\nGraphfile=" + std::string(3 << 20, 'a') +
                                       "\nheight=2147483647\ntop=-2147483648\nleft=99999\n"},
         HostileCase{"LargerThanTheLimit", "[KIRV]\nlrec=00CC00\n" +
-                                              std::string(QSettingsStore::kMaxFileSize, '\n') +
+                                              std::string(IniSettingsStore::kMaxFileSize, '\n') +
                                               "height=2147483647\n"}),
     [](const ::testing::TestParamInfo<HostileCase>& info) { return info.param.label; });
 
@@ -454,7 +455,7 @@ struct UnreadCase {
   const char* keptSuffix;  // after KIRV.ini.unread-<date>
 };
 
-class UnreadFileTest : public QSettingsStoreTest,
+class UnreadFileTest : public IniSettingsStoreTest,
                        public ::testing::WithParamInterface<UnreadCase> {};
 
 TEST_P(UnreadFileTest, IsKeptBesideBeforeTheDefaultsAreSaved) {
@@ -489,13 +490,13 @@ INSTANTIATE_TEST_SUITE_P(
     Files, UnreadFileTest,
     ::testing::Values(
         UnreadCase{"LargerThanTheLimit",
-                   "[KIRV]\nlo=true\n" + std::string(QSettingsStore::kMaxFileSize, ';'), 0, ""},
+                   "[KIRV]\nlo=true\n" + std::string(IniSettingsStore::kMaxFileSize, ';'), 0, ""},
         UnreadCase{"NulBytes", std::string("[KIRV]\nlo=true\n\0\0width=500\n", 27), 0, ""},
         UnreadCase{"EarlierCopiesOfTheDayStay", std::string("\0\0\0", 3), 2, ".3"}),
     [](const ::testing::TestParamInfo<UnreadCase>& info) { return info.param.name; });
 
 // The program itself, started on a hostile file and ended by SIGTERM.
-TEST_F(QSettingsStoreTest, ProgramStartedOnAHostileFileEndsSoonAfterSigterm) {
+TEST_F(IniSettingsStoreTest, ProgramStartedOnAHostileFileEndsSoonAfterSigterm) {
   const std::filesystem::path build =
       std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path();
   std::filesystem::path program = build / "src" / "kirv";
@@ -544,7 +545,7 @@ TEST_F(QSettingsStoreTest, ProgramStartedOnAHostileFileEndsSoonAfterSigterm) {
   EXPECT_GE(settingLines, 5);  // height, width, top, Gradu2, Gradu3 at least
   EXPECT_LE(settingLines, static_cast<int>(3 * (kMaxWarningsPerPass + 1)));
   // The save at the signal wrote a sound file, held to what a screen shows.
-  QSettingsStore store;
+  IniSettingsStore store;
   store.OpenKey(kKey, false);
   EXPECT_LE(store.ReadInteger("height"), kMaxWindowSize);
   EXPECT_GE(store.ReadInteger("top"), kMinScreenPosition);

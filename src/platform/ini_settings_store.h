@@ -31,7 +31,7 @@ namespace kirv {
 //
 // The one key it holds is the settings key ("\software\KIRV", any case); another path opens a key
 // that does not exist and cannot be created.
-class QSettingsStore : public SettingsStore {
+class IniSettingsStore : public SettingsStore {
  public:
   // A file larger than this is not read (said on standard error): no hand-written settings come
   // near it, and reading it would slow every start. Such a file, like one that cannot be opened
@@ -39,9 +39,9 @@ class QSettingsStore : public SettingsStore {
   // that name is taken) before the next save, which then writes the defaults.
   static constexpr std::size_t kMaxFileSize = 16 * 1024 * 1024;
 
-  QSettingsStore();
-  explicit QSettingsStore(std::string filePath);
-  ~QSettingsStore() override;
+  IniSettingsStore();
+  explicit IniSettingsStore(std::string filePath);
+  ~IniSettingsStore() override;
 
   static std::string DefaultFilePath();
   const std::string& FilePath() const { return filePath_; }

@@ -1,4 +1,4 @@
-#include "cli/command_line.h"
+#include "cli/subcommands.h"
 
 #include <QCoreApplication>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/qsettings_store.h"
+#include "platform/ini_settings_store.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -163,20 +163,20 @@ std::string Excerpt(std::string_view text) {
 
 // A message of this store in the user's language, its values' bytes kept.
 std::string Message(const char* source, std::initializer_list<std::string_view> values) {
-  return TranslatedMessage("kirv::QSettingsStore", source, values);
+  return TranslatedMessage("kirv::IniSettingsStore", source, values);
 }
 
 }  // namespace
 
-QSettingsStore::QSettingsStore() : QSettingsStore(DefaultFilePath()) {}
+IniSettingsStore::IniSettingsStore() : IniSettingsStore(DefaultFilePath()) {}
 
-QSettingsStore::QSettingsStore(std::string filePath) : filePath_(std::move(filePath)) {}
+IniSettingsStore::IniSettingsStore(std::string filePath) : filePath_(std::move(filePath)) {}
 
-QSettingsStore::~QSettingsStore() = default;
+IniSettingsStore::~IniSettingsStore() = default;
 
-std::string QSettingsStore::DefaultFilePath() { return XdgConfigHome() + "/KIRV/KIRV.ini"; }
+std::string IniSettingsStore::DefaultFilePath() { return XdgConfigHome() + "/KIRV/KIRV.ini"; }
 
-void QSettingsStore::OpenKey(const std::string& path, bool create) {
+void IniSettingsStore::OpenKey(const std::string& path, bool create) {
   open_ = true;
   changed_ = false;
   entries_.clear();
@@ -188,19 +188,19 @@ void QSettingsStore::OpenKey(const std::string& path, bool create) {
   writable_ = writable_ || create;
 }
 
-void QSettingsStore::Load() {
+void IniSettingsStore::Load() {
   QFile file(QString::fromStdString(filePath_));
   if (!file.exists()) return;
   unread_ = QFileInfo(file).isFile();  // a folder in its place is not moved away
   if (static_cast<std::size_t>(file.size()) > kMaxFileSize) {
-    SayFileProblem(Message(
-        QT_TRANSLATE_NOOP("kirv::QSettingsStore", "fichier de réglages de plus de %1 Mio, non lu"),
-        {std::to_string(kMaxFileSize / (1024 * 1024))}));
+    SayFileProblem(Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore",
+                                             "fichier de réglages de plus de %1 Mio, non lu"),
+                           {std::to_string(kMaxFileSize / (1024 * 1024))}));
     return;
   }
   if (!file.open(QIODevice::ReadOnly)) {
     SayFileProblem(
-        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore", "fichier de réglages illisible (%1)"),
+        Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore", "fichier de réglages illisible (%1)"),
                 {file.errorString().toStdString()}));
     return;
   }
@@ -209,7 +209,7 @@ void QSettingsStore::Load() {
   // No text holds a nul byte: this is another kind of file (UTF-16, zeros left by a crash).
   if (text.find('\0') != std::string_view::npos) {
     SayFileProblem(
-        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore",
+        Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore",
                                   "fichier de réglages qui n'est pas du texte (octet nul), non lu"),
                 {}));
     return;
@@ -235,18 +235,18 @@ void QSettingsStore::Load() {
   }
   if (!writable_ && otherGroups) {
     SayFileProblem(Message(
-        QT_TRANSLATE_NOOP("kirv::QSettingsStore", "pas de groupe [KIRV], réglages par défaut"),
+        QT_TRANSLATE_NOOP("kirv::IniSettingsStore", "pas de groupe [KIRV], réglages par défaut"),
         {}));
   }
 }
 
-void QSettingsStore::SayFileProblem(const std::string& problem) {
+void IniSettingsStore::SayFileProblem(const std::string& problem) {
   if (saidFileProblem_) return;
   saidFileProblem_ = true;
   std::fprintf(stderr, "KIRV: %s : %s\n", filePath_.c_str(), problem.c_str());
 }
 
-void QSettingsStore::Put(const std::string& name, std::string text) {
+void IniSettingsStore::Put(const std::string& name, std::string text) {
   const auto [it, added] = index_.try_emplace(Folded(name), entries_.size());
   if (added) {
     entries_.push_back({name, std::move(text)});
@@ -255,21 +255,21 @@ void QSettingsStore::Put(const std::string& name, std::string text) {
   }
 }
 
-const QSettingsStore::Entry* QSettingsStore::Find(const std::string& name) const {
+const IniSettingsStore::Entry* IniSettingsStore::Find(const std::string& name) const {
   if (!open_) return nullptr;
   const auto it = index_.find(Folded(name));
   return it == index_.end() ? nullptr : &entries_[it->second];
 }
 
-const std::string& QSettingsStore::Text(const std::string& name) const {
+const std::string& IniSettingsStore::Text(const std::string& name) const {
   const Entry* entry = Find(name);
   if (entry == nullptr) throw SettingsError("absent");
   return entry->text;
 }
 
-bool QSettingsStore::ValueExists(const std::string& name) const { return Find(name) != nullptr; }
+bool IniSettingsStore::ValueExists(const std::string& name) const { return Find(name) != nullptr; }
 
-std::vector<std::string> QSettingsStore::ValueNames() const {
+std::vector<std::string> IniSettingsStore::ValueNames() const {
   std::vector<std::string> names;
   if (!open_) return names;
   for (const Entry& entry : entries_) {
@@ -278,12 +278,12 @@ std::vector<std::string> QSettingsStore::ValueNames() const {
   return names;
 }
 
-std::string QSettingsStore::ReadString(const std::string& name) const {
+std::string IniSettingsStore::ReadString(const std::string& name) const {
   const Entry* entry = Find(name);
   return entry == nullptr ? std::string() : entry->text;
 }
 
-std::int32_t QSettingsStore::ReadInteger(const std::string& name) const {
+std::int32_t IniSettingsStore::ReadInteger(const std::string& name) const {
   const std::string& text = Text(name);
   std::string_view digits = text;
   if (digits.starts_with('+')) digits.remove_prefix(1);  // "+7"; from_chars takes only "-"
@@ -292,37 +292,37 @@ std::int32_t QSettingsStore::ReadInteger(const std::string& name) const {
   if (digits.empty() || (digits.size() < text.size() && digits[0] == '-') || error != std::errc() ||
       end != digits.data() + digits.size()) {
     throw SettingsError(Message(
-        QT_TRANSLATE_NOOP("kirv::QSettingsStore", "%1 n'est pas un nombre entier de 32 bits"),
+        QT_TRANSLATE_NOOP("kirv::IniSettingsStore", "%1 n'est pas un nombre entier de 32 bits"),
         {Excerpt(text)}));
   }
   return value;
 }
 
-bool QSettingsStore::ReadBool(const std::string& name) const {
+bool IniSettingsStore::ReadBool(const std::string& name) const {
   const std::string& text = Text(name);
   const std::string folded = Folded(text);
   if (folded == "true" || folded == "1") return true;
   if (folded == "false" || folded == "0") return false;
   throw SettingsError(Message(
-      QT_TRANSLATE_NOOP("kirv::QSettingsStore", "%1 n'est ni true ni false"), {Excerpt(text)}));
+      QT_TRANSLATE_NOOP("kirv::IniSettingsStore", "%1 n'est ni true ni false"), {Excerpt(text)}));
 }
 
-void QSettingsStore::WriteString(const std::string& name, const std::string& value) {
+void IniSettingsStore::WriteString(const std::string& name, const std::string& value) {
   Write(name, value);
 }
 
-void QSettingsStore::WriteInteger(const std::string& name, std::int32_t value) {
+void IniSettingsStore::WriteInteger(const std::string& name, std::int32_t value) {
   Write(name, std::to_string(value));
 }
 
-void QSettingsStore::WriteBool(const std::string& name, bool value) {
+void IniSettingsStore::WriteBool(const std::string& name, bool value) {
   Write(name, value ? "true" : "false");
 }
 
-void QSettingsStore::Write(const std::string& name, std::string text) {
+void IniSettingsStore::Write(const std::string& name, std::string text) {
   if (!open_ || !writable_) {
     throw SettingsError(
-        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore",
+        Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore",
                                   "La clé des réglages n'existe pas : \"%1\" n'est pas écrit"),
                 {name}));
   }
@@ -330,7 +330,7 @@ void QSettingsStore::Write(const std::string& name, std::string text) {
   changed_ = true;
 }
 
-void QSettingsStore::DeleteValue(const std::string& name) {
+void IniSettingsStore::DeleteValue(const std::string& name) {
   const auto it = open_ ? index_.find(Folded(name)) : index_.end();
   if (it == index_.end()) return;
   entries_[it->second].removed = true;
@@ -340,13 +340,13 @@ void QSettingsStore::DeleteValue(const std::string& name) {
 
 // A file that was not read keeps what it holds: it is renamed beside, never replaced by the
 // defaults. An earlier copy of the same day is not replaced either: the next free number is taken.
-void QSettingsStore::KeepUnreadFile() const {
+void IniSettingsStore::KeepUnreadFile() const {
   const QString path = QString::fromStdString(filePath_);
   const QString kept =
       path + QStringLiteral(".unread-") + QDate::currentDate().toString(Qt::ISODate);
   QFile file(path);
   QString reason = QString::fromStdString(
-      Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore", "%1 copies déjà gardées ce jour"),
+      Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore", "%1 copies déjà gardées ce jour"),
               {std::to_string(kMaxKeptCopies)}));
   for (int copy = 1; copy <= kMaxKeptCopies; ++copy) {
     const QString name = copy == 1 ? kept : kept + QLatin1Char('.') + QString::number(copy);
@@ -356,21 +356,22 @@ void QSettingsStore::KeepUnreadFile() const {
       reason = file.errorString();
       break;
     }
-    const std::string said = Message(
-        QT_TRANSLATE_NOOP("kirv::QSettingsStore", "KIRV: fichier de réglages non lu gardé sous %1"),
-        {name.toStdString()});
+    const std::string said =
+        Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore",
+                                  "KIRV: fichier de réglages non lu gardé sous %1"),
+                {name.toStdString()});
     std::fprintf(stderr, "%s\n", said.c_str());
     std::fflush(stderr);
     return;
   }
   throw SettingsError(
-      Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore",
+      Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore",
                                 "Le fichier de réglages %1 non lu ne peut pas être gardé à "
                                 "côté (%2) : il n'est pas remplacé"),
               {filePath_, reason.toStdString()}));
 }
 
-void QSettingsStore::Save() const {
+void IniSettingsStore::Save() const {
   std::string text = "[";
   text += kGroup;
   text += "]\n";
@@ -384,7 +385,7 @@ void QSettingsStore::Save() const {
   const QString path = QString::fromStdString(filePath_);
   const auto failed = [&](const QString& reason) {
     return SettingsError(
-        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore",
+        Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore",
                                   "Le fichier de réglages %1 ne peut pas être écrit : %2 ; "
                                   "il reste tel qu'il était"),
                 {filePath_, reason.toStdString()}));
@@ -392,7 +393,7 @@ void QSettingsStore::Save() const {
   const QString folder = QFileInfo(path).absolutePath();
   if (!QDir().mkpath(folder))
     throw failed(QString::fromStdString(
-        Message(QT_TRANSLATE_NOOP("kirv::QSettingsStore", "dossier %1 impossible à créer"),
+        Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore", "dossier %1 impossible à créer"),
                 {folder.toStdString()})));
   if (unread_) KeepUnreadFile();
   QSaveFile file(path);
@@ -402,7 +403,7 @@ void QSettingsStore::Save() const {
   if (const std::optional<QString> reason = CommitSaveFile(file)) throw failed(*reason);
 }
 
-void QSettingsStore::CloseKey() {
+void IniSettingsStore::CloseKey() {
   const bool save = open_ && changed_;
   open_ = false;
   changed_ = false;
