@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QRegularExpression>
 #include <QSet>
@@ -315,6 +316,43 @@ TEST_P(EnglishTextsTest, ShowsNoTextLeftUntranslated) {
   }
   EXPECT_TRUE(offending.isEmpty()) << offending.size() << " text(s) not in English:\n"
                                    << offending.join(QLatin1Char('\n')).toStdString();
+}
+
+// The accelerator of a text: the letter after a single "&", lower case; nothing without one.
+QString Accelerator(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != QLatin1Char('&')) continue;
+    if (text[i + 1] == QLatin1Char('&')) {
+      ++i;
+      continue;
+    }
+    return text[i + 1].toLower();
+  }
+  return {};
+}
+
+// Two entries of one menu with the same accelerator make its key move between them rather than
+// choose one: in French and in English, each entry of a menu has its own.
+TEST_P(EnglishTextsTest, GivesEachEntryOfAMenuItsOwnAccelerator) {
+  QTranslator translator;
+  ASSERT_TRUE(translator.load(QStringLiteral(KIRV_MARKED_CATALOGUE)));
+  for (const bool english : {false, true}) {
+    if (english) QCoreApplication::installTranslator(&translator);
+    const ShownTexts shown = Open();
+    if (english) QCoreApplication::removeTranslator(&translator);
+    QMap<QString, QStringList> taken;  // menu and accelerator: the entries that have it
+    for (const ShownText& s : shown) {
+      const QString key = Accelerator(s.text);
+      if (s.where.endsWith(QStringLiteral("/action")) && !key.isEmpty()) {
+        taken[s.where + QLatin1Char(' ') + key] << s.text;
+      }
+    }
+    for (auto it = taken.cbegin(); it != taken.cend(); ++it) {
+      EXPECT_EQ(it.value().size(), 1)
+          << (english ? "English " : "French ") << it.key().toStdString() << ": "
+          << it.value().join(QStringLiteral(", ")).toStdString();
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, EnglishTextsTest, ::testing::ValuesIn(kWindows),
