@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/qt_text.h"
+#include "platform/translations.h"
 
 namespace kirv {
 
@@ -85,13 +86,15 @@ QByteArray TotalsJsonText(const QString& archivePath, const DateTime& date,
   AppendRows(out, report.dailyRows);
   out.append(",\"date\":");
   AppendString(out, FormatDateTime(date, "yyyy-mm-dd"));
-  out.append(",\"forecast\":").append(Compact(Figures(Text(kForecastCaption), report.forecast)));
+  out.append(",\"forecast\":")
+      .append(Compact(Figures(Text(ProgramTexts().Translate(kForecastCaption)), report.forecast)));
   out.append(",\"monthly\":");
   AppendRows(out, report.monthlyRows);
   out.append(",\"since\":").append(Compact(since));
   out.append(",\"skippedRecords\":")
       .append(QByteArray::number(static_cast<qint64>(report.skippedRecords)));
-  out.append(",\"today\":").append(Compact(Figures(Text(kTodayCaption), report.today)));
+  out.append(",\"today\":")
+      .append(Compact(Figures(Text(ProgramTexts().Translate(kTodayCaption)), report.today)));
   out.append('}');
   return out;
 }

@@ -64,7 +64,9 @@ TEST_P(LanguageTest, HelpAndReportSpeakTheFirstLanguageThatHasTexts) {
   WriteArchive("eth0.mdf", {{{2026, 4, 19, 9, 0, 0}, 6291456, 2097152},
                             {{2026, 4, 20, 9, 0, 0}, 4194304, 2097152}});
   const std::vector<std::vector<std::string>> commands = {
-      {"--help"}, {"report", (dir_ / "eth0.mdf").string(), "--date", "20/04/2026"}};
+      {"--help"},
+      {"report", (dir_ / "eth0.mdf").string(), "--date", "20/04/2026"},
+      {"report", (dir_ / "eth0.mdf").string(), "--date", "20/04/2026", "--json"}};
   for (const std::vector<std::string>& command : commands) {
     SCOPED_TRACE(command[0]);
     const testing::Finished french = Run(command, {"LC_ALL=C"});
