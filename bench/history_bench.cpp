@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/calendar.h"
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 #include "graph/graph_axes.h"
 #include "graph/history_graph.h"
 #include "ten_year_archive.h"

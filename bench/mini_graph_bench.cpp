@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 #include "meter/mini_graph.h"
 
 namespace kirv {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 #include "fakes/fake_services.h"
 #include "meter/mini_graph.h"
 #include "platform/netlink_interface_table.h"

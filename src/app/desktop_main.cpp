@@ -10,8 +10,8 @@
 #include "app/desktop_program.h"
 #include "app/kirv_application.h"
 #include "app/single_instance.h"
-#include "app/termination_signals.h"
 #include "cli/subcommands.h"
+#include "platform/termination_signals.h"
 #include "platform/translations.h"
 
 namespace {

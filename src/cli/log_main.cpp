@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "app/termination_signals.h"
 #include "app/version.h"
 #include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
@@ -26,6 +25,7 @@
 #include "platform/plan_alert_file.h"
 #include "platform/plan_watch.h"
 #include "platform/system_clock.h"
+#include "platform/termination_signals.h"
 #include "platform/translations.h"
 #include "platform/writer_lock.h"
 

@@ -1,4 +1,4 @@
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "common/canvas.h"
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 #include "fuzz_input.h"
 
 KIRV_FUZZ_HARNESS_BEGIN

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "case_name.h"
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 #include "graph/graph_renderer.h"
 #include "trace_fixture.h"
 

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 #include "trace_fixture.h"
 
 namespace kirv {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 #include "graph/graph_axes.h"
 #include "graph/graph_renderer.h"
 #include "trace_fixture.h"

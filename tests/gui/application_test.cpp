@@ -6,9 +6,9 @@
 #include <stdexcept>
 
 #include "app/kirv_application.h"
-#include "app/termination_signals.h"
 #include "fakes/fake_services.h"
 #include "gui/event_wait.h"
+#include "platform/termination_signals.h"
 
 namespace kirv {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "case_name.h"
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 #include "meter/mini_graph.h"
 
 namespace kirv {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 
 namespace kirv {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "case_name.h"
-#include "common/raster_canvas.h"
+#include "support/raster_canvas.h"
 
 namespace kirv {
 namespace {

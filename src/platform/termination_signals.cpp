@@ -1,4 +1,4 @@
-#include "app/termination_signals.h"
+#include "platform/termination_signals.h"
 
 #include <fcntl.h>
 #include <unistd.h>
