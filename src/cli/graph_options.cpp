@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "graph/period_table.h"
-#include "graph/speed_scale_table.h"
+#include "config/speed_scale_table.h"
 #include "graph/trace_inputs.h"
 
 namespace kirv {

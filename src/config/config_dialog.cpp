@@ -16,7 +16,7 @@
 #include "config/qt_check_list.h"
 #include "config/refresh_period.h"
 #include "graph/graph_window.h"
-#include "graph/speed_scale_table.h"
+#include "config/speed_scale_table.h"
 #include "meter/meter_window.h"
 #include "platform/plan_alert_file.h"
 #include "platform/plan_watch.h"

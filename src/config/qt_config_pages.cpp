@@ -11,7 +11,7 @@
 #include "config/qt_check_list.h"
 #include "config/refresh_period.h"
 #include "config/settings_schema.h"
-#include "graph/speed_scale_table.h"
+#include "config/speed_scale_table.h"
 #include "plan/plan_settings.h"
 #include "platform/qt_text.h"
 #include "widgets/qt_canvas.h"

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "archive/record.h"
+#include "config/speed_scale_table.h"
 
 namespace kirv {
 
@@ -376,7 +377,7 @@ void ReadMeterGroup(Reader& reader, ConfigControls& c, MeterControls& m, Setting
     c.micro = true;
     reading.handlers.push_back(ConfigHandler::kMicroClick);
   }
-  if (c.cb == kManualScale) c.spdspinEnabled = true;
+  if (c.cb == kManualScaleItem) c.spdspinEnabled = true;
   reading.showConfiguration = !reader.Exists("firstlaunch");
   RestoreAverageLine(reader, m);
 }
@@ -462,7 +463,7 @@ SettingsReading ReadForm2Settings(SettingsStore& store, GraphControls& g,
   reader.Read(GlobalSetting("Gradu"), g.gradspin);
   reader.Read(GlobalSetting("Echelle"), g.cb);
   reader.Read(GlobalSetting("Vitesse"), g.spdspin);
-  if (g.cb == kManualScale) g.spdspinEnabled = true;
+  if (g.cb == kManualScaleItem) g.spdspinEnabled = true;
   CloseReading(pass, reader, kSettingsKey);
   return reading;
 }

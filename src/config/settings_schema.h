@@ -249,9 +249,6 @@ std::string MonitorValueName(const std::string& n);
 std::string Graph1ValueName(const std::string& n);
 std::string Graph2ValueName(const std::string& n);
 
-// "Manuel" in the speed scale lists: the speed field is typed by the user.
-inline constexpr std::int32_t kManualScale = 8;
-
 // One position of the configuration dialog's three interface lists, which hold the same names in
 // the same order.
 struct InterfaceChecks {

@@ -20,7 +20,7 @@
 #include "graph/graph_renderer.h"
 #include "graph/period_table.h"
 #include "graph/qt_graph_snapshot.h"
-#include "graph/speed_scale_table.h"
+#include "config/speed_scale_table.h"
 #include "platform/qt_text.h"
 #include "widgets/qt_canvas.h"
 

@@ -23,7 +23,7 @@
 #include "chrono/chrono_window.h"
 #include "config/config_dialog.h"
 #include "config/qt_check_list.h"
-#include "graph/speed_scale_table.h"
+#include "config/speed_scale_table.h"
 #include "meter/label_fit.h"
 #include "meter/qt_camera_picture.h"
 #include "meter/snapshot_name.h"

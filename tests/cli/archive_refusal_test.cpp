@@ -94,7 +94,7 @@ std::string LogPastASymlink(const Folder& folder) {
   fs::create_symlink(folder.Root() / "target", folder.Archive());
   const pid_t logger = folder.Start();
   if (logger < 0) return "FAIL the logger never started";
-  if (!testing::SendOverLoopback(6, kPayload)) return "FAIL no traffic";
+  if (!testing::SendOverLoopback(6, kPayload)) return "FAIL no traffic: " + Terminate(logger);
   if (!testing::PollUntil([&] { return folder.Said("ERREUR LOG") >= 3; })) {
     return "FAIL no refusal: " + Terminate(logger) + " " + folder.Errors();
   }
@@ -119,7 +119,7 @@ std::string LogIntoAFifo(const Folder& folder) {
   if (mkfifo(folder.Archive().c_str(), 0600) != 0) return "FAIL no FIFO";
   const pid_t logger = folder.Start();
   if (logger < 0) return "FAIL the logger never started";
-  if (!testing::SendOverLoopback(3, kPayload)) return "FAIL no traffic";
+  if (!testing::SendOverLoopback(3, kPayload)) return "FAIL no traffic: " + Terminate(logger);
   testing::PollUntil([&] { return folder.Said("ERREUR LOG") >= 2; });
   return Terminate(logger) + "|" +
          std::to_string(folder.Said("ouverte : ce n'est pas un fichier ordinaire")) + "|" +
@@ -138,12 +138,12 @@ TEST(ArchiveRefusal, AFifoArchiveNeitherHangsTheLoggerNorIsWritten) {
 std::string LogAfterTheFolderIsRemoved(const Folder& folder) {
   const pid_t logger = folder.Start();
   if (logger < 0) return "FAIL the logger never started";
-  if (!testing::SendOverLoopback(4, kPayload)) return "FAIL no traffic";
+  if (!testing::SendOverLoopback(4, kPayload)) return "FAIL no traffic: " + Terminate(logger);
   if (!testing::PollUntil([&] { return !Counts(folder.Archive()).empty(); })) {
     return "FAIL no first record: " + Terminate(logger);
   }
   fs::remove_all(folder.Data());
-  if (!testing::SendOverLoopback(5, kPayload)) return "FAIL no traffic";
+  if (!testing::SendOverLoopback(5, kPayload)) return "FAIL no traffic: " + Terminate(logger);
   testing::PollUntil([&] { return !Counts(folder.Archive()).empty(); });
   return Terminate(logger) + "|" + Counts(folder.Archive()) + "|" +
          std::to_string(folder.Said("avait disparu"));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "case_name.h"
+#include "config/speed_scale_table.h"
 #include "fakes/fake_services.h"
 
 namespace kirv {
@@ -384,8 +385,8 @@ TEST_F(SettingsSchemaTest, SaveThenStartRestoresEveryControl) {
 
 TEST_F(SettingsSchemaTest, ManualScaleEnablesTheSpeedFields) {
   SaveCustom();
-  Put("Echelle", kManualScale);
-  Put("Echelle2", kManualScale);
+  Put("Echelle", kManualScaleItem);
+  Put("Echelle2", kManualScaleItem);
   Windows w;
   w.Start(store, autoStart);
   EXPECT_TRUE(w.graph.spdspinEnabled);

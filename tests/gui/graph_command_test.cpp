@@ -26,7 +26,7 @@
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_window.h"
-#include "graph/speed_scale_table.h"
+#include "config/speed_scale_table.h"
 #include "widgets/qt_canvas.h"
 
 namespace kirv {

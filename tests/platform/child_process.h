@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <exception>
 #include <functional>
 #include <string>
 
@@ -19,7 +20,16 @@ inline std::string RunInChildProcess(const std::function<std::string()>& work) {
   if (child < 0) return "FAIL no fork";
   if (child == 0) {
     close(channel[0]);
-    const std::string result = work();
+    // An exception must not unwind into the test framework of the child, which would go on to
+    // run the remaining tests a second time.
+    std::string result;
+    try {
+      result = work();
+    } catch (const std::exception& e) {
+      result = std::string("FAIL exception: ") + e.what();
+    } catch (...) {
+      result = "FAIL exception";
+    }
     const bool sent =
         write(channel[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
     _exit(sent ? 0 : 1);

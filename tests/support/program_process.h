@@ -51,7 +51,8 @@ inline std::vector<std::string> InheritedEnvironment(const std::vector<std::stri
 }
 
 // Forks and runs command[0] with exactly these variables, from `folder` (empty: this one), its
-// standard output and error written to the files. The child's pid, or -1.
+// standard output and error written to the files and no other descriptor open. The child's pid,
+// or -1.
 inline pid_t Spawn(const std::vector<std::string>& command,
                    const std::vector<std::string>& variables, const std::filesystem::path& folder,
                    const std::filesystem::path& out, const std::filesystem::path& err) {
@@ -59,6 +60,9 @@ inline pid_t Spawn(const std::vector<std::string>& command,
   if (child != 0) return child;
   if (!freopen(out.c_str(), "wb", stdout) || !freopen(err.c_str(), "wb", stderr)) _exit(127);
   if (!folder.empty() && chdir(folder.c_str()) != 0) _exit(127);
+  // Nothing of the test's own, such as the pipe on which a test's child reports, reaches the
+  // program: a program left running could otherwise hold that pipe open and hang the test.
+  close_range(3, ~0U, 0);
   std::vector<std::string> arguments = command;
   std::vector<std::string> environment = variables;
   std::vector<char*> argv;

@@ -1,4 +1,4 @@
-#include "graph/speed_scale_table.h"
+#include "config/speed_scale_table.h"
 
 #include <gtest/gtest.h>
 
