@@ -90,8 +90,11 @@ ArchiveFile::AppendResult ArchiveFile::Append(std::string_view line, int maxCall
       result.error = n < 0 ? errno : EIO;  // a call that writes nothing cannot go on either
     }
   }
+  struct stat st {};
   if (done == line.size() && fdatasync(fd_) != 0) {
     result.error = errno;
+  } else if (done == line.size() && fstat(fd_, &st) == 0 && st.st_nlink == 0) {
+    result.error = ENOENT;  // removed while open: the line is in no file anyone can read
   } else if (done == line.size()) {
     result.written = true;
     result.error = 0;

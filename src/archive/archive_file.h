@@ -50,7 +50,8 @@ class ArchiveFile {
   // Writes the line at the end of the file and waits until its data is on the disk. A failed
   // call is repeated and a partial one goes on with the rest, up to maxCalls calls in all. When
   // the line could not be written whole or synchronised, what was written of it is cut off again,
-  // so no torn or unsaved line stays in the file to be counted twice.
+  // so no torn or unsaved line stays in the file to be counted twice. A file removed while it
+  // was open keeps nothing for anyone: the line is not written, with ENOENT.
   AppendResult Append(std::string_view line, int maxCalls);
 
  private:

@@ -1,5 +1,6 @@
 #include "archive/statistics_logger.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -60,6 +61,12 @@ std::unique_ptr<ArchiveFile> OpenArchive(const std::string& name, std::string& p
   }
   path = Candidate(name, 0);
   return nullptr;
+}
+
+// Whether the working directory, the data folder, was removed: it stays open with no name.
+bool WorkingFolderRemoved() {
+  struct stat st {};
+  return stat(".", &st) != 0 || st.st_nlink == 0;
 }
 
 // The stamp of the last dated record of the file, if any.
@@ -179,9 +186,8 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
                                               "KIRV: l'archive %1 ne peut pas être ouverte : %2 "
                                               "; son trafic passe dans l'enregistrement suivant")),
                        {path, reason}))) {
-      dialogs_.ShowMessage(
-          format_.Text(kLoggingErrorTitle) + "\n" +
-          WriteProblemText(std::filesystem::absolute(path).string(), reason, format_.texts));
+      dialogs_.ShowMessage(format_.Text(kLoggingErrorTitle) + "\n" +
+                           WriteProblemText(AbsolutePath(path), reason, format_.texts));
     }
     TellOutcome(path, reason);
     displays.status.push_back(format_.Text(KIRV_TEXT("kirv", "ERREUR LOG")));
@@ -196,7 +202,14 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
 
   std::string status = std::string(kLogOkStatus) + " " + TimeNow() + " 0";
   displays.status.push_back(status);
-  const ArchiveFile::AppendResult result = file->Append(line, kMaxWriteCalls);
+  ArchiveFile::AppendResult result = file->Append(line, kMaxWriteCalls);
+  // The archive, or the whole data folder, removed while the line was written: the line goes
+  // into the archive made again.
+  if (!result.written && result.error == ENOENT) {
+    if (WorkingFolderRemoved()) RemakeDataFolder();
+    file = OpenArchive(name, path, error);
+    if (file) result = file->Append(line, kMaxWriteCalls);
+  }
   TellOutcome(path, result.written ? std::string() : std::strerror(result.error));
   if (result.written) {
     state.newest = now;
@@ -268,6 +281,16 @@ bool StatisticsLogger::RemakeDataFolder() {
   return true;
 }
 
+// The data folder's path of a name in it, known without asking the system for the working
+// directory, which fails once the folder is removed.
+std::string StatisticsLogger::AbsolutePath(const std::string& path) const {
+  if (path.starts_with('/')) return path;
+  if (!dataFolder_.empty()) return dataFolder_ + "/" + path;
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.string();
+}
+
 // Kilo-octets of 1024, rounded down to a tenth, spread over the 300 s period.
 std::string StatisticsLogger::Speed(std::uint64_t octets) const {
   const double kilo = std::floor(static_cast<double>(octets) * 0.009765625) * (1.0 / 3000);
@@ -282,7 +305,7 @@ std::string StatisticsLogger::TimeNow() const { return FormatDateTime(clock_.Now
 
 // An empty reason: the archive was written.
 void StatisticsLogger::TellOutcome(const std::string& path, const std::string& reason) {
-  const std::string absolute = std::filesystem::absolute(path).string();
+  const std::string absolute = AbsolutePath(path);
   if (reason.empty()) {
     writeProblems_.Written(absolute);
   } else if (writeProblems_.Failed(absolute, reason) && writeProblemSink_) {

@@ -123,6 +123,7 @@ class StatisticsLogger {
   bool MayStamp(ArchiveState& state, const std::string& path, const DateTime& now);
   bool SayOnce(ArchiveState& state, const std::string& key, const std::string& line);
   bool RemakeDataFolder();
+  std::string AbsolutePath(const std::string& path) const;
   std::string Speed(std::uint64_t octets) const;
   std::string TimeNow() const;
   std::string WriteErrorStatus() const;  // "ERREUR ECRITURE hh:nn:ss"

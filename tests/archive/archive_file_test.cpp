@@ -51,6 +51,16 @@ TEST_F(ArchiveFileTest, AppendsTheLineAtTheEndWithOneWriteCall) {
   EXPECT_EQ(ReadFile("eth0.mdf"), kLine + "F2\r\n");
 }
 
+TEST_F(ArchiveFileTest, DoesNotCountALineWrittenIntoARemovedFile) {
+  ASSERT_EQ(CreateArchive("eth0.mdf"), 0);
+  ArchiveFile open("eth0.mdf");
+  ASSERT_TRUE(open.IsOpen());
+  ASSERT_EQ(unlink("eth0.mdf"), 0);
+  const ArchiveFile::AppendResult result = open.Append(kLine, 50);
+  EXPECT_FALSE(result.written);
+  EXPECT_EQ(result.error, ENOENT);
+}
+
 TEST_F(ArchiveFileTest, DoesNotCreateAFileWhenOpening) {
   ArchiveFile file("eth0.mdf");
   EXPECT_FALSE(file.IsOpen());

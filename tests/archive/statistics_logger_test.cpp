@@ -254,6 +254,45 @@ TEST_F(StatisticsLoggerTest, ReportsAnArchiveThatCannotBeOpenedUnderAnyName) {
   EXPECT_EQ(ReadFile("ab.mdf"), "F20/04/2026 03:10:05D1001U2002\r\n");
 }
 
+// The data folder, the working directory, removed between two ticks.
+struct RemovedFolderCase {
+  const char* name;
+  bool folderKnown;    // the logger was told its absolute path
+  const char* record;  // what the folder holds after the tick
+  const char* said;
+};
+
+class RemovedFolder : public StatisticsLoggerTest,
+                      public ::testing::WithParamInterface<RemovedFolderCase> {};
+
+TEST_P(RemovedFolder, IsMadeAgainWhenKnownAndNeverStopsTheLogger) {
+  const std::string folder = dir_ / "data";
+  ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  if (GetParam().folderKnown) logger_.SetDataFolder(folder);
+  table_.Add("eth0", 0, 0);
+  SetCounters(0, 1000, 2000);
+  At(3, 10);
+  ASSERT_EQ(rmdir(folder.c_str()), 0);
+  logger_.Timer1Timer({{"eth0", true}});
+  EXPECT_EQ(ReadFile(folder + "/eth0.mdf"), GetParam().record);
+  std::string said = GetParam().said;
+  if (const auto at = said.find("%1"); at != std::string::npos) said.replace(at, 2, folder);
+  EXPECT_EQ(said_, Lines{said});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Logger, RemovedFolder,
+    ::testing::Values(
+        RemovedFolderCase{"Known", true, "F20/04/2026 03:10:00D1000U2000\r\n",
+                          "KIRV: le dossier de données %1 avait disparu ; il est refait et "
+                          "les archives y reprennent"},
+        RemovedFolderCase{"Unknown", false, "",
+                          "KIRV: l'archive eth0.mdf ne peut pas être ouverte : No "
+                          "such file or directory ; son trafic passe dans "
+                          "l'enregistrement suivant"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Marks every text it is asked for, so that a text that does not go through it shows.
 class BracketCatalogue final : public TextCatalogue {
  public:
