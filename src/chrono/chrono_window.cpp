@@ -16,7 +16,6 @@ namespace {
 constexpr int kSecondTick = 1000;  // ms
 constexpr int kTenthTick = 100;    // ms
 constexpr int kDigitsPixelSize = 40;
-constexpr int kOneSecondPeriod = 20;  // refresh slider position: one sample a second
 
 QLabel* DigitsLabel(const char* text, QWidget* parent) {
   auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -129,9 +128,7 @@ void TForm6::Begin() {
   m->setText(QStringLiteral("00"));
   s->setText(QStringLiteral("00"));
   cs->setText(QStringLiteral("0"));
-  // Each sample then covers one second, which the figures add up as one second's traffic.
-  Form1->tb->setValue(kOneSecondPeriod);
-  Form1->tb->setEnabled(false);
+  Form1->HoldOneSecondPeriod();
   rb->setEnabled(true);
   Timer1->start();
   Timer2->start();
@@ -144,7 +141,7 @@ void TForm6::End() {
   Timer1->stop();
   Timer2->stop();
   Timer3->stop();
-  Form1->tb->setEnabled(true);
+  Form1->ReleasePeriod();
 }
 
 void TForm6::Timer1Timer(QObject*) {

@@ -15,8 +15,8 @@
 #include "common/standard_error.h"
 #include "config/qt_check_list.h"
 #include "config/refresh_period.h"
-#include "graph/graph_window.h"
 #include "config/speed_scale_table.h"
+#include "graph/graph_window.h"
 #include "meter/meter_window.h"
 #include "platform/plan_alert_file.h"
 #include "platform/plan_watch.h"
@@ -29,6 +29,8 @@
 namespace kirv {
 
 namespace {
+
+constexpr int kOneSecondPeriod = 20;  // refresh slider position: one sample a second
 
 void SetLabel(QLabel& label, const std::string& text) {
   label.setText(Text(text));
@@ -294,20 +296,22 @@ int TForm1::ColourRow(const QObject* sender) const {
   return -1;
 }
 
+Colour TForm1::FieldColour(int row) const {
+  return ColourFromText(colourFields_[row]->text().toStdString());
+}
+
 void TForm1::Shape1MouseDown(QObject* sender, Qt::MouseButton, int, int) {
   const int row = ColourRow(sender);
   if (row < 0) return;
-  QLineEdit& field = *colourFields_[row];
-  const auto picked = services_.dialogs->PickColour(ColourFromText(field.text().toStdString()));
+  const auto picked = services_.dialogs->PickColour(FieldColour(row));
   if (!picked) return;
-  field.setText(Text(ColourToText(*picked)));
+  colourFields_[row]->setText(Text(ColourToText(*picked)));
   swatches_[row]->SetBrushColour(QtCanvas::ToQColor(*picked));
 }
 
 void TForm1::Edit1Exit(QObject*) {
   for (std::size_t i = 0; i < swatches_.size(); ++i) {
-    const Colour colour = ColourFromText(colourFields_[i]->text().toStdString());
-    swatches_[i]->SetBrushColour(QtCanvas::ToQColor(colour));
+    swatches_[i]->SetBrushColour(QtCanvas::ToQColor(FieldColour(static_cast<int>(i))));
   }
 }
 
@@ -379,6 +383,75 @@ void TForm1::lb2Click(QObject*) {
   for (int row = 0; row < lb2->count(); ++row) {
     if (IsChecked(*lb2, row)) SetChecked(*lb1, row, false);
   }
+}
+
+TickInput TForm1::TickSettings() const {
+  TickInput in;
+  in.lb1Checked = CheckStates(*lb1);
+  in.lb2Checked = CheckStates(*lb2);
+  in.names = names_;
+  in.period = tb->value();
+  in.unit = rb1->isChecked() ? SpeedUnit::kOctets : SpeedUnit::kBits;
+  in.automaticScale = cb->currentIndex() == kAutomaticScaleItem;
+  in.cbISelectedIndex = cbI->currentIndex();
+  in.scaleMinimum = spdspin->MinValue();
+  in.scaleMaximum = spdspin->MaxValue();
+  return in;
+}
+
+MiniGraphInput TForm1::GraphSettings() const {
+  MiniGraphInput in;
+  in.fullScale = spdspin->Value();
+  in.bits = rb2->isChecked();
+  in.colours = {FieldColour(0), FieldColour(1), FieldColour(2), FieldColour(3), FieldColour(4)};
+  in.graduations = gradspin->Value();
+  in.verticalSpacing = hspin->Value();
+  return in;
+}
+
+GraphColours TForm1::CurveColours() const {
+  return {FieldColour(0), FieldColour(1), FieldColour(2), FieldColour(3)};
+}
+
+bool TForm1::ToggleCompact() {
+  const bool compact = !micro->isChecked();
+  micro->setChecked(compact);
+  return compact;
+}
+
+bool TForm1::ToggleStaysOnTop() {
+  const bool stays = !aot->isChecked();
+  aot->setChecked(stays);
+  return stays;
+}
+
+void TForm1::ShowMeterPage() {
+  PageControl1->setCurrentWidget(TabSheet2);
+  ShowRestored(*this);
+}
+
+void TForm1::ToggleLoggingTimer() { Timer1->isActive() ? Timer1->stop() : Timer1->start(); }
+
+void TForm1::RestoreMeterValues(const ConfigControls& controls) {
+  RestoreInterfaceChecks(controls);
+  (controls.rb1 ? rb1 : rb2)->setChecked(true);
+  gradspin->SetValue(controls.gradspin);
+  hspin->SetValue(controls.hspin);
+  cb->setCurrentIndex(controls.cb);
+  spdspin->SetValue(controls.spdspin);
+}
+
+void TForm1::RestoreMeterModes(const ConfigControls& controls) {
+  cbGr->setChecked(controls.cbGr);
+  aot->setChecked(controls.aot);
+  micro->setChecked(controls.micro);
+  if (controls.spdspinEnabled) spdspin->setEnabled(true);
+}
+
+// Each sample then covers one second, which the figures add up as one second's traffic.
+void TForm1::HoldOneSecondPeriod() {
+  tb->setValue(kOneSecondPeriod);
+  tb->setEnabled(false);
 }
 
 void TForm1::planChange(QObject*) {

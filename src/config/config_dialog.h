@@ -28,9 +28,12 @@
 #include "archive/statistics_logger.h"
 #include "common/services.h"
 #include "config/settings_schema.h"
+#include "graph/trace_inputs.h"
+#include "meter/mini_graph.h"
 #include "plan/data_plan.h"
 #include "platform/metrics_file.h"
 #include "platform/writer_lock.h"
+#include "sampling/rate_sampler.h"
 #include "widgets/shape_control.h"
 #include "widgets/spin_edit.h"
 
@@ -69,10 +72,6 @@ class TForm1 : public QWidget {
 
   // What the controls hold, as the settings mirror them.
   ConfigControls Controls() const;
-  // The check marks of the three lists, without running the lists' click handlers.
-  void RestoreInterfaceChecks(const ConfigControls& controls);
-  // The interface names of the three lists, by position, as the lists were last filled.
-  const std::vector<std::string>& InterfaceNames() const { return names_; }
   // The controls of the page "Forfait", without running their change handlers.
   void RestorePlanControls(const PlanControls& plan);
   // The plan that the page holds when it is on and holds a plan.
@@ -81,6 +80,30 @@ class TForm1 : public QWidget {
   std::optional<PlanFigures> ReadPlanFigures() const;
   // As they were after the last record written or the last change of the plan.
   const std::optional<PlanFigures>& LastPlanFigures() const { return planFigures_; }
+
+  // What the meter's tick reads here: the graph lists, period, unit and scale; the names last as
+  // long as the lists. The meter adds the graph area, the stopwatch and the number format.
+  TickInput TickSettings() const;
+  // What the mini graph reads here: full scale, unit, colours and graduations.
+  MiniGraphInput GraphSettings() const;
+  // The history graph's curve colours, from the first four colour fields.
+  GraphColours CurveColours() const;
+  bool GraphShown() const { return cbGr->isChecked(); }
+  bool Compact() const { return micro->isChecked(); }
+  // The full scale the automatic scale found, octets per second; the meter's overlay follows.
+  void SetFullScale(std::int32_t octetsPerSecond) { spdspin->SetValue(octetsPerSecond); }
+  // Each flips its box, whose handler switches the meter; the new state.
+  bool ToggleCompact();
+  bool ToggleStaysOnTop();
+  void ShowMeterPage();
+  void ToggleLoggingTimer();
+  // The meter group as stored: the list checks and values first, the modes once the meter has
+  // its bounds, since their handlers lay the meter out at once.
+  void RestoreMeterValues(const ConfigControls& controls);
+  void RestoreMeterModes(const ConfigControls& controls);
+  // While the stopwatch runs, the meter samples once a second and the period cannot be changed.
+  void HoldOneSecondPeriod();
+  void ReleasePeriod() { tb->setEnabled(true); }
 
   QTabWidget* PageControl1;
   QWidget* TabSheet1;  // "Options Générales"
@@ -172,6 +195,8 @@ class TForm1 : public QWidget {
   void CreateGraphListsGroup();
   void CreatePlanPage();
   void ConnectPlanPage();
+  // The check marks of the three lists, without running the lists' click handlers.
+  void RestoreInterfaceChecks(const ConfigControls& controls);
   PlanControls PlanShown() const;
   void EnablePlanControls();
   // The figures again, shown in "Totaux", and the alert they call for when this process writes.
@@ -184,6 +209,7 @@ class TForm1 : public QWidget {
   QString Shown(const char* text) const;
   // The row (0 to 4) of a colour swatch, -1 for any other sender.
   int ColourRow(const QObject* sender) const;
+  Colour FieldColour(int row) const;
 
   Services& services_;
   StatisticsLogger logger_;

@@ -16,11 +16,11 @@
 #include "common/calendar.h"
 #include "common/colour.h"
 #include "config/config_dialog.h"
+#include "config/speed_scale_table.h"
 #include "graph/graph_axes.h"
 #include "graph/graph_renderer.h"
 #include "graph/period_table.h"
 #include "graph/qt_graph_snapshot.h"
-#include "config/speed_scale_table.h"
 #include "platform/qt_text.h"
 #include "widgets/qt_canvas.h"
 
@@ -234,7 +234,7 @@ void TForm2::FormCreate() {
   ReadSettings();
   // From the colours the configuration dialog holds at start; later changes show at the next
   // start.
-  if (Form1 != nullptr) GroupBox1->ColourCaptions(DialogColours());
+  if (Form1 != nullptr) GroupBox1->ColourCaptions(Form1->CurveColours());
   if (autorec->isChecked()) Timer1->start();
 }
 
@@ -252,14 +252,6 @@ void TForm2::ReadSettings() {
   cb->setCurrentIndex(g.cb);
   spdspin->SetValue(g.spdspin);
   spdspin->setEnabled(g.spdspinEnabled);
-}
-
-// The curve colours of the configuration dialog's colour fields.
-GraphColours TForm2::DialogColours() const {
-  return {ColourFromText(Form1->Edit1->text().toStdString()),
-          ColourFromText(Form1->Edit2->text().toStdString()),
-          ColourFromText(Form1->Edit3->text().toStdString()),
-          ColourFromText(Form1->Edit4->text().toStdString())};
 }
 
 GraphControls TForm2::Controls() {
@@ -293,7 +285,7 @@ TraceInputs TForm2::CurrentInputs() {
   in.graduations = gradspin->Value();
   in.width = im2->width();
   in.height = im2->height();
-  if (Form1 != nullptr) in.colours = DialogColours();
+  if (Form1 != nullptr) in.colours = Form1->CurveColours();
   in.format = services_.numberFormat;
   return in;
 }

@@ -123,7 +123,6 @@ class TForm2 : public QWidget {
   void BuildButtons();
   void BuildGraphArea();
   void ReadSettings();
-  GraphColours DialogColours() const;
   TraceInputs CurrentInputs();
   void ShowLayers();
   void StepDate(int days);

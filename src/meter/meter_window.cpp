@@ -22,8 +22,6 @@
 #include "app/main_form.h"
 #include "chrono/chrono_window.h"
 #include "config/config_dialog.h"
-#include "config/qt_check_list.h"
-#include "config/speed_scale_table.h"
 #include "meter/label_fit.h"
 #include "meter/qt_camera_picture.h"
 #include "meter/snapshot_name.h"
@@ -187,19 +185,11 @@ void TForm3::RestoreSettings() {
   ConfigControls config = Form1->Controls();
   MeterControls meter = Controls();
   const SettingsReading reading = ReadForm3Settings(*services_.settings, config, meter);
-  Form1->RestoreInterfaceChecks(config);
-  (config.rb1 ? Form1->rb1 : Form1->rb2)->setChecked(true);
-  Form1->gradspin->SetValue(config.gradspin);
-  Form1->hspin->SetValue(config.hspin);
-  Form1->cb->setCurrentIndex(config.cb);
-  Form1->spdspin->SetValue(config.spdspin);
+  Form1->RestoreMeterValues(config);
   move(meter.left, meter.top);
   SetClientSize(meter.width, meter.height);
   FitOnScreen(*this);  // a stored place that no screen shows any more
-  Form1->cbGr->setChecked(config.cbGr);
-  Form1->aot->setChecked(config.aot);
-  Form1->micro->setChecked(config.micro);
-  if (config.spdspinEnabled) Form1->spdspin->setEnabled(true);
+  Form1->RestoreMeterModes(config);
   if (reading.showConfiguration) Form1->setVisible(true);
   if (meter.Aucun1) Aucun1->setChecked(true);
   if (meter.Reception1) Reception1->setChecked(true);
@@ -259,15 +249,15 @@ void TForm3::resizeEvent(QResizeEvent* event) {
 void TForm3::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (overlayUndrawn_) im1Paint(this);
-  if (Form1->cbGr->isChecked()) PaintGraph();
+  if (Form1->GraphShown()) PaintGraph();
 }
 
 void TForm3::FormResize(QObject*) {
   Shape1->resize(width(), Shape1->height());
-  if (!Form1->cbGr->isChecked()) {
+  if (!Form1->GraphShown()) {
     Shape1->resize(Shape1->width(), height());
     if (height() > kBarMaxHeight) SetClientSize(width(), kBarMaxHeight);
-    if (!Form1->micro->isChecked()) FitLabelFont();
+    if (!Form1->Compact()) FitLabelFont();
   }
   const TextSize text = Measure(Label1->font(), Text(sampler_.MeterText()));
   Label1->move((Shape1->width() - text.width) / 2, Label1->y());
@@ -284,7 +274,7 @@ void TForm3::Timer1Timer(QObject* sender) {
   const bool sampling = sender != nullptr && sampling_;
   if (sampling) Sample();
   LayOutLabel(sampling);
-  if (!isVisible() || !Form1->cbGr->isChecked()) return;
+  if (!isVisible() || !Form1->GraphShown()) return;
   PaintGraph();
   // A local clock set back during the tick (summer time ending) counts as no time.
   const std::int64_t elapsed = MillisecondsOf(services_.clock->Now()) - MillisecondsOf(start);
@@ -294,43 +284,32 @@ void TForm3::Timer1Timer(QObject* sender) {
 }
 
 void TForm3::Sample() {
-  TickInput in;
-  in.lb1Checked = CheckStates(*Form1->lb1);
-  in.lb2Checked = CheckStates(*Form1->lb2);
-  in.names = Form1->InterfaceNames();
-  in.period = Form1->tb->value();
-  in.unit = Form1->rb1->isChecked() ? SpeedUnit::kOctets : SpeedUnit::kBits;
-  in.automaticScale = Form1->cb->currentIndex() == kAutomaticScaleItem;
+  TickInput in = Form1->TickSettings();
   in.graphWidth = im2->width();
   in.graphHeight = im2->height();
-  in.cbISelectedIndex = Form1->cbI->currentIndex();
   in.stopwatchRunning = Form6 != nullptr && Form6->IsRunning();
-  in.scaleMinimum = Form1->spdspin->MinValue();
-  in.scaleMaximum = Form1->spdspin->MaxValue();
   in.numberFormat = services_.numberFormat;
   const TickResult result = sampler_.Tick(in);
 
   TTrayIcon* tray = Form4->TrayIcon1;
+  const std::optional<PlanFigures>& plan = Form1->LastPlanFigures();
   if (result.textSet) {
     std::string hint = sampler_.MeterText();
-    if (Form1->LastPlanFigures()) {
-      hint += "\n" + PlanHintLine(*Form1->LastPlanFigures(), services_.numberFormat);
-    }
+    if (plan) hint += "\n" + PlanHintLine(*plan, services_.numberFormat);
     tray->SetHint(Text(hint));
   }
-  const std::optional<PlanFigures>& plan = Form1->LastPlanFigures();
   const int icon = TrayIconIndex(result.iconIndex, plan ? plan->level : PlanLevel::kOk);
   if (icon != tray->IconIndex()) tray->SetIconIndex(icon);
   if (result.stopwatchSet) {
     Form6->CurrentIn = result.currentIn;
     Form6->CurrentOut = result.currentOut;
   }
-  if (result.fullScale) Form1->spdspin->SetValue(*result.fullScale);
+  if (result.fullScale) Form1->SetFullScale(*result.fullScale);
 }
 
 void TForm3::LayOutLabel(bool sampling) {
   const QString text = Text(sampler_.MeterText());
-  if (Form1->micro->isChecked()) {
+  if (Form1->Compact()) {
     const TextSize size = Measure(Label1->font(), text);
     Shape1->resize(size.width + 2, size.height + 2);
     SetClientSize(size.width + 2, size.height + 2);
@@ -359,18 +338,9 @@ void TForm3::FitLabelFont() {
 }
 
 MiniGraphInput TForm3::GraphInput() const {
-  MiniGraphInput in;
+  MiniGraphInput in = Form1->GraphSettings();
   in.history = &sampler_.History();
   in.pixelsPerOctet = sampler_.PixelsPerOctet();
-  in.fullScale = Form1->spdspin->Value();
-  in.bits = Form1->rb2->isChecked();
-  in.colours.receive1 = ColourFromText(Form1->Edit1->text().toStdString());
-  in.colours.send1 = ColourFromText(Form1->Edit2->text().toStdString());
-  in.colours.receive2 = ColourFromText(Form1->Edit3->text().toStdString());
-  in.colours.send2 = ColourFromText(Form1->Edit4->text().toStdString());
-  in.colours.overlap = ColourFromText(Form1->Edit5->text().toStdString());
-  in.graduations = Form1->gradspin->Value();
-  in.verticalSpacing = Form1->hspin->Value();
   in.average = Average();
   in.width = im2->width();
   in.height = im2->height();
@@ -392,7 +362,7 @@ void TForm3::PaintGraph() {
 
 void TForm3::im1Paint(QObject*) {
   const MiniGraphInput in = GraphInput();
-  const bool graph = Form1->cbGr->isChecked() && im1->width() > 0 && im1->height() > 0;
+  const bool graph = Form1->GraphShown() && im1->width() > 0 && im1->height() > 0;
   const bool drawn = graph && isVisible();
   overlayUndrawn_ = graph && !drawn;
   QImage image = QtCanvas::MakeImage(drawn ? im1->size() : QSize(1, 1), im1->devicePixelRatio());
@@ -446,21 +416,12 @@ void TForm3::Modemicro1Click(QObject* sender) {
     SetBorderless(!Borderless());
     return;
   }
-  const bool compact = !Form1->micro->isChecked();
-  Form1->micro->setChecked(compact);
-  Modemicro1->setChecked(compact);
+  Modemicro1->setChecked(Form1->ToggleCompact());
 }
 
-void TForm3::popAOTClick(QObject*) {
-  const bool stays = !Form1->aot->isChecked();
-  Form1->aot->setChecked(stays);
-  popAOT->setChecked(stays);
-}
+void TForm3::popAOTClick(QObject*) { popAOT->setChecked(Form1->ToggleStaysOnTop()); }
 
-void TForm3::Configuration1Click(QObject*) {
-  Form1->PageControl1->setCurrentWidget(Form1->TabSheet2);
-  ShowRestored(*Form1);
-}
+void TForm3::Configuration1Click(QObject*) { Form1->ShowMeterPage(); }
 
 void TForm3::Aucun1Click(QObject*) { Aucun1->setChecked(true); }
 
@@ -493,13 +454,7 @@ void TForm3::closeEvent(QCloseEvent* event) {
 
 void TForm3::contextMenuEvent(QContextMenuEvent* event) { PopupMenu1->popup(event->globalPos()); }
 
-void TForm3::Button1Click(QObject*) {
-  if (Form1->Timer1->isActive()) {
-    Form1->Timer1->stop();
-  } else {
-    Form1->Timer1->start();
-  }
-}
+void TForm3::Button1Click(QObject*) { Form1->ToggleLoggingTimer(); }
 
 // The file name comes from its own pattern, so a failed save leaves no format behind; the
 // camera comes back whatever the outcome.
