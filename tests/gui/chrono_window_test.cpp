@@ -70,7 +70,7 @@ using ChronoWindowFacts = testing::DesignFactsTest<ChronoWindowTest>;
 TEST_P(ChronoWindowFacts, HoldAtCreation) { ExpectFact(); }
 
 const testing::DesignFact kFacts[] = {
-    {"Caption", [] { return Form6->windowTitle(); }, QStringLiteral("Chronometre")},
+    {"Caption", [] { return Form6->windowTitle(); }, "Chronometre"},
     {"ToolWindow", [] { return bool(Form6->windowFlags() & Qt::Tool); }, true},
     {"Clock",
      [] {
@@ -78,14 +78,12 @@ const testing::DesignFact kFacts[] = {
            {Form6->h, Form6->Label1, Form6->m, Form6->Label2, Form6->s, Form6->Label3, Form6->cs}));
      },
      QStringList{"00", ":", "00", ":", "00", ".", "0"}},
-    {"ClockFont", [] { return Form6->h->font().family(); }, QStringLiteral("Arial")},
-    {"Button1Caption", [] { return Form6->Button1->text(); }, QStringLiteral("Start")},
-    {"GroupBox1Title", [] { return Form6->GroupBox1->title(); },
-     QStringLiteral("Total Transferré")},
-    {"GroupBox2Title", [] { return Form6->GroupBox2->title(); },
-     QStringLiteral("Vitesse Maximale")},
-    {"GroupBox3Title", [] { return Form6->GroupBox3->title(); }, QStringLiteral("Vitesse Moyenne")},
-    {"GroupBox4Title", [] { return Form6->GroupBox4->title(); }, QStringLiteral("Prévisions")},
+    {"ClockFont", [] { return Form6->h->font().family(); }, "Arial"},
+    {"Button1Caption", [] { return Form6->Button1->text(); }, "Start"},
+    {"GroupBox1Title", [] { return Form6->GroupBox1->title(); }, "Total Transferré"},
+    {"GroupBox2Title", [] { return Form6->GroupBox2->title(); }, "Vitesse Maximale"},
+    {"GroupBox3Title", [] { return Form6->GroupBox3->title(); }, "Vitesse Moyenne"},
+    {"GroupBox4Title", [] { return Form6->GroupBox4->title(); }, "Prévisions"},
     {"Figures",
      [] {
        return testing::Listed(Texts({Form6->ti, Form6->tu, Form6->vd, Form6->vu, Form6->md,
@@ -93,9 +91,9 @@ const testing::DesignFact kFacts[] = {
      },
      QStringList{"IN : 0ko", "OUT : 0ko", "IN : 0ko/s", "OUT : 0ko/s", "IN : 0ko/s", "OUT : 0ko/s",
                  "IN : 0ko", "OUT : 0ko"}},
-    {"rbCaption", [] { return Form6->rb->text(); }, QStringLiteral("Heure")},
+    {"rbCaption", [] { return Form6->rb->text(); }, "Heure"},
     {"rbChecked", [] { return Form6->rb->isChecked(); }, true},
-    {"rb2Caption", [] { return Form6->rb2->text(); }, QStringLiteral("Jour")},
+    {"rb2Caption", [] { return Form6->rb2->text(); }, "Jour"},
     {"CurrentIn", [] { return Form6->CurrentIn; }, 0},
     {"CurrentOut", [] { return Form6->CurrentOut; }, 0},
     {"Timer1Interval", [] { return Form6->Timer1->interval(); }, 1000},

@@ -85,13 +85,13 @@ QStringList PopupMenu2Captions() {
 }
 
 const testing::DesignFact kMainFormFacts[] = {
-    {"Caption", [] { return Form4->windowTitle(); }, QStringLiteral("KIRV beta")},
+    {"Caption", [] { return Form4->windowTitle(); }, "KIRV beta"},
     {"Size", [] { return Form4->size(); }, QSize(286, 169)},
     {"Borderless", [] { return bool(Form4->windowFlags() & Qt::FramelessWindowHint); }, true},
     {"StaysOnTop", [] { return bool(Form4->windowFlags() & Qt::WindowStaysOnTopHint); }, true},
     {"Image1Bounds", [] { return Form4->Image1->geometry(); }, QRect(0, 0, 286, 169)},
     {"Image1Picture", [] { return Form4->Image1->pixmap().isNull(); }, false},
-    {"Label1Caption", [] { return Form4->Label1->text(); }, QStringLiteral("Beta 0.5.2.202")},
+    {"Label1Caption", [] { return Form4->Label1->text(); }, "Beta 0.5.2.202"},
     {"Label1Position", [] { return Form4->Label1->pos(); }, QPoint(72, 160)},
     {"Label1Colour", [] { return Form4->Label1->palette().color(QPalette::WindowText); },
      QColor(Qt::red)},
@@ -118,15 +118,15 @@ INSTANTIATE_TEST_SUITE_P(DesignFacts, MainFormFacts, ::testing::ValuesIn(kMainFo
                          testing::FactName);
 
 const testing::DesignFact kAboutBoxFacts[] = {
-    {"Caption", [] { return OKBottomDlg->windowTitle(); }, QStringLiteral("A propos...")},
+    {"Caption", [] { return OKBottomDlg->windowTitle(); }, "A propos..."},
     {"Size", [] { return OKBottomDlg->size(); }, QSize(287, 198)},
     {"Colour", [] { return OKBottomDlg->palette().color(QPalette::Window); }, QColor(Qt::black)},
-    {"Label1Caption", [] { return OKBottomDlg->Label1->text(); }, QStringLiteral("Beta 0.5.2.202")},
+    {"Label1Caption", [] { return OKBottomDlg->Label1->text(); }, "Beta 0.5.2.202"},
     {"Label1Position", [] { return OKBottomDlg->Label1->pos(); }, QPoint(96, 176)},
     {"Label1Bold", [] { return OKBottomDlg->Label1->font().bold(); }, true},
     {"Image1Bounds", [] { return OKBottomDlg->Image1->geometry(); }, QRect(0, 0, 286, 169)},
     {"OKBtnBounds", [] { return OKBottomDlg->OKBtn->geometry(); }, QRect(7, 172, 75, 25)},
-    {"OKBtnCaption", [] { return OKBottomDlg->OKBtn->text(); }, QStringLiteral("OK")},
+    {"OKBtnCaption", [] { return OKBottomDlg->OKBtn->text(); }, "OK"},
     {"OKBtnDefault", [] { return OKBottomDlg->OKBtn->isDefault(); }, true},
 };
 

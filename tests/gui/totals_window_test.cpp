@@ -126,18 +126,14 @@ QStringList Pages() {
 }
 
 const testing::DesignFact kFacts[] = {
-    {"Caption", [] { return Form5->windowTitle(); }, QStringLiteral("Totaux")},
+    {"Caption", [] { return Form5->windowTitle(); }, "Totaux"},
     {"Pages", Pages, QStringList{"Totaux/Prévisions", "Stats Journalières", "Stats Mensuelles"}},
-    {"GroupBox1Title", [] { return Form5->GroupBox1->title(); },
-     QStringLiteral("Transferts d'aujourd'hui")},
-    {"GroupBox3Title", [] { return Form5->GroupBox3->title(); },
-     QStringLiteral("Prévisions sur le mois")},
-    {"GroupBox2Title", [] { return Form5->GroupBox2->title(); },
-     QStringLiteral("Transferts depuis le")},
-    {"Label13Caption", [] { return Form5->Label13->text(); },
-     QStringLiteral("Traitement en cours, patientez ...")},
+    {"GroupBox1Title", [] { return Form5->GroupBox1->title(); }, "Transferts d'aujourd'hui"},
+    {"GroupBox3Title", [] { return Form5->GroupBox3->title(); }, "Prévisions sur le mois"},
+    {"GroupBox2Title", [] { return Form5->GroupBox2->title(); }, "Transferts depuis le"},
+    {"Label13Caption", [] { return Form5->Label13->text(); }, "Traitement en cours, patientez ..."},
     {"Label13Bold", [] { return Form5->Label13->font().bold(); }, true},
-    {"Label14Caption", [] { return Form5->Label14->text(); }, QStringLiteral("Interface")},
+    {"Label14Caption", [] { return Form5->Label14->text(); }, "Interface"},
     {"Figures",
      [] {
        return testing::Listed(Texts({Form5->AujD, Form5->AujU, Form5->AujB, Form5->pd, Form5->pu,
