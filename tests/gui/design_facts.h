@@ -1,7 +1,8 @@
 #pragma once
 
 // The facts a freshly started window shows, one row each: a control's caption, bounds, state or
-// item, read once the program has started, and the value it holds exactly.
+// item, read once the program has started, and the value it holds. QVariant compares values of
+// one type exactly, and numbers by value whatever their type.
 
 #include <gtest/gtest.h>
 
