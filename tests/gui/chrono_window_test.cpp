@@ -13,6 +13,7 @@
 #include "config/config_dialog.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
+#include "gui/design_facts.h"
 #include "gui/event_wait.h"
 
 namespace kirv {
@@ -64,38 +65,48 @@ class ChronoWindowTest : public ::testing::Test {
   TrayShellLog log_;
 };
 
-TEST_F(ChronoWindowTest, ShowsItsCaptionsAtCreation) {
-  EXPECT_EQ(Form6->windowTitle(), QStringLiteral("Chronometre"));
-  EXPECT_TRUE(Form6->windowFlags() & Qt::Tool);
-  EXPECT_EQ(
-      Texts({Form6->h, Form6->Label1, Form6->m, Form6->Label2, Form6->s, Form6->Label3, Form6->cs}),
-      (std::vector<std::string>{"00", ":", "00", ":", "00", ".", "0"}));
-  EXPECT_EQ(Form6->h->font().family(), QStringLiteral("Arial"));
-  EXPECT_EQ(Form6->Button1->text(), QStringLiteral("Start"));
-  EXPECT_EQ(Form6->GroupBox1->title(), QStringLiteral("Total Transferré"));
-  EXPECT_EQ(Form6->GroupBox2->title(), QStringLiteral("Vitesse Maximale"));
-  EXPECT_EQ(Form6->GroupBox3->title(), QStringLiteral("Vitesse Moyenne"));
-  EXPECT_EQ(Form6->GroupBox4->title(), QStringLiteral("Prévisions"));
-  EXPECT_EQ(Texts({Form6->ti, Form6->tu, Form6->vd, Form6->vu, Form6->md, Form6->mu, Form6->pd,
-                   Form6->pu}),
-            (std::vector<std::string>{"IN : 0ko", "OUT : 0ko", "IN : 0ko/s", "OUT : 0ko/s",
-                                      "IN : 0ko/s", "OUT : 0ko/s", "IN : 0ko", "OUT : 0ko"}));
-  EXPECT_EQ(Form6->rb->text(), QStringLiteral("Heure"));
-  EXPECT_TRUE(Form6->rb->isChecked());
-  EXPECT_EQ(Form6->rb2->text(), QStringLiteral("Jour"));
-  EXPECT_EQ(Form6->CurrentIn, 0);
-  EXPECT_EQ(Form6->CurrentOut, 0);
-}
+using ChronoWindowFacts = testing::DesignFactsTest<ChronoWindowTest>;
 
-TEST_F(ChronoWindowTest, TimersAreIdleUntilStart) {
-  EXPECT_EQ(Form6->Timer1->interval(), 1000);
-  EXPECT_EQ(Form6->Timer2->interval(), 1000);
-  EXPECT_EQ(Form6->Timer3->interval(), 100);
-  EXPECT_FALSE(Form6->Timer1->isActive());
-  EXPECT_FALSE(Form6->Timer2->isActive());
-  EXPECT_FALSE(Form6->Timer3->isActive());
-  EXPECT_FALSE(Form6->IsRunning());
-}
+TEST_P(ChronoWindowFacts, HoldAtCreation) { ExpectFact(); }
+
+const testing::DesignFact kFacts[] = {
+    {"Caption", [] { return Form6->windowTitle(); }, "Chronometre"},
+    {"ToolWindow", [] { return bool(Form6->windowFlags() & Qt::Tool); }, true},
+    {"Clock",
+     [] {
+       return testing::Listed(Texts(
+           {Form6->h, Form6->Label1, Form6->m, Form6->Label2, Form6->s, Form6->Label3, Form6->cs}));
+     },
+     QStringList{"00", ":", "00", ":", "00", ".", "0"}},
+    {"ClockFont", [] { return Form6->h->font().family(); }, "Arial"},
+    {"Button1Caption", [] { return Form6->Button1->text(); }, "Start"},
+    {"GroupBox1Title", [] { return Form6->GroupBox1->title(); }, "Total Transferré"},
+    {"GroupBox2Title", [] { return Form6->GroupBox2->title(); }, "Vitesse Maximale"},
+    {"GroupBox3Title", [] { return Form6->GroupBox3->title(); }, "Vitesse Moyenne"},
+    {"GroupBox4Title", [] { return Form6->GroupBox4->title(); }, "Prévisions"},
+    {"Figures",
+     [] {
+       return testing::Listed(Texts({Form6->ti, Form6->tu, Form6->vd, Form6->vu, Form6->md,
+                                     Form6->mu, Form6->pd, Form6->pu}));
+     },
+     QStringList{"IN : 0ko", "OUT : 0ko", "IN : 0ko/s", "OUT : 0ko/s", "IN : 0ko/s", "OUT : 0ko/s",
+                 "IN : 0ko", "OUT : 0ko"}},
+    {"rbCaption", [] { return Form6->rb->text(); }, "Heure"},
+    {"rbChecked", [] { return Form6->rb->isChecked(); }, true},
+    {"rb2Caption", [] { return Form6->rb2->text(); }, "Jour"},
+    {"CurrentIn", [] { return Form6->CurrentIn; }, 0},
+    {"CurrentOut", [] { return Form6->CurrentOut; }, 0},
+    {"Timer1Interval", [] { return Form6->Timer1->interval(); }, 1000},
+    {"Timer2Interval", [] { return Form6->Timer2->interval(); }, 1000},
+    {"Timer3Interval", [] { return Form6->Timer3->interval(); }, 100},
+    {"Timer1Idle", [] { return Form6->Timer1->isActive(); }, false},
+    {"Timer2Idle", [] { return Form6->Timer2->isActive(); }, false},
+    {"Timer3Idle", [] { return Form6->Timer3->isActive(); }, false},
+    {"NotRunning", [] { return Form6->IsRunning(); }, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(DesignFacts, ChronoWindowFacts, ::testing::ValuesIn(kFacts),
+                         testing::FactName);
 
 TEST_F(ChronoWindowTest, StartRunsTheTimersAndLocksTheRefreshPeriodAtOneSecond) {
   Form1->tb->setValue(7);

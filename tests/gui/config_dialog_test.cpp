@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/colour.h"
+#include "gui/design_facts.h"
 #include "gui/started_program.h"
 #include "support/temp_folder.h"
 #include "widgets/qt_canvas.h"
@@ -21,26 +22,27 @@ namespace {
 using testing::FakeInterfaceTable;
 using testing::StartedProgramTest;
 
+QStringList Texts(const QListWidget& list) {
+  QStringList texts;
+  for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
+  return texts;
+}
+QStringList Texts(const QComboBox& list) {
+  QStringList texts;
+  for (int row = 0; row < list.count(); ++row) texts << list.itemText(row);
+  return texts;
+}
+QStringList Fields() {
+  return {Form1->Edit1->text(), Form1->Edit2->text(), Form1->Edit3->text(), Form1->Edit4->text(),
+          Form1->Edit5->text()};
+}
+
 class ConfigDialogTest : public StartedProgramTest {
  protected:
-  static QStringList Texts(const QListWidget& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row) texts << list.item(row)->text();
-    return texts;
-  }
-  static QStringList Texts(const QComboBox& list) {
-    QStringList texts;
-    for (int row = 0; row < list.count(); ++row) texts << list.itemText(row);
-    return texts;
-  }
   static QColor Swatch(int row) {
     ShapeControl* swatches[] = {Form1->Shape1, Form1->Shape2, Form1->Shape3, Form1->Shape4,
                                 Form1->Shape5};
     return swatches[row]->BrushColour();
-  }
-  static QStringList Fields() {
-    return {Form1->Edit1->text(), Form1->Edit2->text(), Form1->Edit3->text(), Form1->Edit4->text(),
-            Form1->Edit5->text()};
   }
   static std::string ReadFile(const std::string& name) { return testing::ReadWholeFile(name); }
   // Like a close of the dialog with its close box.
@@ -50,81 +52,95 @@ class ConfigDialogTest : public StartedProgramTest {
   }
 };
 
-TEST_F(ConfigDialogTest, FirstStartKeepsEveryDefaultAndDoesNotOpenTheDialog) {
+TEST_F(ConfigDialogTest, FirstStartStoresTheSettingsWithoutOpeningTheDialog) {
   fakes.interfaces.Add("eth0");
   Start();
   EXPECT_FALSE(Form1->isVisible());
   EXPECT_TRUE(fakes.settings.exists);
-  EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Configuration"));
-  EXPECT_EQ(Form1->size(), QSize(522, 367));
-  EXPECT_EQ(Form1->PageControl1->currentWidget(), Form1->TabSheet2);
-  EXPECT_EQ(Form1->PageControl1->tabText(0), QStringLiteral("Options Générales"));
-  EXPECT_EQ(Form1->PageControl1->tabText(1), QStringLiteral("Tachymetre"));
-  EXPECT_EQ(Fields(), QStringList({"00CC00", "FF0000", "006600", "FF00FF", "01E5DD"}));
-  EXPECT_FALSE(IsChecked(*Form1->lb, 0));
-  EXPECT_FALSE(Form1->cbWin->isChecked());
-  EXPECT_TRUE(Form1->cbGr->isChecked());
-  EXPECT_TRUE(Form1->rb2->isChecked());
-  EXPECT_EQ(Form1->gradspin->Value(), 4);
-  EXPECT_EQ(Form1->hspin->Value(), 30);
-  EXPECT_EQ(Form1->cb->currentIndex(), -1);
-  EXPECT_EQ(Form1->spdspin->Value(), 65536);
-  EXPECT_FALSE(Form1->spdspin->isEnabled());
-  EXPECT_TRUE(Form1->aot->isChecked());
-  EXPECT_FALSE(Form1->aot->isEnabled());
-  EXPECT_FALSE(Form1->micro->isChecked());
-  EXPECT_EQ(Form1->tb->value(), 20);
-  EXPECT_EQ(Form1->Label14->text(), QStringLiteral("1000ms"));
-  EXPECT_TRUE(Form1->cbI->isHidden());
-  EXPECT_TRUE(Form1->Label4->isHidden());
-  EXPECT_TRUE(Form1->Label5->isHidden());
-  EXPECT_TRUE(Form1->Label6->isHidden());
-  EXPECT_EQ(Form1->Timer1->interval(), 300000);
-  EXPECT_TRUE(Form1->Timer1->isActive());
 }
 
-TEST_F(ConfigDialogTest, ControlsCarryTheirCaptionsAndBounds) {
+using ConfigDialogFacts = testing::DesignFactsTest<ConfigDialogTest>;
+
+TEST_P(ConfigDialogFacts, HoldAtTheFirstStart) {
+  fakes.interfaces.Add("eth0");
   Start();
-  EXPECT_EQ(Form1->Button3->text(), QStringLiteral("OK"));
-  EXPECT_EQ(Form1->Button3->geometry(), QRect(184, 320, 121, 25));
-  EXPECT_EQ(Form1->Button4->text(), QStringLiteral("test timer"));
-  EXPECT_EQ(Form1->Button4->geometry(), QRect(336, 320, 75, 25));
-  EXPECT_EQ(Form1->lb->geometry(), QRect(0, 16, 297, 97));
-  EXPECT_EQ(Form1->Button5->text(), QStringLiteral("Rafraichir la liste"));
-  EXPECT_EQ(Form1->Button6->text(), QStringLiteral("Rafraichir la liste"));
-  EXPECT_EQ(Form1->Button1->text(), QStringLiteral("Défaut"));
-  EXPECT_EQ(Form1->Button2->text(), QStringLiteral("Graphique"));
-  EXPECT_EQ(Form1->Button2->geometry(), QRect(0, 160, 297, 49));
-  EXPECT_EQ(Form1->cbWin->text(), QStringLiteral("Démarrer avec Windows"));
-  EXPECT_EQ(Form1->lrec->text(), QStringLiteral("Récéption 1 :"));
-  EXPECT_EQ(Form1->lbrep->text(), QStringLiteral("Récéption 2 Pic:"));
-  EXPECT_EQ(Form1->Label16->text(), QStringLiteral("Intersection 1-2:"));
-  EXPECT_EQ(Form1->Edit1->size(), QSize(73, 21));
-  EXPECT_EQ(Form1->Shape1->size(), QSize(33, 17));
-  EXPECT_EQ(Form1->cbGr->text(), QStringLiteral("Afficher le graphique"));
-  EXPECT_EQ(Form1->rb1->text(), QStringLiteral("Octets"));
-  EXPECT_EQ(Form1->rb2->text(), QStringLiteral("Bits"));
-  EXPECT_EQ(Form1->aot->text(), QStringLiteral("Toujours au dessus"));
-  EXPECT_EQ(Form1->micro->text(), QStringLiteral("Mode Compact"));
-  EXPECT_EQ(Form1->Label13->text(), QStringLiteral("Période de rafraichissement :"));
-  EXPECT_EQ(Form1->GroupBox3->title(), QStringLiteral("Légende"));
-  EXPECT_EQ(Form1->GroupBox5->title(), QStringLiteral("Interfaces à monitorer"));
-  EXPECT_EQ(Form1->lb1->geometry(), QRect(8, 32, 241, 81));
-  EXPECT_EQ(Form1->lb2->geometry(), QRect(248, 32, 241, 81));
-  EXPECT_EQ(Form1->tb->minimum(), 1);
-  EXPECT_EQ(Form1->tb->maximum(), 40);
-  EXPECT_EQ(Form1->tb->tickInterval(), 2);
-  EXPECT_EQ(Form1->gradspin->MinValue(), 0);
-  EXPECT_EQ(Form1->gradspin->MaxValue(), 999);
-  EXPECT_EQ(Form1->hspin->MinValue(), 1);
-  EXPECT_EQ(Form1->hspin->MaxValue(), 3600);
-  EXPECT_EQ(Form1->spdspin->MinValue(), 1025);
-  EXPECT_EQ(Form1->spdspin->MaxValue(), 2147483647);
-  EXPECT_EQ(Texts(*Form1->cb),
-            QStringList({"64kbps (RTC, RNIS)", "128kbps (RNIS double)", "512kbps (ADSL, cable)",
-                         "1024kbps (ADSL, cable)", "10mbps (Ethernet)", "100mbps (Fast Ethernet)",
-                         "1gbps (Gigabit Ethernet)", "Automatique", "Manuel"}));
+  ExpectFact();
 }
+
+const testing::DesignFact kFacts[] = {
+    {"Caption", [] { return Form1->windowTitle(); }, "Configuration"},
+    {"Size", [] { return Form1->size(); }, QSize(522, 367)},
+    {"MeterPageShown", [] { return Form1->PageControl1->currentWidget() == Form1->TabSheet2; },
+     true},
+    {"TabSheet1Caption", [] { return Form1->PageControl1->tabText(0); }, "Options Générales"},
+    {"TabSheet2Caption", [] { return Form1->PageControl1->tabText(1); }, "Tachymetre"},
+    {"Colours", Fields, QStringList{"00CC00", "FF0000", "006600", "FF00FF", "01E5DD"}},
+    {"lbUnchecked", [] { return IsChecked(*Form1->lb, 0); }, false},
+    {"cbWinUnchecked", [] { return Form1->cbWin->isChecked(); }, false},
+    {"cbWinEnabled", [] { return Form1->cbWin->isEnabled(); }, true},
+    {"cbGrChecked", [] { return Form1->cbGr->isChecked(); }, true},
+    {"rb2Checked", [] { return Form1->rb2->isChecked(); }, true},
+    {"gradspinValue", [] { return Form1->gradspin->Value(); }, 4},
+    {"hspinValue", [] { return Form1->hspin->Value(); }, 30},
+    {"cbNoItem", [] { return Form1->cb->currentIndex(); }, -1},
+    {"spdspinValue", [] { return Form1->spdspin->Value(); }, 65536},
+    {"spdspinDisabled", [] { return Form1->spdspin->isEnabled(); }, false},
+    {"aotChecked", [] { return Form1->aot->isChecked(); }, true},
+    {"aotDisabled", [] { return Form1->aot->isEnabled(); }, false},
+    {"microUnchecked", [] { return Form1->micro->isChecked(); }, false},
+    {"tbValue", [] { return Form1->tb->value(); }, 20},
+    {"Label14Caption", [] { return Form1->Label14->text(); }, "1000ms"},
+    {"cbIHidden", [] { return Form1->cbI->isHidden(); }, true},
+    {"Label4Hidden", [] { return Form1->Label4->isHidden(); }, true},
+    {"Label5Hidden", [] { return Form1->Label5->isHidden(); }, true},
+    {"Label6Hidden", [] { return Form1->Label6->isHidden(); }, true},
+    {"Timer1Interval", [] { return Form1->Timer1->interval(); }, 300000},
+    {"Timer1Active", [] { return Form1->Timer1->isActive(); }, true},
+    {"Button3Caption", [] { return Form1->Button3->text(); }, "OK"},
+    {"Button3Bounds", [] { return Form1->Button3->geometry(); }, QRect(184, 320, 121, 25)},
+    {"Button4Caption", [] { return Form1->Button4->text(); }, "test timer"},
+    {"Button4Bounds", [] { return Form1->Button4->geometry(); }, QRect(336, 320, 75, 25)},
+    {"Button4HiddenWithoutDebugFile", [] { return Form1->Button4->isHidden(); }, true},
+    {"Label1HiddenWithoutDebugFile", [] { return Form1->Label1->isHidden(); }, true},
+    {"lbBounds", [] { return Form1->lb->geometry(); }, QRect(0, 16, 297, 97)},
+    {"Button5Caption", [] { return Form1->Button5->text(); }, "Rafraichir la liste"},
+    {"Button6Caption", [] { return Form1->Button6->text(); }, "Rafraichir la liste"},
+    {"Button1Caption", [] { return Form1->Button1->text(); }, "Défaut"},
+    {"Button2Caption", [] { return Form1->Button2->text(); }, "Graphique"},
+    {"Button2Bounds", [] { return Form1->Button2->geometry(); }, QRect(0, 160, 297, 49)},
+    {"cbWinCaption", [] { return Form1->cbWin->text(); }, "Démarrer avec Windows"},
+    {"lrecCaption", [] { return Form1->lrec->text(); }, "Récéption 1 :"},
+    {"lbrepCaption", [] { return Form1->lbrep->text(); }, "Récéption 2 Pic:"},
+    {"Label16Caption", [] { return Form1->Label16->text(); }, "Intersection 1-2:"},
+    {"Edit1Size", [] { return Form1->Edit1->size(); }, QSize(73, 21)},
+    {"Shape1Size", [] { return Form1->Shape1->size(); }, QSize(33, 17)},
+    {"cbGrCaption", [] { return Form1->cbGr->text(); }, "Afficher le graphique"},
+    {"rb1Caption", [] { return Form1->rb1->text(); }, "Octets"},
+    {"rb2Caption", [] { return Form1->rb2->text(); }, "Bits"},
+    {"aotCaption", [] { return Form1->aot->text(); }, "Toujours au dessus"},
+    {"microCaption", [] { return Form1->micro->text(); }, "Mode Compact"},
+    {"Label13Caption", [] { return Form1->Label13->text(); }, "Période de rafraichissement :"},
+    {"GroupBox3Title", [] { return Form1->GroupBox3->title(); }, "Légende"},
+    {"GroupBox5Title", [] { return Form1->GroupBox5->title(); }, "Interfaces à monitorer"},
+    {"lb1Bounds", [] { return Form1->lb1->geometry(); }, QRect(8, 32, 241, 81)},
+    {"lb2Bounds", [] { return Form1->lb2->geometry(); }, QRect(248, 32, 241, 81)},
+    {"tbMinimum", [] { return Form1->tb->minimum(); }, 1},
+    {"tbMaximum", [] { return Form1->tb->maximum(); }, 40},
+    {"tbTickInterval", [] { return Form1->tb->tickInterval(); }, 2},
+    {"gradspinMinimum", [] { return Form1->gradspin->MinValue(); }, 0},
+    {"gradspinMaximum", [] { return Form1->gradspin->MaxValue(); }, 999},
+    {"hspinMinimum", [] { return Form1->hspin->MinValue(); }, 1},
+    {"hspinMaximum", [] { return Form1->hspin->MaxValue(); }, 3600},
+    {"spdspinMinimum", [] { return Form1->spdspin->MinValue(); }, 1025},
+    {"spdspinMaximum", [] { return Form1->spdspin->MaxValue(); }, 2147483647},
+    {"cbItems", [] { return Texts(*Form1->cb); },
+     QStringList{"64kbps (RTC, RNIS)", "128kbps (RNIS double)", "512kbps (ADSL, cable)",
+                 "1024kbps (ADSL, cable)", "10mbps (Ethernet)", "100mbps (Fast Ethernet)",
+                 "1gbps (Gigabit Ethernet)", "Automatique", "Manuel"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(DesignFacts, ConfigDialogFacts, ::testing::ValuesIn(kFacts),
+                         testing::FactName);
 
 TEST_F(ConfigDialogTest, ListsHoldTheNamesOfEveryRowInTableOrder) {
   fakes.interfaces.Add("lo");
@@ -503,13 +519,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LinkChangeCase>& info) { return info.param.name; });
 
 // The auto-start entry is the user's own file, so the box is never locked.
-TEST_F(ConfigDialogTest, WithoutDebugFileTheTestControlsAreAbsentAndAutoStartCanChange) {
-  Start();
-  EXPECT_TRUE(Form1->Button4->isHidden());
-  EXPECT_TRUE(Form1->Label1->isHidden());
-  EXPECT_TRUE(Form1->cbWin->isEnabled());
-}
-
 TEST_F(ConfigDialogTest, WithDebugFileTheTestControlsShowAndAutoStartCanChange) {
   Touch("debug.txt");
   Start();

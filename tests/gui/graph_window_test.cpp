@@ -19,6 +19,7 @@
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_renderer.h"
 #include "graph/qt_graph_snapshot.h"
+#include "gui/design_facts.h"
 #include "widgets/qt_canvas.h"
 
 namespace kirv {
@@ -93,76 +94,90 @@ class GraphWindowTest : public testing::TempDirectoryTest {
   std::string archivePath_;
 };
 
-TEST_F(GraphWindowTest, FirstRunStartsOnTheDesignDefaultsWithoutAnArchive) {
+using GraphWindowFacts = testing::DesignFactsTest<GraphWindowTest>;
+
+TEST_P(GraphWindowFacts, HoldAtTheFirstStart) {
   Start();
-  EXPECT_EQ(Form2->windowTitle(), QStringLiteral("Module Graphique"));
-  EXPECT_EQ(Form2->cb->currentText(), QStringLiteral("512kbps (ADSL, cable)"));
-  EXPECT_EQ(Form2->spdspin->Value(), 65536);
-  EXPECT_FALSE(Form2->spdspin->isEnabled());
-  EXPECT_EQ(Form2->gradspin->Value(), 8);
-  EXPECT_EQ(Form2->gradspin->MinValue(), 1);
-  EXPECT_EQ(Form2->gradspin->MaxValue(), 999);
-  EXPECT_EQ(Form2->spdspin->MaxValue(), 2147483647);
-  EXPECT_TRUE(Form2->cbmx->isChecked());
-  EXPECT_TRUE(Form2->rb2->isChecked());
-  EXPECT_TRUE(Form2->cbgd->isChecked());
-  EXPECT_EQ(Form2->cbG->currentText(), QStringLiteral("Journée"));
-  EXPECT_EQ(Form2->datep->date(), QDate(2026, 4, 20));
-  EXPECT_TRUE(Form2->ArchivePath().empty());
-  EXPECT_FALSE(Form2->legd->isChecked());
-  EXPECT_FALSE(Form2->autorec->isChecked());
-  EXPECT_FALSE(Form2->tous->isChecked());
-  EXPECT_FALSE(Form2->Timer1->isActive());
-  EXPECT_EQ(Form2->Timer1->interval(), 300000);
-  EXPECT_TRUE(Form2->Cleared());
-  EXPECT_FALSE(Form2->Traced());
+  ExpectFact();
 }
 
-TEST_F(GraphWindowTest, ControlsCarryTheirCaptionsAndItems) {
-  Start();
-  const std::vector<std::pair<QString, QString>> captions = {
-      {Form2->Label8->text(), "Graduations :"},
-      {Form2->cbmx->text(), "Dessiner pics"},
-      {Form2->rb2->text(), "Bits"},
-      {Form2->rb1->text(), "Octets"},
-      {Form2->Button2->text(), "Tracer"},
-      {Form2->Button3->text(), "Effacer"},
-      {Form2->Button4->text(), "Ouvrir"},
-      {Form2->BitBtn1->text(), "Enregistrer"},
-      {Form2->Label9->text(), "Echelle :"},
-      {Form2->Label10->text(), "Vitesse :"},
-      {Form2->Label11->text(), "octets/s"},
-      {Form2->Label12->text(), "Graphique :"},
-      {Form2->GroupBox3->title(), "Sens de génération :"},
-      {Form2->cbdg->text(), "Droite à Gauche"},
-      {Form2->cbgd->text(), "Gauche à Droite"},
-      {Form2->Label13->text(), "Tracer a partir du :"},
-      {Form2->Button6->text(), "-"},
-      {Form2->Button7->text(), "+"},
-      {Form2->autorec->text(), "Enregistrement auto"},
-      {Form2->legd->text(), "Légende"},
-      {Form2->GroupBox1->title(), "Statistiques"},
-      {Form2->GroupBox1->Label1->text(), "Actuel In :"},
-      {Form2->GroupBox1->Label2->text(), "Actuel Out :"},
-      {Form2->GroupBox1->Label3->text(), "Max In :"},
-      {Form2->GroupBox1->Label4->text(), "Max Out :"},
-      {Form2->GroupBox1->Label5->text(), "Moyenne In :"},
-      {Form2->GroupBox1->Label6->text(), "Moyenne Out :"},
-      {Form2->tous->text(), "Tous"}};
-  for (const auto& [shown, expected] : captions) EXPECT_EQ(shown, expected);
-
-  const QStringList scales = {
-      "64kbps (RTC, RNIS)",       "128kbps (RNIS double)", "512kbps (ADSL, cable)",
-      "1024kbps (ADSL, cable)",   "10mbps (Ethernet)",     "100mbps (Fast Ethernet)",
-      "1gbps (Gigabit Ethernet)", "Automatique",           "Manuel"};
-  ASSERT_EQ(Form2->cb->count(), scales.size());
-  for (int i = 0; i < scales.size(); ++i) EXPECT_EQ(Form2->cb->itemText(i), scales[i]);
-  const QStringList periods = {"Journée", "Semaine", "Mois", "Année"};
-  ASSERT_EQ(Form2->cbG->count(), periods.size());
-  for (int i = 0; i < periods.size(); ++i) EXPECT_EQ(Form2->cbG->itemText(i), periods[i]);
-  EXPECT_EQ(Form2->datep->displayFormat(), QStringLiteral("dd/MM/yyyy"));
-  EXPECT_TRUE(Form2->datep->calendarPopup());
+QStringList Items(const QComboBox& list) {
+  QStringList texts;
+  for (int i = 0; i < list.count(); ++i) texts << list.itemText(i);
+  return texts;
 }
+
+const testing::DesignFact kFacts[] = {
+    {"Caption", [] { return Form2->windowTitle(); }, "Module Graphique"},
+    {"cbChoice", [] { return Form2->cb->currentText(); }, "512kbps (ADSL, cable)"},
+    {"spdspinValue", [] { return Form2->spdspin->Value(); }, 65536},
+    {"spdspinDisabled", [] { return Form2->spdspin->isEnabled(); }, false},
+    {"gradspinValue", [] { return Form2->gradspin->Value(); }, 8},
+    {"gradspinMinimum", [] { return Form2->gradspin->MinValue(); }, 1},
+    {"gradspinMaximum", [] { return Form2->gradspin->MaxValue(); }, 999},
+    {"spdspinMaximum", [] { return Form2->spdspin->MaxValue(); }, 2147483647},
+    {"cbmxChecked", [] { return Form2->cbmx->isChecked(); }, true},
+    {"rb2Checked", [] { return Form2->rb2->isChecked(); }, true},
+    {"cbgdChecked", [] { return Form2->cbgd->isChecked(); }, true},
+    {"cbGChoice", [] { return Form2->cbG->currentText(); }, "Journée"},
+    {"datepToday", [] { return Form2->datep->date(); }, QDate(2026, 4, 20)},
+    {"NoArchive", [] { return Form2->ArchivePath().empty(); }, true},
+    {"legdUnchecked", [] { return Form2->legd->isChecked(); }, false},
+    {"autorecUnchecked", [] { return Form2->autorec->isChecked(); }, false},
+    {"tousUnchecked", [] { return Form2->tous->isChecked(); }, false},
+    {"Timer1Idle", [] { return Form2->Timer1->isActive(); }, false},
+    {"Timer1Interval", [] { return Form2->Timer1->interval(); }, 300000},
+    {"Cleared", [] { return Form2->Cleared(); }, true},
+    {"NotTraced", [] { return Form2->Traced(); }, false},
+    {"Label8Caption", [] { return Form2->Label8->text(); }, "Graduations :"},
+    {"cbmxCaption", [] { return Form2->cbmx->text(); }, "Dessiner pics"},
+    {"rb2Caption", [] { return Form2->rb2->text(); }, "Bits"},
+    {"rb1Caption", [] { return Form2->rb1->text(); }, "Octets"},
+    {"Button2Caption", [] { return Form2->Button2->text(); }, "Tracer"},
+    {"Button3Caption", [] { return Form2->Button3->text(); }, "Effacer"},
+    {"Button4Caption", [] { return Form2->Button4->text(); }, "Ouvrir"},
+    {"BitBtn1Caption", [] { return Form2->BitBtn1->text(); }, "Enregistrer"},
+    {"Label9Caption", [] { return Form2->Label9->text(); }, "Echelle :"},
+    {"Label10Caption", [] { return Form2->Label10->text(); }, "Vitesse :"},
+    {"Label11Caption", [] { return Form2->Label11->text(); }, "octets/s"},
+    {"Label12Caption", [] { return Form2->Label12->text(); }, "Graphique :"},
+    {"GroupBox3Caption", [] { return Form2->GroupBox3->title(); }, "Sens de génération :"},
+    {"cbdgCaption", [] { return Form2->cbdg->text(); }, "Droite à Gauche"},
+    {"cbgdCaption", [] { return Form2->cbgd->text(); }, "Gauche à Droite"},
+    {"Label13Caption", [] { return Form2->Label13->text(); }, "Tracer a partir du :"},
+    {"Button6Caption", [] { return Form2->Button6->text(); }, "-"},
+    {"Button7Caption", [] { return Form2->Button7->text(); }, "+"},
+    {"autorecCaption", [] { return Form2->autorec->text(); }, "Enregistrement auto"},
+    {"legdCaption", [] { return Form2->legd->text(); }, "Légende"},
+    {"GroupBox1Caption", [] { return Form2->GroupBox1->title(); }, "Statistiques"},
+    {"GroupBox1Label1Caption", [] { return Form2->GroupBox1->Label1->text(); }, "Actuel In :"},
+    {"GroupBox1Label2Caption", [] { return Form2->GroupBox1->Label2->text(); }, "Actuel Out :"},
+    {"GroupBox1Label3Caption", [] { return Form2->GroupBox1->Label3->text(); }, "Max In :"},
+    {"GroupBox1Label4Caption", [] { return Form2->GroupBox1->Label4->text(); }, "Max Out :"},
+    {"GroupBox1Label5Caption", [] { return Form2->GroupBox1->Label5->text(); }, "Moyenne In :"},
+    {"GroupBox1Label6Caption", [] { return Form2->GroupBox1->Label6->text(); }, "Moyenne Out :"},
+    {"tousCaption", [] { return Form2->tous->text(); }, "Tous"},
+    {"cbItems", [] { return Items(*Form2->cb); },
+     QStringList{"64kbps (RTC, RNIS)", "128kbps (RNIS double)", "512kbps (ADSL, cable)",
+                 "1024kbps (ADSL, cable)", "10mbps (Ethernet)", "100mbps (Fast Ethernet)",
+                 "1gbps (Gigabit Ethernet)", "Automatique", "Manuel"}},
+    {"cbGItems", [] { return Items(*Form2->cbG); },
+     QStringList{"Journée", "Semaine", "Mois", "Année"}},
+    {"datepFormat", [] { return Form2->datep->displayFormat(); }, "dd/MM/yyyy"},
+    {"datepPopup", [] { return Form2->datep->calendarPopup(); }, true},
+    {"Size", [] { return Form2->size(); }, QSize(716, 355)},  // 725 × 393 with the frame
+    {"MinimumSize", [] { return Form2->minimumSize(); }, QSize(341, 212)},
+    {"MaximumWidth", [] { return Form2->maximumWidth(); }, 1113},
+    {"shapeBounds", [] { return Form2->shape->geometry(); }, QRect(8, 120, 700, 235)},
+    {"im1Bounds", [] { return Form2->im1->geometry(); }, QRect(8, 120, 700, 235)},
+    {"im2Bounds", [] { return Form2->im2->geometry(); }, QRect(98, 132, 600, 195)},
+    {"Label7Caption", [] { return Form2->Label7->text(); }, "700x235"},
+    {"GroupBox1Position", [] { return Form2->GroupBox1->geometry().topLeft(); }, QPoint(488, 0)},
+    {"GroupBox1Width", [] { return Form2->GroupBox1->width(); }, 169},
+};
+
+INSTANTIATE_TEST_SUITE_P(DesignFacts, GraphWindowFacts, ::testing::ValuesIn(kFacts),
+                         testing::FactName);
 
 TEST_F(GraphWindowTest, HiddenControlsStayHidden) {
   Start();
@@ -173,19 +188,6 @@ TEST_F(GraphWindowTest, HiddenControlsStayHidden) {
     EXPECT_FALSE(hidden->isVisible());
   }
   EXPECT_TRUE(Form2->GroupBox1->isVisible());
-}
-
-TEST_F(GraphWindowTest, GraphAreaHasTheDesignGeometryAndLimits) {
-  Start();
-  EXPECT_EQ(Form2->size(), QSize(716, 355));  // 725 × 393 with the frame
-  EXPECT_EQ(Form2->minimumSize(), QSize(341, 212));
-  EXPECT_EQ(Form2->maximumWidth(), 1113);
-  EXPECT_EQ(Form2->shape->geometry(), QRect(8, 120, 700, 235));
-  EXPECT_EQ(Form2->im1->geometry(), QRect(8, 120, 700, 235));
-  EXPECT_EQ(Form2->im2->geometry(), QRect(98, 132, 600, 195));
-  EXPECT_EQ(Form2->Label7->text(), QStringLiteral("700x235"));
-  EXPECT_EQ(Form2->GroupBox1->geometry().topLeft(), QPoint(488, 0));
-  EXPECT_EQ(Form2->GroupBox1->width(), 169);
 }
 
 TEST_F(GraphWindowTest, WidestWindowKeepsTheCurveLayerWithinTheColumnTable) {

@@ -18,6 +18,7 @@
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_window.h"
+#include "gui/design_facts.h"
 #include "gui/event_wait.h"
 #include "gui/started_program.h"
 #include "meter/meter_window.h"
@@ -57,50 +58,83 @@ void Click(QWidget* widget) {
   QApplication::sendEvent(widget, &release);
 }
 
-TEST_F(MainFormTest, IsABorderlessOnTopSplashOf286By169) {
-  EXPECT_EQ(Form4->windowTitle(), QStringLiteral("KIRV beta"));
-  EXPECT_EQ(Form4->size(), QSize(286, 169));
-  EXPECT_TRUE(Form4->windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_TRUE(Form4->windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_EQ(Form4->Image1->geometry(), QRect(0, 0, 286, 169));
-  EXPECT_FALSE(Form4->Image1->pixmap().isNull());
-  EXPECT_EQ(Form4->Label1->text(), QStringLiteral("Beta 0.5.2.202"));
-  EXPECT_EQ(Form4->Label1->pos(), QPoint(72, 160));
-  EXPECT_EQ(Form4->Label1->palette().color(QPalette::WindowText), QColor(Qt::red));
-}
+using MainFormFacts = testing::DesignFactsTest<MainFormTest>;
+using AboutBoxFacts = testing::DesignFactsTest<MainFormTest>;
 
-TEST_F(MainFormTest, TheTrayMenuHoldsItsEightItemsInOrder) {
-  const std::vector<std::pair<QAction*, QString>> items = {
-      {Form4->Meter1, QStringLiteral("&Tachymetre")},
-      {Form4->Graphique1, QStringLiteral("&Graphique")},
-      {Form4->Totals1, QStringLiteral("Totau&x")},
-      {Form4->Chronometre1, QStringLiteral("C&hronometre")},
-      {Form4->MenuItem1, QStringLiteral("&Configuration")},
-      {Form4->Apropos1, QStringLiteral("A &propos...")},
-      {Form4->MenuItem2, QString()},
-      {Form4->Quitter1, QStringLiteral("&Quitter")},
-  };
-  const QList<QAction*> actions = Form4->PopupMenu2->actions();
-  ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
-  for (size_t i = 0; i < items.size(); ++i) {
-    EXPECT_EQ(actions[i], items[i].first) << i;
-    EXPECT_EQ(actions[i]->text(), items[i].second) << i;
-    EXPECT_EQ(actions[i]->isSeparator(), i == 6) << i;
+TEST_P(MainFormFacts, HoldAtTheStart) { ExpectFact(); }
+TEST_P(AboutBoxFacts, HoldAtTheStart) { ExpectFact(); }
+
+// The tray menu's items in order, the seventh a separator.
+bool PopupMenu2Items() {
+  const QList<QAction*> items = Form4->PopupMenu2->actions();
+  if (items != QList<QAction*>{Form4->Meter1, Form4->Graphique1, Form4->Totals1,
+                               Form4->Chronometre1, Form4->MenuItem1, Form4->Apropos1,
+                               Form4->MenuItem2, Form4->Quitter1}) {
+    return false;
   }
-  EXPECT_TRUE(Form4->Meter1->isCheckable());
-  EXPECT_FALSE(Form4->Meter1->isChecked());
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    if (items[i]->isSeparator() != (i == 6)) return false;
+  }
+  return true;
 }
 
-TEST_F(MainFormTest, TheTrayIconIsInTheNotificationAreaWithImageZero) {
-  TTrayIcon* tray = Form4->TrayIcon1;
+QStringList PopupMenu2Captions() {
+  QStringList texts;
+  for (const QAction* item : Form4->PopupMenu2->actions()) texts << item->text();
+  return texts;
+}
+
+const testing::DesignFact kMainFormFacts[] = {
+    {"Caption", [] { return Form4->windowTitle(); }, "KIRV beta"},
+    {"Size", [] { return Form4->size(); }, QSize(286, 169)},
+    {"Borderless", [] { return bool(Form4->windowFlags() & Qt::FramelessWindowHint); }, true},
+    {"StaysOnTop", [] { return bool(Form4->windowFlags() & Qt::WindowStaysOnTopHint); }, true},
+    {"Image1Bounds", [] { return Form4->Image1->geometry(); }, QRect(0, 0, 286, 169)},
+    {"Image1Picture", [] { return Form4->Image1->pixmap().isNull(); }, false},
+    {"Label1Caption", [] { return Form4->Label1->text(); }, "Beta 0.5.2.202"},
+    {"Label1Position", [] { return Form4->Label1->pos(); }, QPoint(72, 160)},
+    {"Label1Colour", [] { return Form4->Label1->palette().color(QPalette::WindowText); },
+     QColor(Qt::red)},
+    {"PopupMenu2Items", PopupMenu2Items, true},
+    {"PopupMenu2Captions", PopupMenu2Captions,
+     QStringList{"&Tachymetre", "&Graphique", "Totau&x", "C&hronometre", "&Configuration",
+                 "A &propos...", "", "&Quitter"}},
+    {"Meter1Checkable", [] { return Form4->Meter1->isCheckable(); }, true},
+    {"Meter1Unchecked", [] { return Form4->Meter1->isChecked(); }, false},
+    {"TrayIcon1Visible", [] { return Form4->TrayIcon1->Visible(); }, true},
+    {"TrayIcon1Hide", [] { return Form4->TrayIcon1->Hide(); }, true},
+    {"TrayIcon1PopupMenu", [] { return Form4->TrayIcon1->PopupMenu() == Form4->PopupMenu2; }, true},
+    {"TrayIcon1RestoreOn", [] { return static_cast<int>(Form4->TrayIcon1->RestoreOn()); },
+     static_cast<int>(TTrayIconMessage::imNone)},
+    {"TrayIcon1PopupMenuOnDuringTheSplash",
+     [] { return static_cast<int>(Form4->TrayIcon1->PopupMenuOn()); },
+     static_cast<int>(TTrayIconMessage::imNone)},
+    {"TrayIcon1Icons", [] { return Form4->TrayIcon1->Icons() == Form4->ImageList1; }, true},
+    // four pictures for each plan level
+    {"ImageList1Count", [] { return Form4->ImageList1->Count(); }, 12},
+};
+
+INSTANTIATE_TEST_SUITE_P(DesignFacts, MainFormFacts, ::testing::ValuesIn(kMainFormFacts),
+                         testing::FactName);
+
+const testing::DesignFact kAboutBoxFacts[] = {
+    {"Caption", [] { return OKBottomDlg->windowTitle(); }, "A propos..."},
+    {"Size", [] { return OKBottomDlg->size(); }, QSize(287, 198)},
+    {"Colour", [] { return OKBottomDlg->palette().color(QPalette::Window); }, QColor(Qt::black)},
+    {"Label1Caption", [] { return OKBottomDlg->Label1->text(); }, "Beta 0.5.2.202"},
+    {"Label1Position", [] { return OKBottomDlg->Label1->pos(); }, QPoint(96, 176)},
+    {"Label1Bold", [] { return OKBottomDlg->Label1->font().bold(); }, true},
+    {"Image1Bounds", [] { return OKBottomDlg->Image1->geometry(); }, QRect(0, 0, 286, 169)},
+    {"OKBtnBounds", [] { return OKBottomDlg->OKBtn->geometry(); }, QRect(7, 172, 75, 25)},
+    {"OKBtnCaption", [] { return OKBottomDlg->OKBtn->text(); }, "OK"},
+    {"OKBtnDefault", [] { return OKBottomDlg->OKBtn->isDefault(); }, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(DesignFacts, AboutBoxFacts, ::testing::ValuesIn(kAboutBoxFacts),
+                         testing::FactName);
+
+TEST_F(MainFormTest, TheTrayIconIsAddedOnceWithImageZero) {
   EXPECT_EQ(log.Count(TrayShellLog::Kind::kAdd), 1);
-  EXPECT_TRUE(tray->Visible());
-  EXPECT_TRUE(tray->Hide());
-  EXPECT_EQ(tray->PopupMenu(), Form4->PopupMenu2);
-  EXPECT_EQ(tray->RestoreOn(), TTrayIconMessage::imNone);
-  EXPECT_EQ(tray->PopupMenuOn(), TTrayIconMessage::imNone);
-  EXPECT_EQ(tray->Icons(), Form4->ImageList1);
-  EXPECT_EQ(Form4->ImageList1->Count(), 12);  // four pictures for each plan level
   EXPECT_EQ(log.calls.back().iconKey, Form4->ImageList1->GetIcon(0).cacheKey());
 }
 
@@ -198,20 +232,10 @@ TEST_F(MainFormTest, EachMenuItemMakesItsWindowVisibleAndChoosingItAgainChangesN
   EXPECT_FALSE(Form3->isVisible());
 }
 
-TEST_F(MainFormTest, TheAboutBoxReadsTheVersionAndOpeningItTwiceLeavesItOpen) {
+TEST_F(MainFormTest, OpeningTheAboutBoxTwiceLeavesItOpenUntilOk) {
   Form4->Apropos1->trigger();
   Form4->Apropos1->trigger();
   EXPECT_TRUE(OKBottomDlg->isVisible());
-  EXPECT_EQ(OKBottomDlg->Label1->text(), QStringLiteral("Beta 0.5.2.202"));
-  EXPECT_EQ(OKBottomDlg->windowTitle(), QStringLiteral("A propos..."));
-  EXPECT_EQ(OKBottomDlg->size(), QSize(287, 198));
-  EXPECT_EQ(OKBottomDlg->palette().color(QPalette::Window), QColor(Qt::black));
-  EXPECT_EQ(OKBottomDlg->Label1->pos(), QPoint(96, 176));
-  EXPECT_TRUE(OKBottomDlg->Label1->font().bold());
-  EXPECT_EQ(OKBottomDlg->Image1->geometry(), QRect(0, 0, 286, 169));
-  EXPECT_EQ(OKBottomDlg->OKBtn->geometry(), QRect(7, 172, 75, 25));
-  EXPECT_EQ(OKBottomDlg->OKBtn->text(), QStringLiteral("OK"));
-  EXPECT_TRUE(OKBottomDlg->OKBtn->isDefault());
   OKBottomDlg->OKBtn->click();
   EXPECT_FALSE(OKBottomDlg->isVisible());
 }
@@ -224,14 +248,6 @@ TEST_F(MainFormTest, ClosingAnyOtherWindowOnlyHidesIt) {
     EXPECT_FALSE(window->isVisible());
   }
   EXPECT_TRUE(Form4->isVisible());
-}
-
-TEST_F(MainFormTest, TheCaptionsOfTheOtherWindows) {
-  EXPECT_EQ(Form1->windowTitle(), QStringLiteral("Configuration"));
-  EXPECT_EQ(Form2->windowTitle(), QStringLiteral("Module Graphique"));
-  EXPECT_EQ(Form3->windowTitle(), QStringLiteral("Tachymetre"));
-  EXPECT_EQ(Form5->windowTitle(), QStringLiteral("Totaux"));
-  EXPECT_EQ(Form6->windowTitle(), QStringLiteral("Chronometre"));
 }
 
 TEST_F(MainFormTest, QuitterEndsTheProgramAfterTheSplash) {

@@ -9,6 +9,7 @@
 #include <QWindow>
 #include <filesystem>
 
+#include "gui/design_facts.h"
 #include "gui/started_program.h"
 #include "meter/label_fit.h"
 #include "platform/translations.h"
@@ -34,28 +35,64 @@ class MeterWindowTest : public StartedProgramTest {
   }
 };
 
-TEST_F(MeterWindowTest, IsCreatedHiddenOnTopWithItsComponentsAtTheirPlaces) {
+using MeterWindowFacts = testing::DesignFactsTest<MeterWindowTest>;
+
+TEST_P(MeterWindowFacts, HoldAtTheStart) {
   Start();
-  EXPECT_FALSE(Form3->isVisible());
-  EXPECT_EQ(Form3->windowTitle(), QStringLiteral("Tachymetre"));
-  EXPECT_TRUE(Form3->StaysOnTop());
-  EXPECT_FALSE(Form3->Borderless());
-  EXPECT_EQ(Form3->pos(), QPoint(197, 123));
-  EXPECT_EQ(Form3->minimumWidth(), 60);
-  EXPECT_EQ(Form3->minimumHeight(), 50);
-  EXPECT_EQ(Form3->maximumWidth(), 1024);
-  EXPECT_EQ(Form3->Label1->text(), QStringLiteral("DL : 0ko/s  UL : 0ko/s"));
-  EXPECT_EQ(Form3->Shape1->y(), 0);
-  EXPECT_EQ(Form3->Shape1->height(), 19);
-  EXPECT_EQ(Form3->Shape2->y(), 18);
-  EXPECT_EQ(Form3->im2->geometry(), QRect(48, 18, 345, 135));
-  EXPECT_EQ(Form3->im1->geometry(), QRect(0, 18, 393, 135));
-  EXPECT_EQ(Form3->Image1->geometry(), QRect(371, 1, 20, 17));
-  EXPECT_TRUE(Form3->Image2->isHidden());
-  EXPECT_EQ(Form3->Button1->text(), QStringLiteral("ARRET"));
-  EXPECT_EQ(Form3->Timer1->interval(), 1000);
-  EXPECT_TRUE(Form3->Timer1->isActive());
+  ExpectFact();
 }
+
+// The menu's items in order, the average's submenu among them.
+bool PopupMenu1Items() {
+  const QList<QAction*> items = Form3->PopupMenu1->actions();
+  return items.size() == 6 && items[0] == Form3->popAOT && items[1] == Form3->Configuration1 &&
+         items[2] == Form3->Modemicro1 && items[3] == Form3->VitesseMoyenne1 &&
+         items[4]->isSeparator() && items[5] == Form3->Fermer1;
+}
+
+QStringList AverageItems() {
+  QStringList texts;
+  for (const QAction* item : Form3->VitesseMoyenne1->menu()->actions()) texts << item->text();
+  return texts;
+}
+
+const testing::DesignFact kFacts[] = {
+    {"Hidden", [] { return Form3->isVisible(); }, false},
+    {"Caption", [] { return Form3->windowTitle(); }, "Tachymetre"},
+    {"StaysOnTop", [] { return Form3->StaysOnTop(); }, true},
+    {"Bordered", [] { return Form3->Borderless(); }, false},
+    {"Position", [] { return Form3->pos(); }, QPoint(197, 123)},
+    {"MinimumWidth", [] { return Form3->minimumWidth(); }, 60},
+    {"MinimumHeight", [] { return Form3->minimumHeight(); }, 50},
+    {"MaximumWidth", [] { return Form3->maximumWidth(); }, 1024},
+    {"Label1Caption", [] { return Form3->Label1->text(); }, "DL : 0ko/s  UL : 0ko/s"},
+    {"Shape1Top", [] { return Form3->Shape1->y(); }, 0},
+    {"Shape1Height", [] { return Form3->Shape1->height(); }, 19},
+    {"Shape2Top", [] { return Form3->Shape2->y(); }, 18},
+    {"im2Bounds", [] { return Form3->im2->geometry(); }, QRect(48, 18, 345, 135)},
+    {"im1Bounds", [] { return Form3->im1->geometry(); }, QRect(0, 18, 393, 135)},
+    {"Image1Bounds", [] { return Form3->Image1->geometry(); }, QRect(371, 1, 20, 17)},
+    {"Image2Hidden", [] { return Form3->Image2->isHidden(); }, true},
+    {"Button1Caption", [] { return Form3->Button1->text(); }, "ARRET"},
+    {"Timer1Interval", [] { return Form3->Timer1->interval(); }, 1000},
+    {"Timer1Active", [] { return Form3->Timer1->isActive(); }, true},
+    {"PopupMenu1Items", PopupMenu1Items, true},
+    {"popAOTCaption", [] { return Form3->popAOT->text(); }, "Toujours au &dessus"},
+    {"popAOTChecked", [] { return Form3->popAOT->isChecked(); }, true},
+    {"Configuration1Caption", [] { return Form3->Configuration1->text(); }, "&Configuration"},
+    {"Modemicro1Caption", [] { return Form3->Modemicro1->text(); }, "&Mode Compact"},
+    {"Modemicro1Unchecked", [] { return Form3->Modemicro1->isChecked(); }, false},
+    {"VitesseMoyenne1Caption", [] { return Form3->VitesseMoyenne1->text(); }, "Vitesse Moyenne"},
+    {"Fermer1Caption", [] { return Form3->Fermer1->text(); }, "Fermer"},
+    {"AverageItems", AverageItems, QStringList{"Aucun", "Reception", "Envoi"}},
+    {"Aucun1Checked", [] { return Form3->Aucun1->isChecked(); }, true},
+    {"Button1HiddenWithoutDebugFile", [] { return Form3->Button1->isHidden(); }, true},
+    {"Label2HiddenWithoutDebugFile", [] { return Form3->Label2->isHidden(); }, true},
+    {"Label3HiddenWithoutDebugFile", [] { return Form3->Label3->isHidden(); }, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(DesignFacts, MeterWindowFacts, ::testing::ValuesIn(kFacts),
+                         testing::FactName);
 
 TEST_F(MeterWindowTest, ResizingLaysOutTheBarTheGraphAndTheCamera) {
   Start();
@@ -69,31 +106,6 @@ TEST_F(MeterWindowTest, ResizingLaysOutTheBarTheGraphAndTheCamera) {
   const int textWidth = TextSize(QStringLiteral("0ko/s  UL : 0ko/s")).width();
   EXPECT_EQ(Form3->Label1->x(), (500 - textWidth) / 2);
   EXPECT_EQ(Form3->im1->pixmap().size(), QSize(516, 151));
-}
-
-TEST_F(MeterWindowTest, MenuHoldsEveryItemWithItsCaptionAndState) {
-  Start();
-  const QList<QAction*> items = Form3->PopupMenu1->actions();
-  ASSERT_EQ(items.size(), 6);
-  EXPECT_EQ(items[0], Form3->popAOT);
-  EXPECT_EQ(items[1], Form3->Configuration1);
-  EXPECT_EQ(items[2], Form3->Modemicro1);
-  EXPECT_EQ(items[3], Form3->VitesseMoyenne1);
-  EXPECT_TRUE(items[4]->isSeparator());
-  EXPECT_EQ(items[5], Form3->Fermer1);
-  EXPECT_EQ(Form3->popAOT->text(), QStringLiteral("Toujours au &dessus"));
-  EXPECT_TRUE(Form3->popAOT->isChecked());
-  EXPECT_EQ(Form3->Configuration1->text(), QStringLiteral("&Configuration"));
-  EXPECT_EQ(Form3->Modemicro1->text(), QStringLiteral("&Mode Compact"));
-  EXPECT_FALSE(Form3->Modemicro1->isChecked());
-  EXPECT_EQ(Form3->VitesseMoyenne1->text(), QStringLiteral("Vitesse Moyenne"));
-  EXPECT_EQ(Form3->Fermer1->text(), QStringLiteral("Fermer"));
-  const QList<QAction*> average = Form3->VitesseMoyenne1->menu()->actions();
-  ASSERT_EQ(average.size(), 3);
-  EXPECT_EQ(average[0]->text(), QStringLiteral("Aucun"));
-  EXPECT_EQ(average[1]->text(), QStringLiteral("Reception"));
-  EXPECT_EQ(average[2]->text(), QStringLiteral("Envoi"));
-  EXPECT_TRUE(Form3->Aucun1->isChecked());
 }
 
 TEST_F(MeterWindowTest, RadioItemsCheckExactlyTheOneClicked) {
@@ -487,13 +499,6 @@ TEST_F(MeterWindowTest, ArretTogglesTheStatisticsLoggersTimer) {
   EXPECT_FALSE(Form1->Timer1->isActive());
   Form3->Button1->click();
   EXPECT_TRUE(Form1->Timer1->isActive());
-}
-
-TEST_F(MeterWindowTest, DiagnosticControlsAreHiddenWithoutDebugFile) {
-  Start();
-  EXPECT_TRUE(Form3->Button1->isHidden());
-  EXPECT_TRUE(Form3->Label2->isHidden());
-  EXPECT_TRUE(Form3->Label3->isHidden());
 }
 
 TEST_F(MeterWindowTest, DiagnosticControlsShowWithDebugFile) {

@@ -19,6 +19,7 @@
 #include "fakes/fake_services.h"
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_window.h"
+#include "gui/design_facts.h"
 #include "gui/event_wait.h"
 
 namespace kirv {
@@ -111,27 +112,43 @@ class TotalsWindowTest : public testing::TempDirectoryTest {
   std::string archivePath_;
 };
 
-TEST_F(TotalsWindowTest, HasItsCaptionPagesAndGroups) {
+using TotalsWindowFacts = testing::DesignFactsTest<TotalsWindowTest>;
+
+TEST_P(TotalsWindowFacts, HoldAtTheStart) {
   Start(archivePath_);
-  EXPECT_EQ(Form5->windowTitle(), QStringLiteral("Totaux"));
-  ASSERT_EQ(Form5->PageControl1->count(), 3);
-  EXPECT_EQ(Form5->PageControl1->tabText(0), QStringLiteral("Totaux/Prévisions"));
-  EXPECT_EQ(Form5->PageControl1->tabText(1), QStringLiteral("Stats Journalières"));
-  EXPECT_EQ(Form5->PageControl1->tabText(2), QStringLiteral("Stats Mensuelles"));
-  EXPECT_EQ(Form5->GroupBox1->title(), QStringLiteral("Transferts d'aujourd'hui"));
-  EXPECT_EQ(Form5->GroupBox3->title(), QStringLiteral("Prévisions sur le mois"));
-  EXPECT_EQ(Form5->GroupBox2->title(), QStringLiteral("Transferts depuis le"));
-  EXPECT_EQ(Form5->Label13->text(), QStringLiteral("Traitement en cours, patientez ..."));
-  EXPECT_TRUE(Form5->Label13->font().bold());
-  EXPECT_EQ(Form5->Label14->text(), QStringLiteral("Interface"));
-  EXPECT_EQ(Texts({Form5->AujD, Form5->AujU, Form5->AujB, Form5->pd, Form5->pu, Form5->pdu,
-                   Form5->Label7, Form5->Label8, Form5->Label9}),
-            std::vector<std::string>(9, "0K"));
-  EXPECT_EQ(Form5->grid1->columnWidth(0), 94);
-  EXPECT_EQ(Form5->grid1->selectionBehavior(), QAbstractItemView::SelectRows);
-  EXPECT_TRUE(Form5->Button1->isHidden());
-  EXPECT_FALSE(Form5->Timer1->isActive());
+  ExpectFact();
 }
+
+QStringList Pages() {
+  QStringList texts;
+  for (int i = 0; i < Form5->PageControl1->count(); ++i) texts << Form5->PageControl1->tabText(i);
+  return texts;
+}
+
+const testing::DesignFact kFacts[] = {
+    {"Caption", [] { return Form5->windowTitle(); }, "Totaux"},
+    {"Pages", Pages, QStringList{"Totaux/Prévisions", "Stats Journalières", "Stats Mensuelles"}},
+    {"GroupBox1Title", [] { return Form5->GroupBox1->title(); }, "Transferts d'aujourd'hui"},
+    {"GroupBox3Title", [] { return Form5->GroupBox3->title(); }, "Prévisions sur le mois"},
+    {"GroupBox2Title", [] { return Form5->GroupBox2->title(); }, "Transferts depuis le"},
+    {"Label13Caption", [] { return Form5->Label13->text(); }, "Traitement en cours, patientez ..."},
+    {"Label13Bold", [] { return Form5->Label13->font().bold(); }, true},
+    {"Label14Caption", [] { return Form5->Label14->text(); }, "Interface"},
+    {"Figures",
+     [] {
+       return testing::Listed(Texts({Form5->AujD, Form5->AujU, Form5->AujB, Form5->pd, Form5->pu,
+                                     Form5->pdu, Form5->Label7, Form5->Label8, Form5->Label9}));
+     },
+     QStringList(9, "0K")},
+    {"grid1FirstColumnWidth", [] { return Form5->grid1->columnWidth(0); }, 94},
+    {"grid1SelectsRows",
+     [] { return Form5->grid1->selectionBehavior() == QAbstractItemView::SelectRows; }, true},
+    {"Button1Hidden", [] { return Form5->Button1->isHidden(); }, true},
+    {"Timer1Idle", [] { return Form5->Timer1->isActive(); }, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(DesignFacts, TotalsWindowFacts, ::testing::ValuesIn(kFacts),
+                         testing::FactName);
 
 TEST_F(TotalsWindowTest, ShowingPaintsTheNoticeBeforeTheComputationReplacesIt) {
   WriteArchive(kArchive);
