@@ -138,8 +138,14 @@ TEST(ArchiveRefusal, AFifoArchiveNeitherHangsTheLoggerNorIsWritten) {
 std::string LogAfterTheFolderIsRemoved(const Folder& folder) {
   const pid_t logger = folder.Start();
   if (logger < 0) return "FAIL the logger never started";
+  const fs::path state = folder.Data() / "writer.state";
+  testing::PollUntil([&] { return fs::exists(state); });  // the baselines taken at start
+  const std::string stateBefore = testing::ReadWholeFile(state);
   if (!testing::SendOverLoopback(4, kPayload)) return "FAIL no traffic: " + Terminate(logger);
-  if (!testing::PollUntil([&] { return !Counts(folder.Archive()).empty(); })) {
+  // The tick is over once it has left its baselines: the record is then in the archive for good.
+  if (!testing::PollUntil([&] {
+        return !Counts(folder.Archive()).empty() && testing::ReadWholeFile(state) != stateBefore;
+      })) {
     return "FAIL no first record: " + Terminate(logger);
   }
   // The logger may be writing a file into it at that moment: removed again until it is gone.
