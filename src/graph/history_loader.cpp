@@ -58,6 +58,7 @@ TraceTotals LoadHistory(const TraceInputs& in, ColumnTable& table) {
   const std::int64_t slotsPerColumn = in.columnSpan / kSlotSeconds;
 
   RecordScanner scanner(in.archivePath);
+  DatedRecordParser parser;
   std::string_view text;
   ArchiveRecord r;
   // A run of records older than the graph is its end, unless a record inside the graph follows
@@ -66,9 +67,16 @@ TraceTotals LoadHistory(const TraceInputs& in, ColumnTable& table) {
   std::optional<ArchiveRecord> runStart;
   std::int64_t runNewest = 0;
   std::int64_t runOldest = 0;
+  std::int64_t column = 0;
+  std::int64_t columnStart = 0;  // the first age of that column, in slots
   while (scanner.Next(text)) {
-    if (!ParseDatedRecord(text, r) || !filter.Accepts(r.time)) continue;
-    const std::int64_t column = age.Of(r.time) / slotsPerColumn;
+    if (!parser.Parse(text, r) || !filter.Accepts(r.time)) continue;
+    // Ages grow from record to record: the division is done once a column.
+    const std::int64_t slots = age.Of(r.time);
+    if (slots < columnStart || slots >= columnStart + slotsPerColumn) {
+      column = slots / slotsPerColumn;
+      columnStart = column * slotsPerColumn;
+    }
     if (column >= w) {
       const std::int64_t at = MillisecondsOf(r.time);
       if (!runStart) {
