@@ -10,6 +10,8 @@ namespace {
 
 constexpr std::size_t kReceivedStart = 20;  // 0-based offset of position 21
 constexpr std::size_t kDateLength = 19;     // "dd/mm/yyyy hh:nn:ss"
+constexpr std::size_t kDayLength = 10;      // "dd/mm/yyyy"
+constexpr std::size_t kTimeStart = 11;      // 0-based offset of "hh"
 // Up to this many digits a count is below 10^18 and cannot reach 2^63.
 constexpr std::ptrdiff_t kSafeDigits = 18;
 
@@ -114,6 +116,27 @@ bool ThreePairs(const char* p, int& first, int& second, int& third) {
   return true;
 }
 
+// The date of the ten bytes at p, "dd/mm/yyyy"; a field with a byte that is not a digit is 0.
+void ReadDate(const char* p, DateTime& t) {
+  int century = 0;
+  if (kWordReads && ThreePairs(p, t.day, t.month, century) && Digit(p[8]) < 10 &&
+      Digit(p[9]) < 10) {
+    t.year = century * 100 + TwoDigits(p + 8);
+  } else {
+    t.year = FourDigits(p + 6);
+    t.month = TwoDigits(p + 3);
+    t.day = TwoDigits(p);
+  }
+}
+
+// The time of day of the eight bytes at p, "hh:nn:ss", read as ReadDate reads a date.
+void ReadTime(const char* p, DateTime& t) {
+  if (kWordReads && ThreePairs(p, t.hour, t.minute, t.second)) return;
+  t.hour = TwoDigits(p);
+  t.minute = TwoDigits(p + 3);
+  t.second = TwoDigits(p + 6);
+}
+
 // The k digits before end as ToNumber reads them, the 8 bytes before end being readable.
 std::uint64_t CountBefore(const char* end, std::size_t k) {
   std::uint64_t low = 0;
@@ -145,15 +168,9 @@ ArchiveRecord ParseRecord(std::string_view text) {
 
 ArchiveRecord ParseRecord(std::string_view text, bool& hasSentCount) {
   ArchiveRecord r;
-  const char* p = text.data();
-  DateTime& t = r.time;
-  int century = 0;
-  if (kWordReads && text.size() >= kDateLength && ThreePairs(p, t.day, t.month, century) &&
-      ThreePairs(p + 11, t.hour, t.minute, t.second) && Digit(p[8]) < 10 && Digit(p[9]) < 10) {
-    t.year = century * 100 + TwoDigits(p + 8);
-  } else if (text.size() >= kDateLength) {
-    r.time = DateTime{FourDigits(p + 6), TwoDigits(p + 3),  TwoDigits(p),
-                      TwoDigits(p + 11), TwoDigits(p + 14), TwoDigits(p + 17)};
+  if (text.size() >= kDateLength) {
+    ReadDate(text.data(), r.time);
+    ReadTime(text.data() + kTimeStart, r.time);
   } else {
     r.time = DateTime{Field(text, 7, 4),  Field(text, 4, 2),  Field(text, 1, 2),
                       Field(text, 12, 2), Field(text, 15, 2), Field(text, 18, 2)};
@@ -168,17 +185,14 @@ bool ParseCounts(std::string_view text, std::uint64_t& received, std::uint64_t& 
   const char* end = text.data() + text.size();
   const char* counts = text.data() + kReceivedStart;
   if (kWordReads && end - counts >= 8) {
-    // The usual record: a "U" among the sixteen bytes after the "D".
-    std::uint64_t u = ZeroBytes(Load(counts) ^ ('U' * kBytes));
-    const char* word = counts;
-    if (u == 0) {
-      // The next eight bytes, or the last eight when fewer are left: the first "U" among them is
-      // the first after the D all the same.
-      word = std::min(counts + 8, end - 8);
-      u = ZeroBytes(Load(word) ^ ('U' * kBytes));
-    }
-    if (u != 0) {
-      const char* mark = word + std::countr_zero(u) / 8;
+    // The usual record: a "U" among the sixteen bytes after the "D", or among the last eight when
+    // fewer are left: the first "U" among them is the first after the D all the same.
+    const char* second = std::min(counts + 8, end - 8);
+    const std::uint64_t u = ZeroBytes(Load(counts) ^ ('U' * kBytes));
+    const std::uint64_t v = ZeroBytes(Load(second) ^ ('U' * kBytes));
+    if ((u | v) != 0) {
+      const char* mark =
+          u != 0 ? counts + std::countr_zero(u) / 8 : second + std::countr_zero(v) / 8;
       received = CountBefore(mark, static_cast<std::size_t>(mark - counts));
       sent = CountBefore(end, static_cast<std::size_t>(end - mark - 1));
       return true;
@@ -202,10 +216,24 @@ bool ParseCounts(std::string_view text, std::uint64_t& received, std::uint64_t& 
 }
 
 bool ParseDatedRecord(std::string_view text, ArchiveRecord& record) {
-  bool hasSentCount = false;
-  record = ParseRecord(text, hasSentCount);
-  const DateTime& t = record.time;
-  return hasSentCount && IsValidDate(t.year, t.month, t.day) &&
+  return DatedRecordParser().Parse(text, record);
+}
+
+bool DatedRecordParser::Parse(std::string_view text, ArchiveRecord& record) {
+  if (text.size() < kDateLength) {
+    record = ParseRecord(text);
+    return false;  // too short for a sent count
+  }
+  if (!known_ || std::memcmp(text.data(), day_.data(), kDayLength) != 0) {
+    std::memcpy(day_.data(), text.data(), kDayLength);
+    ReadDate(text.data(), date_);
+    validDate_ = IsValidDate(date_.year, date_.month, date_.day);
+    known_ = true;
+  }
+  DateTime& t = record.time;
+  t = date_;
+  ReadTime(text.data() + kTimeStart, t);
+  return ParseCounts(text, record.received, record.sent) && validDate_ &&
          IsValidTime(t.hour, t.minute, t.second);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,6 +39,18 @@ ArchiveRecord ParseRecord(std::string_view text);
 ArchiveRecord ParseRecord(std::string_view text, bool& hasSentCount);
 // The record of a text that has its sent count and a valid date and time; false for another.
 bool ParseDatedRecord(std::string_view text, ArchiveRecord& record);
+// ParseDatedRecord for the records of one scan, which come in runs of one date: the date of a text
+// whose first ten bytes are those of the text before is not read again.
+class DatedRecordParser {
+ public:
+  bool Parse(std::string_view text, ArchiveRecord& record);
+
+ private:
+  bool known_ = false;          // whether day_ holds the date bytes of a text read before
+  std::array<char, 10> day_{};  // "dd/mm/yyyy"
+  DateTime date_;               // as those bytes read
+  bool validDate_ = false;
+};
 // The counts alone, as ParseRecord reads them; true when the text has that "U".
 bool ParseCounts(std::string_view text, std::uint64_t& received, std::uint64_t& sent);
 

@@ -190,21 +190,27 @@ std::vector<std::uint64_t> RecordScanner::PartEnds(std::size_t parts,
   if (s.fd < 0) return ends;
   parts = static_cast<std::size_t>(
       std::clamp<std::uint64_t>(s.size / std::max<std::uint64_t>(minimumPart, 1), 1, parts));
-  // Each cut goes right after the first LF at or after its even share of the file; a record line
-  // is short, so a look at one block finds it.
-  std::vector<char> look(s.blockSize);
+  // Each cut goes right after the first LF at or after its even share of the file.
   for (std::size_t k = 1; k < parts; ++k) {
-    const std::uint64_t from = std::max(s.size / parts * k, ends.empty() ? 0 : ends.back());
-    const ssize_t got = pread(s.fd, look.data(), look.size(), static_cast<off_t>(from));
-    if (got <= 0) break;
-    const auto* lf =
-        static_cast<const char*>(std::memchr(look.data(), '\n', static_cast<std::size_t>(got)));
-    if (lf == nullptr) continue;
-    const std::uint64_t end = from + static_cast<std::uint64_t>(lf - look.data()) + 1;
-    if (end < s.size) ends.push_back(end);
+    const std::optional<std::uint64_t> end =
+        LineEndAfter(std::max(s.size / parts * k, ends.empty() ? 0 : ends.back()));
+    if (end && *end < s.size) ends.push_back(*end);
   }
   ends.push_back(s.size);
   return ends;
+}
+
+std::optional<std::uint64_t> RecordScanner::LineEndAfter(std::uint64_t offset) const {
+  const State& s = *state_;
+  if (s.fd < 0) return std::nullopt;
+  // A record line is short: a look at one block finds its end.
+  std::vector<char> look(s.blockSize);
+  const ssize_t got = pread(s.fd, look.data(), look.size(), static_cast<off_t>(offset));
+  if (got <= 0) return std::nullopt;
+  const auto* lf =
+      static_cast<const char*>(std::memchr(look.data(), '\n', static_cast<std::size_t>(got)));
+  if (lf == nullptr) return std::nullopt;
+  return offset + static_cast<std::uint64_t>(lf - look.data()) + 1;
 }
 
 RecordScanner::~RecordScanner() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,9 @@ class RecordScanner {
 
   explicit RecordScanner(const std::string& path, std::size_t blockSize = kDefaultBlockSize);
   // The bytes [begin, end) of the file that whole has open, framed as a file of their own: begin
-  // and end are ends of parts from PartEnds, so that every line lies in one part. Parts of one
-  // file read side by side, each with its own scanner, hand out together what whole would.
+  // and end are ends of parts from PartEnds or LineEndAfter, so that every line lies in one part.
+  // Parts of one file read side by side, each with its own scanner, hand out together what whole
+  // would.
   RecordScanner(const RecordScanner& whole, std::uint64_t begin, std::uint64_t end);
   ~RecordScanner();
   RecordScanner(const RecordScanner&) = delete;
@@ -39,6 +41,9 @@ class RecordScanner {
   // after an LF (the last at the end of the file): the ends in increasing order. A file too
   // small, or without an LF near a cut, gives fewer parts; a file that is not open gives none.
   std::vector<std::uint64_t> PartEnds(std::size_t parts, std::uint64_t minimumPart) const;
+  // The end of the line that holds the byte at offset, right after its LF, when that LF lies
+  // within a block from offset: the end of a part as PartEnds gives it.
+  std::optional<std::uint64_t> LineEndAfter(std::uint64_t offset) const;
 
   // The next older record; false once the start of the file is passed. The view stays valid until
   // the next call.

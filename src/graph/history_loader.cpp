@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <thread>
 
 #include "archive/record.h"
 #include "archive/record_scanner.h"
@@ -15,6 +16,10 @@ namespace kirv {
 namespace {
 
 constexpr std::int64_t kLongestGlitchMs = 3600 * 1000;
+// A record of seven- and eight-digit counts takes about this many bytes, CR LF included.
+constexpr std::uint64_t kTypicalLineLength = 40;
+// Below this many bytes in each part, a second thread costs more than it saves.
+constexpr std::uint64_t kMinimumPart = 1024 * 1024;
 
 int DateKey(const DateTime& t) { return (t.year * 100 + t.month) * 100 + t.day; }
 int TimeKey(const DateTime& t) { return (t.hour * 60 + t.minute) * 60 + t.second; }
@@ -44,53 +49,152 @@ void Store(const ArchiveRecord& r, ColumnEntry& entry, TraceTotals& totals) {
   totals.peakSentRecord = std::max(totals.peakSentRecord, r.sent);
 }
 
-}  // namespace
+// Adds what an older part of the archive stored into what the newer part stored.
+void Merge(const ColumnTable& older, const TraceTotals& olderTotals, int count, ColumnTable& table,
+           TraceTotals& totals) {
+  for (int i = 0; i < count; ++i) {
+    ColumnEntry& entry = table[i];
+    entry.received = SaturatingSum(entry.received, older[i].received);
+    entry.sent = SaturatingSum(entry.sent, older[i].sent);
+    entry.receivedPeak = std::max(entry.receivedPeak, older[i].receivedPeak);
+    entry.sentPeak = std::max(entry.sentPeak, older[i].sentPeak);
+  }
+  totals.peakReceivedRecord = std::max(totals.peakReceivedRecord, olderTotals.peakReceivedRecord);
+  totals.peakSentRecord = std::max(totals.peakSentRecord, olderTotals.peakSentRecord);
+  totals.automaticScale = std::max(totals.automaticScale, olderTotals.automaticScale);
+}
 
-TraceTotals LoadHistory(const TraceInputs& in, ColumnTable& table) {
-  const int w = in.width;
-  // Left to right uses the indices 0 to W − 1, right to left 1 to W.
-  table.Clear(w + 1);
-  TraceTotals totals;
-  const TraceDirection direction = DirectionOf(in.leftToRight, w);
-  const DateFilter filter(in.referenceDate, in.now);
-  const DateTime& d = in.referenceDate;
-  SlotAge age(DateTime{d.year, d.month, d.day, in.now.hour, in.now.minute});
-  const std::int64_t slotsPerColumn = in.columnSpan / kSlotSeconds;
+// The scan of one trace, newest record first, fed from one scanner after another.
+class Scan {
+ public:
+  explicit Scan(const TraceInputs& in)
+      : w_(in.width),
+        direction_(DirectionOf(in.leftToRight, in.width)),
+        filter_(in.referenceDate, in.now),
+        age_(DateTime{in.referenceDate.year, in.referenceDate.month, in.referenceDate.day,
+                      in.now.hour, in.now.minute}),
+        slotsPerColumn_(in.columnSpan / kSlotSeconds) {}
 
-  RecordScanner scanner(in.archivePath);
-  std::string_view text;
-  ArchiveRecord r;
+  // Reads the scanner's records until the scan ends or the scanner has none left.
+  void Read(RecordScanner& scanner, ColumnTable& table, TraceTotals& totals) {
+    std::string_view text;
+    ArchiveRecord r;
+    while (!ended_ && scanner.Next(text)) {
+      if (!parser_.Parse(text, r) || !filter_.Accepts(r.time)) continue;
+      // Ages grow from record to record: the division is done once a column.
+      const std::int64_t slots = age_.Of(r.time);
+      if (slots < columnStart_ || slots >= columnStart_ + slotsPerColumn_) {
+        column_ = slots / slotsPerColumn_;
+        columnStart_ = column_ * slotsPerColumn_;
+      }
+      if (column_ >= w_) {
+        const std::int64_t at = MillisecondsOf(r.time);
+        if (!runStart_) {
+          runStart_ = r;
+          runNewest_ = runOldest_ = at;
+        }
+        runNewest_ = std::max(runNewest_, at);
+        runOldest_ = std::min(runOldest_, at);
+        ended_ = runNewest_ - runOldest_ > kLongestGlitchMs;
+        continue;
+      }
+      runStart_.reset();
+      totals.automaticScale =
+          std::max({totals.automaticScale, r.received / kSlotSeconds, r.sent / kSlotSeconds});
+      Store(r, table[direction_.IndexOfAge(static_cast<int>(column_), w_)], totals);
+    }
+  }
+
+  bool Ended() const { return ended_; }
+  // Whether the last records read are older than the graph: what comes next decides about them.
+  bool InRun() const { return runStart_.has_value(); }
+
+  // The record that ends the scan still counts for the automatic scale.
+  void Finish(TraceTotals& totals) const {
+    if (!runStart_) return;
+    totals.automaticScale = std::max({totals.automaticScale, runStart_->received / kSlotSeconds,
+                                      runStart_->sent / kSlotSeconds});
+  }
+
+ private:
+  int w_;
+  TraceDirection direction_;
+  DateFilter filter_;
+  SlotAge age_;
+  std::int64_t slotsPerColumn_;
+  DatedRecordParser parser_;
+  std::int64_t column_ = 0;
+  std::int64_t columnStart_ = 0;  // the first age of that column, in slots
   // A run of records older than the graph is its end, unless a record inside the graph follows
   // it and the run's stamps span at most an hour: then a clock reset for a while wrote it (the
   // year 2000 of a lost real-time clock), and it is stepped over.
-  std::optional<ArchiveRecord> runStart;
-  std::int64_t runNewest = 0;
-  std::int64_t runOldest = 0;
-  while (scanner.Next(text)) {
-    if (!ParseDatedRecord(text, r) || !filter.Accepts(r.time)) continue;
-    const std::int64_t column = age.Of(r.time) / slotsPerColumn;
-    if (column >= w) {
-      const std::int64_t at = MillisecondsOf(r.time);
-      if (!runStart) {
-        runStart = r;
-        runNewest = runOldest = at;
-      }
-      runNewest = std::max(runNewest, at);
-      runOldest = std::min(runOldest, at);
-      if (runNewest - runOldest > kLongestGlitchMs) break;
-      continue;
-    }
-    runStart.reset();
-    totals.automaticScale =
-        std::max({totals.automaticScale, r.received / kSlotSeconds, r.sent / kSlotSeconds});
-    Store(r, table[direction.IndexOfAge(static_cast<int>(column), w)], totals);
+  std::optional<ArchiveRecord> runStart_;
+  std::int64_t runNewest_ = 0;
+  std::int64_t runOldest_ = 0;
+  bool ended_ = false;
+};
+
+// The scan over the file that whole has open, in two parts side by side when cut, the end of a
+// line, lies inside it.
+TraceTotals Load(RecordScanner& whole, const TraceInputs& in, ColumnTable& table,
+                 std::uint64_t cut) {
+  // Left to right uses the indices 0 to W − 1, right to left 1 to W.
+  const int count = in.width + 1;
+  table.Clear(count);
+  TraceTotals totals;
+  Scan newer(in);
+  if (cut == 0 || cut >= whole.FileSize()) {
+    newer.Read(whole, table, totals);
+    newer.Finish(totals);
+    return totals;
   }
-  // The record that ends the scan still counts for the automatic scale.
-  if (runStart) {
-    totals.automaticScale = std::max(
-        {totals.automaticScale, runStart->received / kSlotSeconds, runStart->sent / kSlotSeconds});
+  // The older part is read beside the newer one; it counts only when the newer part ends on a
+  // record inside the graph, the state the older part's scan starts from.
+  ColumnTable olderTable;
+  olderTable.Clear(count);
+  TraceTotals olderTotals;
+  Scan older(in);
+  {
+    const std::jthread reader([&] {
+      RecordScanner scanner(whole, 0, cut);
+      older.Read(scanner, olderTable, olderTotals);
+    });
+    RecordScanner scanner(whole, cut, whole.FileSize());
+    newer.Read(scanner, table, totals);
   }
+  if (!newer.Ended() && !newer.InRun()) {
+    Merge(olderTable, olderTotals, count, table, totals);
+    older.Finish(totals);
+    return totals;
+  }
+  if (!newer.Ended()) {
+    // Records older than the graph end the newer part: the older one is read again after them.
+    RecordScanner scanner(whole, 0, cut);
+    newer.Read(scanner, table, totals);
+  }
+  newer.Finish(totals);
   return totals;
+}
+
+}  // namespace
+
+TraceTotals LoadHistory(const TraceInputs& in, ColumnTable& table) {
+  RecordScanner whole(in.archivePath);
+  // The graph's bytes, were there a record every five minutes; a large graph is read in two
+  // parts side by side, the newer one holding about half of it.
+  const std::uint64_t half = static_cast<std::uint64_t>(in.width) *
+                             static_cast<std::uint64_t>(in.columnSpan / kSlotSeconds) *
+                             kTypicalLineLength / 2;
+  std::uint64_t cut = 0;
+  if (half >= kMinimumPart && whole.FileSize() > half + kMinimumPart) {
+    cut = whole.LineEndAfter(whole.FileSize() - half).value_or(0);
+  }
+  return Load(whole, in, table, cut);
+}
+
+TraceTotals LoadHistoryInParts(const TraceInputs& in, ColumnTable& table, std::uint64_t cut) {
+  RecordScanner whole(in.archivePath);
+  return Load(whole, in, table, cut);
 }
 
 }  // namespace kirv

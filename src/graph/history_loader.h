@@ -28,6 +28,10 @@ struct TraceTotals {
 // span at most an hour, followed by one that does not, are stepped over: a clock reset for a while
 // dated them far before their neighbours. A file that cannot be read holds no record. The inputs
 // must be Bounded.
+// An archive whose graph spans more than two megaoctets is read in two parts side by side.
 TraceTotals LoadHistory(const TraceInputs& in, ColumnTable& table);
+// The same with the archive cut in two parts at cut, the end of a line (none when cut is 0 or
+// not inside the file).
+TraceTotals LoadHistoryInParts(const TraceInputs& in, ColumnTable& table, std::uint64_t cut);
 
 }  // namespace kirv

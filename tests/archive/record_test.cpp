@@ -93,6 +93,24 @@ TEST_P(RecordParseTest, ReadsTheFieldsAtTheirPositions) {
   EXPECT_EQ(r.sent, c.sent) << c.what;
 }
 
+// After a record of the same ten date bytes, whose date it keeps, and after one of another date.
+TEST_P(RecordParseTest, ReadsTheSameAfterARecordOfItsDateOrOfAnother) {
+  const ParseCase& c = GetParam();
+  const bool dated = c.text.find('U', 20) != std::string::npos &&
+                     IsValidDate(c.time.year, c.time.month, c.time.day) &&
+                     IsValidTime(c.time.hour, c.time.minute, c.time.second);
+  for (const std::string& before :
+       {c.text.substr(0, 10) + " 23:59:59D7U7", std::string("01/01/1999 00:00:00D7U7")}) {
+    DatedRecordParser parser;
+    ArchiveRecord r;
+    parser.Parse(before, r);
+    EXPECT_EQ(parser.Parse(c.text, r), dated) << before;
+    EXPECT_EQ(r.time, c.time) << before;
+    EXPECT_EQ(r.received, c.received) << before;
+    EXPECT_EQ(r.sent, c.sent) << before;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Texts, RecordParseTest,
     ::testing::Values(

@@ -35,16 +35,33 @@ void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
 class HistoryLoading : public testing::TempDirectoryTest,
                        public ::testing::WithParamInterface<LoadCase> {};
 
-TEST_P(HistoryLoading, StoresTheAcceptedRecordsInTheColumnsOfTheirAge) {
-  const LoadCase& c = GetParam();
-  testing::WriteArchive(c.lines);
-  ColumnTable table;
-  const TraceTotals totals = LoadHistory(Bounded(c.in), table);
+void ExpectLoaded(const LoadCase& c, const TraceTotals& totals, const ColumnTable& table) {
   EXPECT_EQ(totals, c.totals);
   std::vector<ColumnEntry> expected(ColumnTable::kSize);
   for (const auto& [index, entry] : c.columns) expected[static_cast<std::size_t>(index)] = entry;
   for (int i = 0; i < ColumnTable::kSize; ++i) {
     EXPECT_EQ(table[i], expected[static_cast<std::size_t>(i)]) << "index " << i;
+  }
+}
+
+TEST_P(HistoryLoading, StoresTheAcceptedRecordsInTheColumnsOfTheirAge) {
+  const LoadCase& c = GetParam();
+  testing::WriteArchive(c.lines);
+  ColumnTable table;
+  const TraceTotals totals = LoadHistory(Bounded(c.in), table);
+  ExpectLoaded(c, totals, table);
+}
+
+TEST_P(HistoryLoading, GivesTheSameInTwoPartsCutAfterAnyLine) {
+  const LoadCase& c = GetParam();
+  testing::WriteArchive(c.lines);
+  std::uint64_t cut = 0;
+  for (std::size_t k = 0; k + 1 < c.lines.size(); ++k) {
+    cut += c.lines[k].size();
+    SCOPED_TRACE("cut after line " + std::to_string(k + 1));
+    ColumnTable table;
+    const TraceTotals totals = LoadHistoryInParts(Bounded(c.in), table, cut);
+    ExpectLoaded(c, totals, table);
   }
 }
 
@@ -213,6 +230,12 @@ INSTANTIATE_TEST_SUITE_P(
                   Line({2000, 1, 1, 1, 0, 1}, 600, 600), Line(Before(5), 600, 600)},
                  Inputs(),
                  {{1, {600, 600, 600, 600}}},
+                 {600, 600, 2}},
+        LoadCase{"AShortOldRunAmidTheGraphIsSteppedOver",
+                 {Line(Before(30), 300, 300), Line({2000, 1, 1, 0, 0, 0}, 9000, 9000),
+                  Line({2000, 1, 1, 0, 5, 0}, 9000, 9000), Line(Before(5), 600, 600)},
+                 Inputs(),
+                 {{1, {600, 600, 600, 600}}, {6, {300, 300, 300, 300}}},
                  {600, 600, 2}},
         LoadCase{"AnEmptyArchiveHoldsNoRecord", {}, Inputs(), {}, {}}),
     [](const ::testing::TestParamInfo<LoadCase>& info) { return info.param.name; });
