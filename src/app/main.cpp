@@ -1,7 +1,7 @@
 // KIRV: "kirv report" and "kirv log" with Qt Core alone; the desktop program and "kirv graph"
 // from the desktop module, loaded only for them.
 
-#include "cli/companions.h"
+#include "cli/module_loader.h"
 #include "cli/subcommands.h"
 
 int main(int argc, char** argv) {

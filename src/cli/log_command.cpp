@@ -9,7 +9,7 @@
 #include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
-#include "cli/companions.h"
+#include "cli/log_program_exec.h"
 #include "config/settings_schema.h"
 #include "platform/data_folder.h"
 #include "platform/ini_settings_store.h"

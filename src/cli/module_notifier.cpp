@@ -3,7 +3,7 @@
 #include <QString>
 
 #include "cli/cli_common.h"
-#include "cli/companions.h"
+#include "cli/module_loader.h"
 
 namespace kirv {
 

@@ -19,7 +19,8 @@
 #include <vector>
 
 #include "archive/writer_state.h"
-#include "cli/companions.h"
+#include "cli/log_program_exec.h"
+#include "cli/module_loader.h"
 #include "platform/network_namespace.h"
 #include "platform/writer_lock.h"
 #include "support/program_process.h"

@@ -4,8 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "cli/logger_arguments.h"
-
 namespace kirv {
 
 // The kirv program keeps to Qt Core: "kirv report" and "kirv log" need no more. Its companions
@@ -20,21 +18,21 @@ namespace kirv {
 std::vector<std::string> CompanionPlaces(const std::string& file, const std::string& runningProgram,
                                          const std::string& folderFromBin,
                                          const std::string& folder);
-// The places of kirv-log, of the desktop module and of the notification module for this process
-// and this build's installation.
-std::vector<std::string> LogProgramPlaces();
+// The same for this process, whose program is found in /proc/self/exe.
+std::vector<std::string> CompanionPlaces(const std::string& file, const std::string& folderFromBin,
+                                         const std::string& folder);
+// The places of the desktop module and of the notification module for this process and this
+// build's installation.
 std::vector<std::string> DesktopModulePlaces();
 std::vector<std::string> NotifierModulePlaces();
+
+// Adds "place (reason)" to the list of places tried and why each failed.
+void AddFailedPlace(QString& reasons, const std::string& place, const QString& reason);
 
 // The entry point `entry` of the first of these modules that loads, bound at once; the module
 // stays loaded until the process ends. Null when none does, with each place tried and why it
 // failed in `reasons`.
 void* LoadModuleEntry(const std::vector<std::string>& places, const char* entry, QString& reasons);
-
-// Replaces the process with kirv-log, given what to log: the process id, and with it a service
-// manager's watch and its signals, stay the same. Returns only when no kirv-log can be run, after
-// saying so on standard error, with the exit status.
-int ExecLogProgram(const LoggerArguments& arguments);
 
 // Loads the desktop module and runs the desktop program or "kirv graph" in this process with
 // these arguments, giving its exit status; when no module can be loaded, says so on standard

@@ -1,13 +1,8 @@
-#include "cli/companions.h"
+#include "cli/module_loader.h"
 
 #include <dlfcn.h>
-#include <unistd.h>
 
-#include <QString>
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -19,21 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kLogProgram = "kirv-log";
 constexpr const char* kDesktopModule = "kirv-desktop.so";
 constexpr const char* kDesktopEntry = "KirvDesktopMain";  // int (int argc, char** argv)
 constexpr const char* kNotifierModule = "kirv-notify.so";
-
-std::string RunningProgram() {
-  std::error_code unknown;
-  return fs::read_symlink("/proc/self/exe", unknown).string();
-}
-
-// Each place tried and why it failed, one after the other.
-void AddReason(QString& reasons, const std::string& place, const QString& reason) {
-  if (!reasons.isEmpty()) reasons += QStringLiteral(", ");
-  reasons += QString::fromStdString(place) + QStringLiteral(" (") + reason + QLatin1Char(')');
-}
 
 }  // namespace
 
@@ -55,18 +38,24 @@ std::vector<std::string> CompanionPlaces(const std::string& file, const std::str
   return unique;
 }
 
-std::vector<std::string> LogProgramPlaces() {
-  return CompanionPlaces(kLogProgram, RunningProgram(), KIRV_LIBEXEC_FROM_BIN, KIRV_LIBEXEC_FOLDER);
+std::vector<std::string> CompanionPlaces(const std::string& file, const std::string& folderFromBin,
+                                         const std::string& folder) {
+  std::error_code unknown;
+  return CompanionPlaces(file, fs::read_symlink("/proc/self/exe", unknown).string(), folderFromBin,
+                         folder);
 }
 
 std::vector<std::string> DesktopModulePlaces() {
-  return CompanionPlaces(kDesktopModule, RunningProgram(), KIRV_MODULE_FROM_BIN,
-                         KIRV_MODULE_FOLDER);
+  return CompanionPlaces(kDesktopModule, KIRV_MODULE_FROM_BIN, KIRV_MODULE_FOLDER);
 }
 
 std::vector<std::string> NotifierModulePlaces() {
-  return CompanionPlaces(kNotifierModule, RunningProgram(), KIRV_MODULE_FROM_BIN,
-                         KIRV_MODULE_FOLDER);
+  return CompanionPlaces(kNotifierModule, KIRV_MODULE_FROM_BIN, KIRV_MODULE_FOLDER);
+}
+
+void AddFailedPlace(QString& reasons, const std::string& place, const QString& reason) {
+  if (!reasons.isEmpty()) reasons += QStringLiteral(", ");
+  reasons += QString::fromStdString(place) + QStringLiteral(" (") + reason + QLatin1Char(')');
 }
 
 void* LoadModuleEntry(const std::vector<std::string>& places, const char* entry, QString& reasons) {
@@ -74,34 +63,14 @@ void* LoadModuleEntry(const std::vector<std::string>& places, const char* entry,
     // Bound at once: a module that lacks a library fails here, not in the middle of a run.
     void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (module == nullptr) {
-      AddReason(reasons, place, QString::fromLocal8Bit(dlerror()));
+      AddFailedPlace(reasons, place, QString::fromLocal8Bit(dlerror()));
       continue;
     }
     if (void* found = dlsym(module, entry)) return found;
-    AddReason(reasons, place, QString::fromLocal8Bit(dlerror()));
+    AddFailedPlace(reasons, place, QString::fromLocal8Bit(dlerror()));
     dlclose(module);
   }
   return nullptr;
-}
-
-int ExecLogProgram(const LoggerArguments& arguments) {
-  std::vector<std::string> texts = arguments.ToArguments();
-  texts.insert(texts.begin(), kLogProgram);
-  std::vector<char*> argv;
-  for (std::string& text : texts) argv.push_back(text.data());
-  argv.push_back(nullptr);
-  std::fflush(stdout);
-  std::fflush(stderr);
-
-  QString reasons;
-  for (const std::string& place : LogProgramPlaces()) {
-    execv(place.c_str(), argv.data());  // returns only when it failed
-    AddReason(reasons, place, QString::fromLocal8Bit(std::strerror(errno)));
-  }
-  PrintError(
-      QStringLiteral("log"),
-      Labelled(CommandTexts::tr("le programme d'enregistrement ne peut pas être lancé"), reasons));
-  return kExitFailure;
 }
 
 int RunDesktopModule(int argc, char** argv) {
