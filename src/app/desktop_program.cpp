@@ -1,5 +1,6 @@
 #include "app/desktop_program.h"
 
+#include <QDir>
 #include <QIcon>
 #include <QLocale>
 #include <QPixmap>
@@ -18,6 +19,7 @@
 #include "platform/system_clock.h"
 #include "platform/termination_signals.h"
 #include "platform/translations.h"
+#include "platform/writer_lock.h"
 #include "platform/xdg_auto_start.h"
 #include "widgets/desktop_tray_shell.h"
 #include "widgets/qt_dialogs.h"
@@ -40,6 +42,7 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
   }
   SystemClock clock;
   DBusNotifier notifier;
+  WriterLock writerLock(QDir::currentPath());
   Services services;
   services.interfaces = &interfaces;
   services.settings = &settings;
@@ -49,6 +52,7 @@ int RunDesktopProgram(KirvApplication& app, SingleInstance& instance,
   services.networkFacts = &interfaces;
   services.firstStart = !std::filesystem::exists(settings.FilePath());
   services.notifier = &notifier;
+  services.writerLock = &writerLock;
   services.numberFormat = SystemNumberFormat();
   services.executablePath = KirvApplication::applicationFilePath().toStdString();
   services.metricsDir = commandLine.metricsDir.toStdString();

@@ -10,6 +10,7 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 #include "cli/log_program_exec.h"
+#include "config/monitored_entries.h"
 #include "config/settings_schema.h"
 #include "platform/data_folder.h"
 #include "platform/ini_settings_store.h"
@@ -26,16 +27,14 @@ constexpr int kShortestPeriod = 1000;  // ms
 
 // The interfaces of the table, in its order, checked as the settings mark them; the rest of the
 // settings (the data plan, the metrics folder) in controls.
-std::vector<MonitorEntry> MonitoredEntries(InterfaceTable& table, SettingsStore& settings,
-                                           ConfigControls& controls) {
+std::vector<MonitorEntry> ReadMonitoredEntries(InterfaceTable& table, SettingsStore& settings,
+                                               ConfigControls& controls) {
   for (const InterfaceRow& row : table.TakeSnapshot().rows) {
     controls.interfaces.push_back({row.name});
   }
   XdgAutoStartEntry autoStart;
   ReadForm1Settings(settings, autoStart, controls);
-  std::vector<MonitorEntry> entries;
-  for (const InterfaceChecks& i : controls.interfaces) entries.push_back({i.name, i.lb});
-  return entries;
+  return MonitoredEntries(controls.interfaces);
 }
 
 }  // namespace
@@ -90,7 +89,7 @@ int RunLog(const QStringList& arguments) {
   if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
   IniSettingsStore settings;
   ConfigControls controls;
-  std::vector<MonitorEntry> entries = MonitoredEntries(table, settings, controls);
+  std::vector<MonitorEntry> entries = ReadMonitoredEntries(table, settings, controls);
   // Settings that monitor nothing, or none at all, log what a first start of the windows checks.
   if (std::none_of(entries.begin(), entries.end(),
                    [](const MonitorEntry& e) { return e.checked; })) {
@@ -113,9 +112,7 @@ int RunLog(const QStringList& arguments) {
   const QString metrics = parser.isSet(metricsOption) ? parser.value(metricsOption)
                                                       : QString::fromStdString(controls.metricsDir);
   if (!metrics.isEmpty()) logger.metricsDir = Utf8(AbsolutePath(metrics));
-  for (const MonitorEntry& e : entries) {
-    if (e.checked) logger.interfaces.push_back(e.name);
-  }
+  logger.interfaces = CheckedNames(entries);
   if (controls.plan.on) logger.plan = controls.plan;
   return ExecLogProgram(logger);
 }

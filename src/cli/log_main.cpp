@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/version.h"
+#include "archive/logger_turn.h"
 #include "archive/statistics_logger.h"
 #include "cli/cli_common.h"
 #include "cli/logger_arguments.h"
@@ -77,14 +78,13 @@ int RunLogger(const LoggerArguments& arguments) {
                   kVersion);
   };
   TerminationSignals onSignal([&] {
-    if (!lock.LogsElsewhere()) {
-      PrintStatus(logger.WriteFinalRecords(entries));
-      lock.SaveBaselines(logger);
-    }
+    PrintStatus(EndLoggerTurns(lock, logger, entries));
     metrics.Publish();  // nothing unless this process writes
     QCoreApplication::quit();
   });
-  if (!lock.TryTake() && lock.LogsElsewhere()) {
+  if (StartLoggerTurns(lock, logger, entries)) {
+    startMetrics();
+  } else {
     const qint64 holder = lock.HolderPid();
     const QString who = holder > 0 ? CommandTexts::tr("le processus %1").arg(holder)
                                    : CommandTexts::tr("un autre processus");
@@ -92,21 +92,18 @@ int RunLogger(const LoggerArguments& arguments) {
                                           "kirv log prendra le relais à sa fin")
                              .arg(who, folder));
   }
-  lock.TakeBaselines(logger, entries);
-  if (!lock.LogsElsewhere()) startMetrics();
 
   QTimer timer;
   timer.setInterval(arguments.periodMs);
   timer.setTimerType(Qt::VeryCoarseTimer);  // no wake-up finer than the second is needed
   QObject::connect(&timer, &QTimer::timeout, [&] {
-    switch (lock.TurnAtTick()) {
+    const LoggerTurn turn = TakeLoggerTurn(lock, logger, entries);
+    PrintStatus(turn.displays);
+    switch (turn.turn) {
       case WriterTurn::kWrite:
-        PrintStatus(logger.Timer1Timer(entries));
-        lock.SaveBaselines(logger);
         CheckPlan(arguments, clock, notifier);
         break;
       case WriterTurn::kTakenOver:
-        lock.TakeBaselines(logger, entries);
         startMetrics();
         PrintError(kCommand, CommandTexts::tr("écriture des archives de %1 reprise").arg(folder));
         break;

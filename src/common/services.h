@@ -13,6 +13,8 @@
 
 namespace kirv {
 
+class SingleWriterLock;  // archive/logger_turn.h
+
 // Everything that touches the outside world, handed to the windows at start-up. Tests fill it
 // with fakes.
 struct Services {
@@ -24,7 +26,8 @@ struct Services {
   NetworkFactsSource* networkFacts = nullptr;  // read once, when firstStart
   // No settings file existed at start: the interfaces to monitor are chosen from the routes.
   bool firstStart = false;
-  Notifier* notifier = nullptr;  // none: nothing is notified
+  Notifier* notifier = nullptr;            // none: nothing is notified
+  SingleWriterLock* writerLock = nullptr;  // of the data folder, the working directory
   NumberFormat numberFormat;
   std::string executablePath;  // absolute path of the running program
   std::string metricsDir;      // absolute, from --metrics-dir; empty: the settings' metricsDir

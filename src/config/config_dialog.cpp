@@ -11,8 +11,10 @@
 
 #include "app/forms.h"
 #include "app/version.h"
+#include "archive/logger_turn.h"
 #include "common/colour.h"
 #include "common/standard_error.h"
+#include "config/monitored_entries.h"
 #include "config/qt_check_list.h"
 #include "config/refresh_period.h"
 #include "config/speed_scale_table.h"
@@ -21,6 +23,7 @@
 #include "platform/plan_alert_file.h"
 #include "platform/plan_watch.h"
 #include "platform/qt_text.h"
+#include "platform/writer_lock.h"
 #include "sampling/default_interfaces.h"
 #include "totals/totals_window.h"
 #include "widgets/qt_canvas.h"
@@ -63,7 +66,6 @@ TForm1::TForm1(Services& services)
                            Qt::WindowCloseButtonHint),
       services_(services),
       logger_(*services.interfaces, *services.clock, *services.dialogs, services.numberFormat),
-      writerLock_(QDir::currentPath()),
       metrics_(*services.clock, MetricsProblemSink(services.notifier)) {
   logger_.SetDataFolder(std::filesystem::current_path().string());
   logger_.SetWriteProblemSink(NotifyingSink(services.notifier, services.numberFormat.texts));
@@ -162,10 +164,9 @@ void TForm1::FormCreate() {
   Edit4->setText(Text(controls.Edit4));
   Edit5->setText(Text(controls.Edit5));
   RestorePlanControls(controls.plan);
-  writerLock_.TryTake();  // else the first tick says who logs
-  writerLock_.TakeBaselines(logger_, MonitorEntries());
   metricsDir_ = controls.metricsDir;
-  if (!writerLock_.LogsElsewhere()) StartMetrics();
+  // Else the first tick says who logs.
+  if (StartLoggerTurns(*services_.writerLock, logger_, MonitorEntries())) StartMetrics();
   UpdatePlan();
   Edit1Exit(nullptr);
   Timer1->start();
@@ -222,21 +223,15 @@ void TForm1::RestoreInterfaceChecks(const ConfigControls& controls) {
 }
 
 std::vector<MonitorEntry> TForm1::MonitorEntries() const {
-  std::vector<MonitorEntry> entries;
-  entries.reserve(names_.size());
-  for (std::size_t i = 0; i < names_.size(); ++i) {
-    entries.push_back({names_[i], IsChecked(*lb, static_cast<int>(i))});
-  }
-  return entries;
+  return MonitoredEntries(Controls().interfaces);
 }
 
 void TForm1::FormCloseQuery(QObject* sender, bool& canClose) {
   canClose = true;
   // At quit the last records come first: a settings save that fails or takes long must not
   // keep them from the archives.
-  if (sender == nullptr && !writerLock_.LogsElsewhere()) {
-    ApplyDisplays(logger_.WriteFinalRecords(MonitorEntries()));
-    writerLock_.SaveBaselines(logger_);
+  if (sender == nullptr && !services_.writerLock->LogsElsewhere()) {
+    ApplyDisplays(EndLoggerTurns(*services_.writerLock, logger_, MonitorEntries()));
     metrics_.Publish();
   }
   try {
@@ -468,7 +463,7 @@ std::optional<PlanFigures> TForm1::ReadPlanFigures() const {
 
 void TForm1::UpdatePlan() {
   planFigures_ = ReadPlanFigures();
-  if (planFigures_ && writerLock_.Held() && services_.notifier != nullptr) {
+  if (planFigures_ && services_.writerLock->Held() && services_.notifier != nullptr) {
     SendPlanAlert(*Plan(), *planFigures_, PlanAlertFilePath(), *services_.notifier,
                   services_.numberFormat);
   }
@@ -478,33 +473,26 @@ void TForm1::UpdatePlan() {
 // While another process ("kirv log") appends to the data folder, this one leaves the logging to
 // it; once it has ended, the next tick takes the baselines it left and the one after logs again.
 void TForm1::Timer1Timer(QObject*) {
-  const std::vector<MonitorEntry> entries = MonitorEntries();
-  LoggerDisplays displays;
-  switch (writerLock_.TurnAtTick()) {
+  LoggerTurn turn = TakeLoggerTurn(*services_.writerLock, logger_, MonitorEntries());
+  switch (turn.turn) {
     case WriterTurn::kWrite:
-      displays = logger_.Timer1Timer(entries);
-      writerLock_.SaveBaselines(logger_);
       UpdatePlan();
       break;
     case WriterTurn::kTakenOver:
-      writerLock_.TakeBaselines(logger_, entries);
       StartMetrics();
-      displays.status.push_back(tr("LOG REPRIS").toStdString());
+      turn.displays.status.push_back(tr("LOG REPRIS").toStdString());
       break;
     case WriterTurn::kElsewhere:
-      displays.status.push_back(LoggingElsewhereStatus(writerLock_.HolderPid()));
+      turn.displays.status.push_back(LoggingElsewhereStatus(services_.writerLock->HolderPid()));
       break;
   }
-  ApplyDisplays(displays);
+  ApplyDisplays(turn.displays);
 }
 
 void TForm1::StartMetrics() {
-  std::vector<std::string> devices;
-  for (const MonitorEntry& e : MonitorEntries()) {
-    if (e.checked) devices.push_back(e.name);
-  }
   metrics_.Start(services_.metricsDir.empty() ? metricsDir_ : services_.metricsDir,
-                 *services_.settings, QDir::currentPath().toStdString(), devices, kVersion);
+                 *services_.settings, QDir::currentPath().toStdString(),
+                 CheckedNames(MonitorEntries()), kVersion);
 }
 
 void TForm1::ApplyDisplays(const LoggerDisplays& displays) {

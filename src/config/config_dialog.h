@@ -32,7 +32,6 @@
 #include "meter/mini_graph.h"
 #include "plan/data_plan.h"
 #include "platform/metrics_file.h"
-#include "platform/writer_lock.h"
 #include "sampling/rate_sampler.h"
 #include "widgets/shape_control.h"
 #include "widgets/spin_edit.h"
@@ -213,8 +212,6 @@ class TForm1 : public QWidget {
 
   Services& services_;
   StatisticsLogger logger_;
-  // The data folder (the working directory) has one writer: this program or "kirv log".
-  WriterLock writerLock_;
   void StartMetrics();  // when this program starts writing the archives
   MetricsWriter metrics_;
   std::string metricsDir_;  // --metrics-dir, else the settings' metricsDir

@@ -213,7 +213,7 @@ WriterTurn WriterLock::TurnAtTick() {
   return elsewhere_ ? WriterTurn::kElsewhere : WriterTurn::kWrite;
 }
 
-qint64 WriterLock::HolderPid() const {
+std::int64_t WriterLock::HolderPid() const {
   if (!elsewhere_ || file_ < 0) return 0;
   char text[kPidText];
   const ssize_t n = pread(file_, text, sizeof text, 0);

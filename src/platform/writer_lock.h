@@ -1,21 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "archive/statistics_logger.h"
+#include "archive/logger_turn.h"
 #include "archive/writer_state.h"
 
 namespace kirv {
-
-// What a logging tick may do, given who appends to the data folder's archives.
-enum class WriterTurn {
-  kWrite,      // this process holds the lock: log as usual
-  kTakenOver,  // another process held the lock, which is now ours: take the baselines it left,
-               // write from the next tick
-  kElsewhere,  // another process holds it: write nothing
-};
 
 // The single writer of a data folder, the desktop program or "kirv log": a lock that the kernel
 // holds for the process that took it (flock on the file `writer.lock` of the folder, and on the
@@ -28,32 +21,26 @@ enum class WriterTurn {
 //
 // Beside the lock, `writer.state` hands the baselines of the last record over to the next
 // writer, so a takeover loses no traffic.
-class WriterLock {
+class WriterLock : public SingleWriterLock {
  public:
   static constexpr const char* kFileName = "writer.lock";
   static constexpr const char* kStateFileName = "writer.state";
 
   explicit WriterLock(const QString& dataFolder, DiagnosticSink diagnostics = StandardErrorSink());
-  ~WriterLock();
+  ~WriterLock() override;
   WriterLock(const WriterLock&) = delete;
   WriterLock& operator=(const WriterLock&) = delete;
 
-  // Takes the lock when no other process holds it. True while this process holds it.
-  bool TryTake();
-  bool Held() const { return held_; }
-  // At each logging tick: keeps, takes over or leaves the logging.
-  WriterTurn TurnAtTick();
-  // Another process held the lock at the last try: this one must not append.
-  bool LogsElsewhere() const { return elsewhere_; }
+  bool TryTake() override;
+  bool Held() const override { return held_; }
+  WriterTurn TurnAtTick() override;
+  bool LogsElsewhere() const override { return elsewhere_; }
+  // The process id that the lock file names when that process lives.
+  std::int64_t HolderPid() const override;
 
-  // The process id that the lock file names when that process lives, 0 when it is not known.
-  qint64 HolderPid() const;
-
-  // The logger's baselines once this process holds the lock: those the last writer left when it
-  // ran in this boot and under the same interface index, else the current counters.
-  void TakeBaselines(StatisticsLogger& logger, const std::vector<MonitorEntry>& entries);
-  // Leaves the logger's baselines for the next writer; after every tick that wrote and at quit.
-  void SaveBaselines(const StatisticsLogger& logger);
+  // Those the last writer left when it ran in this boot and under the same interface index.
+  void TakeBaselines(StatisticsLogger& logger, const std::vector<MonitorEntry>& entries) override;
+  void SaveBaselines(const StatisticsLogger& logger) override;
 
  private:
   enum class Outcome { kTaken, kBusy, kUnusable };

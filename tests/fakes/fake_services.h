@@ -11,6 +11,7 @@
 #include <variant>
 #include <vector>
 
+#include "archive/logger_turn.h"
 #include "common/services.h"
 #include "sampling/interface_name.h"
 
@@ -184,6 +185,28 @@ class FakeNotifier : public Notifier {
   std::vector<Notification> sent;
 };
 
+// Held unless another process writes; the turns are scripted. The baselines are taken from the
+// counters; their saves are counted.
+class FakeWriterLock : public SingleWriterLock {
+ public:
+  bool TryTake() override { return !elsewhere; }
+  bool Held() const override { return !elsewhere; }
+  WriterTurn TurnAtTick() override {
+    elsewhere = turn == WriterTurn::kElsewhere;
+    return turn;
+  }
+  bool LogsElsewhere() const override { return elsewhere; }
+  std::int64_t HolderPid() const override { return 0; }
+  void TakeBaselines(StatisticsLogger& logger, const std::vector<MonitorEntry>& entries) override {
+    logger.TakeBaselines(entries);
+  }
+  void SaveBaselines(const StatisticsLogger&) override { ++saves; }
+
+  WriterTurn turn = WriterTurn::kWrite;
+  bool elsewhere = false;
+  int saves = 0;
+};
+
 // A full set of fakes, wired into one Services value.
 struct FakeServices {
   FakeInterfaceTable interfaces;
@@ -193,6 +216,7 @@ struct FakeServices {
   FakeDialogs dialogs;
   FakeNetworkFacts networkFacts;
   FakeNotifier notifier;
+  FakeWriterLock writerLock;
 
   Services Get() {
     Services s;
@@ -203,6 +227,7 @@ struct FakeServices {
     s.dialogs = &dialogs;
     s.networkFacts = &networkFacts;
     s.notifier = &notifier;
+    s.writerLock = &writerLock;
     s.numberFormat.decimalSeparator = ',';
     s.executablePath = "/opt/kirv/bin/kirv";
     return s;

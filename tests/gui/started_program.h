@@ -1,7 +1,7 @@
 #pragma once
 
-// The whole program started over fakes, in a fresh working directory (the archive files, the
-// snapshots and "debug.txt" live there), shut down and removed after each test.
+// The whole program started over fakes and the real writer lock, in a fresh working directory (the
+// archive files, the snapshots and "debug.txt" live there), shut down and removed after each test.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -28,6 +28,7 @@
 #include "fakes/fake_tray_shell.h"
 #include "graph/graph_window.h"
 #include "meter/meter_window.h"
+#include "platform/writer_lock.h"
 #include "support/temp_folder.h"
 
 // Readable QStrings in the failure messages.
@@ -42,6 +43,7 @@ class StartedProgramTest : public ::testing::Test {
   void SetUp() override {
     previous_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_);
+    services.writerLock = &writerLock_;
   }
   void TearDown() override {
     if (started_) ShutDown();
@@ -102,6 +104,8 @@ class StartedProgramTest : public ::testing::Test {
   TrayShellLog log;
   TempFolder folder_{"kirv-gui"};
   std::filesystem::path dir_ = folder_.Path();
+  // The program's own, as "kirv log" started by a test finds it.
+  WriterLock writerLock_{QString::fromStdString(dir_.string())};
 
  private:
   std::filesystem::path previous_;
