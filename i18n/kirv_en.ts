@@ -142,32 +142,8 @@
         <translation>it is not a regular file</translation>
     </message>
     <message>
-        <source>KIRV: %1 : compteurs lus en hausse de %2 octets reçus et %3 envoyés depuis le dernier enregistrement, plus que 2^62 : rien n&apos;est écrit</source>
-        <translation>KIRV: %1: counters read %2 bytes received and %3 sent higher than at the last record, more than 2^62: nothing is written</translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;archive %1 ne peut pas être ouverte : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
-        <translation>KIRV: the archive %1 cannot be opened: %2; its traffic goes into the next record</translation>
-    </message>
-    <message>
         <source>ERREUR LOG</source>
         <translation>LOG ERROR</translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;archive %1 ne peut pas être écrite : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
-        <translation>KIRV: the archive %1 cannot be written: %2; its traffic goes into the next record</translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;horloge (%1) est en retard sur le dernier enregistrement de %2 (%3) : son trafic est gardé jusqu&apos;à ce qu&apos;elle le dépasse</source>
-        <translation>KIRV: the clock (%1) is behind the last record of %2 (%3): its traffic is kept until the clock passes it</translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;horloge est en retard depuis un jour sur le dernier enregistrement de %1 (%2), tenu pour faux : l&apos;écriture reprend</source>
-        <translation>KIRV: the clock has been behind the last record of %1 (%2) for a day; that record is taken as wrong and writing resumes</translation>
-    </message>
-    <message>
-        <source>KIRV: le dossier de données %1 avait disparu ; il est refait et les archives y reprennent</source>
-        <translation>KIRV: the data folder %1 had disappeared; it has been made again and the archives resume there</translation>
     </message>
     <message>
         <source>ko/s</source>
@@ -313,6 +289,70 @@
         <source>0ko/s  UL : 0ko/s</source>
         <translation>0kB/s  UL: 0kB/s</translation>
     </message>
+    <message>
+        <source>%1 : compteurs lus en hausse de %2 octets reçus et %3 envoyés depuis le dernier enregistrement, plus que 2^62 : rien n&apos;est écrit</source>
+        <translation>%1: counters read %2 bytes received and %3 sent higher than at the last record, more than 2^62: nothing is written</translation>
+    </message>
+    <message>
+        <source>l&apos;archive %1 ne peut pas être ouverte : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
+        <translation>the archive %1 cannot be opened: %2; its traffic goes into the next record</translation>
+    </message>
+    <message>
+        <source>l&apos;archive %1 ne peut pas être écrite : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
+        <translation>the archive %1 cannot be written: %2; its traffic goes into the next record</translation>
+    </message>
+    <message>
+        <source>l&apos;horloge (%1) est en retard sur le dernier enregistrement de %2 (%3) : son trafic est gardé jusqu&apos;à ce qu&apos;elle le dépasse</source>
+        <translation>the clock (%1) is behind the last record of %2 (%3): its traffic is kept until the clock passes it</translation>
+    </message>
+    <message>
+        <source>l&apos;horloge est en retard depuis un jour sur le dernier enregistrement de %1 (%2), tenu pour faux : l&apos;écriture reprend</source>
+        <translation>the clock has been behind the last record of %1 (%2) for a day; that record is taken as wrong and writing resumes</translation>
+    </message>
+    <message>
+        <source>le dossier de données %1 avait disparu ; il est refait et les archives y reprennent</source>
+        <translation>the data folder %1 had disappeared; it has been made again and the archives resume there</translation>
+    </message>
+    <message>
+        <source>pas une couleur (six chiffres hexadécimaux)</source>
+        <translation>not a colour (six hexadecimal digits)</translation>
+    </message>
+    <message>
+        <source>pas un nombre d&apos;octets (1 à 9223372036854775807)</source>
+        <translation>not a number of bytes (1 to 9223372036854775807)</translation>
+    </message>
+    <message>
+        <source>pas une date (jj/mm/aaaa)</source>
+        <translation>not a date (dd/mm/yyyy)</translation>
+    </message>
+    <message>
+        <source>chemin de plus de %1 octets</source>
+        <translation>path of more than %1 bytes</translation>
+    </message>
+    <message>
+        <source>chemin contenant un octet nul</source>
+        <translation>path holding a nul byte</translation>
+    </message>
+    <message>
+        <source>réglage &quot;%1&quot; : %2</source>
+        <translation>setting &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>et %1 autres réglages invalides</source>
+        <translation>and %1 more invalid settings</translation>
+    </message>
+    <message>
+        <source>%1 hors de %2 à %3</source>
+        <translation>%1 outside %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1 ; ramené à %2</source>
+        <translation>%1; brought to %2</translation>
+    </message>
+    <message>
+        <source>%1 ; valeur gardée : %2</source>
+        <translation>%1; value kept: %2</translation>
+    </message>
 </context>
 <context>
     <name>kirv::Artwork</name>
@@ -420,10 +460,6 @@ Commands:
             <numerusform>%n unreadable line skipped</numerusform>
             <numerusform>%n unreadable lines skipped</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>La table des interfaces réseau ne peut pas être lue : KIRV ne mesure aucun trafic.</source>
-        <translation>The network interface table cannot be read: KIRV measures no traffic.</translation>
     </message>
     <message>
         <source>Utilisation : kirv %1</source>
@@ -875,10 +911,6 @@ Commands:
         <translation>%1 copies already kept today</translation>
     </message>
     <message>
-        <source>KIRV: fichier de réglages non lu gardé sous %1</source>
-        <translation>KIRV: unread settings file kept as %1</translation>
-    </message>
-    <message>
         <source>Le fichier de réglages %1 non lu ne peut pas être gardé à côté (%2) : il n&apos;est pas remplacé</source>
         <translation>The unread settings file %1 cannot be kept beside it (%2): it is not replaced</translation>
     </message>
@@ -890,16 +922,27 @@ Commands:
         <source>dossier %1 impossible à créer</source>
         <translation>folder %1 cannot be created</translation>
     </message>
+    <message>
+        <source>fichier de réglages non lu gardé sous %1</source>
+        <translation>unread settings file kept as %1</translation>
+    </message>
 </context>
 <context>
     <name>kirv::Metrics</name>
     <message>
-        <source>KIRV: le dossier des métriques %1 ne peut pas être écrit (%2) ; l&apos;enregistrement continue</source>
-        <translation>KIRV: the metrics folder %1 cannot be written (%2); recording goes on</translation>
-    </message>
-    <message>
         <source>Erreur dans l&apos;écriture des métriques</source>
         <translation>Metrics writing error</translation>
+    </message>
+    <message>
+        <source>le dossier des métriques %1 ne peut pas être écrit (%2) ; l&apos;enregistrement continue</source>
+        <translation>the metrics folder %1 cannot be written (%2); recording goes on</translation>
+    </message>
+</context>
+<context>
+    <name>kirv::NetlinkInterfaceTable</name>
+    <message>
+        <source>La table des interfaces réseau ne peut pas être lue (%1) : KIRV ne mesure aucun trafic.</source>
+        <translation>The network interface table cannot be read (%1): KIRV measures no traffic.</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1223,10 @@ Commands:
     <message>
         <source>Celles cochées :</source>
         <translation>Only those checked:</translation>
+    </message>
+    <message>
+        <source>premier démarrage, %1</source>
+        <translation>first start, %1</translation>
     </message>
 </context>
 <context>
@@ -1495,28 +1542,8 @@ Commands:
         <translation>cannot be locked: %1</translation>
     </message>
     <message>
-        <source>KIRV: le verrou %1 %2 ; le dossier de données est verrouillé à sa place</source>
-        <translation>KIRV: the lock %1 %2; the data folder is locked instead</translation>
-    </message>
-    <message>
-        <source>KIRV: le verrou %1 %2 ; les archives sont écrites sans verrou</source>
-        <translation>KIRV: the lock %1 %2; the archives are written without a lock</translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;état %1 %2 : les compteurs repartent de leurs valeurs actuelles</source>
-        <translation>KIRV: the state %1 %2: the counters start again from their current values</translation>
-    </message>
-    <message>
         <source>dépasse %1 octets</source>
         <translation>exceeds %1 bytes</translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;état %1 est ignoré, %2 : les compteurs repartent de leurs valeurs actuelles</source>
-        <translation>KIRV: the state %1 is ignored, %2: the counters start again from their current values</translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;état %1 ne peut pas être écrit : %2 ; le prochain programme à écrire les archives repartira des compteurs de son démarrage</source>
-        <translation>KIRV: the state %1 cannot be written: %2; the next program to write the archives will start again from the counters at its start</translation>
     </message>
     <message>
         <source>LOG PAR LE PROCESSUS %1</source>
@@ -1525,6 +1552,26 @@ Commands:
     <message>
         <source>LOG PAR UN AUTRE PROCESSUS</source>
         <translation>LOGGED BY ANOTHER PROCESS</translation>
+    </message>
+    <message>
+        <source>le verrou %1 %2 ; le dossier de données est verrouillé à sa place</source>
+        <translation>the lock %1 %2; the data folder is locked instead</translation>
+    </message>
+    <message>
+        <source>le verrou %1 %2 ; les archives sont écrites sans verrou</source>
+        <translation>the lock %1 %2; the archives are written without a lock</translation>
+    </message>
+    <message>
+        <source>l&apos;état %1 %2 : les compteurs repartent de leurs valeurs actuelles</source>
+        <translation>the state %1 %2: the counters start again from their current values</translation>
+    </message>
+    <message>
+        <source>l&apos;état %1 est ignoré, %2 : les compteurs repartent de leurs valeurs actuelles</source>
+        <translation>the state %1 is ignored, %2: the counters start again from their current values</translation>
+    </message>
+    <message>
+        <source>l&apos;état %1 ne peut pas être écrit : %2 ; le prochain programme à écrire les archives repartira des compteurs de son démarrage</source>
+        <translation>the state %1 cannot be written: %2; the next program to write the archives will start again from the counters at its start</translation>
     </message>
 </context>
 <context>

@@ -141,31 +141,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV: %1 : compteurs lus en hausse de %2 octets reçus et %3 envoyés depuis le dernier enregistrement, plus que 2^62 : rien n&apos;est écrit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;archive %1 ne peut pas être ouverte : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>ERREUR LOG</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;archive %1 ne peut pas être écrite : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;horloge (%1) est en retard sur le dernier enregistrement de %2 (%3) : son trafic est gardé jusqu&apos;à ce qu&apos;elle le dépasse</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;horloge est en retard depuis un jour sur le dernier enregistrement de %1 (%2), tenu pour faux : l&apos;écriture reprend</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: le dossier de données %1 avait disparu ; il est refait et les archives y reprennent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -312,6 +288,70 @@
         <source>0ko/s  UL : 0ko/s</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 : compteurs lus en hausse de %2 octets reçus et %3 envoyés depuis le dernier enregistrement, plus que 2^62 : rien n&apos;est écrit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;archive %1 ne peut pas être ouverte : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;archive %1 ne peut pas être écrite : %2 ; son trafic passe dans l&apos;enregistrement suivant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;horloge (%1) est en retard sur le dernier enregistrement de %2 (%3) : son trafic est gardé jusqu&apos;à ce qu&apos;elle le dépasse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;horloge est en retard depuis un jour sur le dernier enregistrement de %1 (%2), tenu pour faux : l&apos;écriture reprend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le dossier de données %1 avait disparu ; il est refait et les archives y reprennent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pas une couleur (six chiffres hexadécimaux)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pas un nombre d&apos;octets (1 à 9223372036854775807)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pas une date (jj/mm/aaaa)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chemin de plus de %1 octets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chemin contenant un octet nul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>réglage &quot;%1&quot; : %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>et %1 autres réglages invalides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 hors de %2 à %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ; ramené à %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ; valeur gardée : %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kirv::Artwork</name>
@@ -397,10 +437,6 @@ Commandes :
             <numerusform>%n ligne(s) illisible(s) ignorée(s)</numerusform>
             <numerusform>%n ligne(s) illisible(s) ignorée(s)</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>La table des interfaces réseau ne peut pas être lue : KIRV ne mesure aucun trafic.</source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Utilisation : kirv %1</source>
@@ -844,10 +880,6 @@ Commandes :
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV: fichier de réglages non lu gardé sous %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Le fichier de réglages %1 non lu ne peut pas être gardé à côté (%2) : il n&apos;est pas remplacé</source>
         <translation type="unfinished"></translation>
     </message>
@@ -859,15 +891,26 @@ Commandes :
         <source>dossier %1 impossible à créer</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>fichier de réglages non lu gardé sous %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>kirv::Metrics</name>
     <message>
-        <source>KIRV: le dossier des métriques %1 ne peut pas être écrit (%2) ; l&apos;enregistrement continue</source>
+        <source>Erreur dans l&apos;écriture des métriques</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Erreur dans l&apos;écriture des métriques</source>
+        <source>le dossier des métriques %1 ne peut pas être écrit (%2) ; l&apos;enregistrement continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>kirv::NetlinkInterfaceTable</name>
+    <message>
+        <source>La table des interfaces réseau ne peut pas être lue (%1) : KIRV ne mesure aucun trafic.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1148,6 +1191,10 @@ Commandes :
     </message>
     <message>
         <source>Celles cochées :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>premier démarrage, %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1464,27 +1511,7 @@ Commandes :
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV: le verrou %1 %2 ; le dossier de données est verrouillé à sa place</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: le verrou %1 %2 ; les archives sont écrites sans verrou</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;état %1 %2 : les compteurs repartent de leurs valeurs actuelles</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>dépasse %1 octets</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;état %1 est ignoré, %2 : les compteurs repartent de leurs valeurs actuelles</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>KIRV: l&apos;état %1 ne peut pas être écrit : %2 ; le prochain programme à écrire les archives repartira des compteurs de son démarrage</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1493,6 +1520,26 @@ Commandes :
     </message>
     <message>
         <source>LOG PAR UN AUTRE PROCESSUS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le verrou %1 %2 ; le dossier de données est verrouillé à sa place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le verrou %1 %2 ; les archives sont écrites sans verrou</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;état %1 %2 : les compteurs repartent de leurs valeurs actuelles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;état %1 est ignoré, %2 : les compteurs repartent de leurs valeurs actuelles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>l&apos;état %1 ne peut pas être écrit : %2 ; le prochain programme à écrire les archives repartira des compteurs de son démarrage</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

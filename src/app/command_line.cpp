@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/version.h"
+#include "common/standard_error.h"
 #include "platform/data_folder.h"
 
 namespace kirv {
@@ -154,8 +155,8 @@ int AnswerCommandLine(const CommandLine& commandLine) {
       Print(stdout, VersionText() + QLatin1Char('\n'));
       return 0;
     case CommandLine::Action::kError:
-      Print(stderr, QStringLiteral("kirv: ") + commandLine.error + QStringLiteral("\n\n") +
-                        HelpText(DefaultDataFolder()));
+      WriteToStandardError(commandLine.error.toStdString());
+      Print(stderr, QLatin1Char('\n') + HelpText(DefaultDataFolder()));
       return 2;
     case CommandLine::Action::kRun:
       break;

@@ -32,14 +32,14 @@ extern "C" [[gnu::visibility("default")]] int KirvDesktopMain(int argc, char** a
   const kirv::CommandLine commandLine = kirv::ParseCommandLine(kirv::Arguments(argc, argv));
   if (commandLine.action != kirv::CommandLine::Action::kRun) {
     const QCoreApplication answering(argc, argv);
-    kirv::InstallTranslations();
+    kirv::InstallTranslations("kirv");
     return kirv::AnswerCommandLine(kirv::ParseCommandLine(kirv::Arguments(argc, argv)));
   }
 
   // The application object, on the X server where one is reachable, in the user's language.
   const bool compositorPlacesWindows = kirv::ChooseDesktopPlatform();
   kirv::KirvApplication app(argc, argv);
-  kirv::InstallTranslations();
+  kirv::InstallTranslations("kirv");
   if (compositorPlacesWindows) Say(QCoreApplication::translate("kirv", kirv::kCompositorNotice));
 
   // One KIRV per user: a second start shows the running one's meter window and ends.

@@ -8,10 +8,10 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QThread>
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
+#include "common/standard_error.h"
 #include "platform/ini_settings_store.h"
 
 namespace kirv {
@@ -22,10 +22,7 @@ const QByteArray kShowRequest = "show\n";
 constexpr int kHandOverMs = 800;  // the second start ends within a second
 constexpr int kRetryMs = 50;
 
-void Say(const QString& text) {
-  std::fprintf(stderr, "kirv: %s\n", text.toLocal8Bit().constData());
-  std::fflush(stderr);
-}
+void Say(const QString& text) { WriteToStandardError(text.toStdString()); }
 
 // Sends the request; the running program may still be starting and not listening yet. One that
 // does not answer in time is still running: the request is dropped, not the rule.

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -14,6 +13,7 @@
 #include "app/forms.h"
 #include "app/main_form.h"
 #include "chrono/chrono_window.h"
+#include "common/standard_error.h"
 #include "config/config_dialog.h"
 #include "graph/graph_window.h"
 #include "meter/meter_window.h"
@@ -64,8 +64,7 @@ void ShutDown() {
 DataFolderStatus EnterDataFolder(const QString& path) {
   DataFolderStatus status = PrepareDataFolder(path);
   if (!status.warning.isEmpty()) {
-    std::fprintf(stderr, "kirv: %s\n", status.warning.toLocal8Bit().constData());
-    std::fflush(stderr);
+    WriteToStandardError(status.warning.toStdString());
   }
   if (status.usable && QDir::setCurrent(status.path)) return status;
   if (status.usable) {
@@ -74,8 +73,7 @@ DataFolderStatus EnterDataFolder(const QString& path) {
                        "kirv::Startup", "Le dossier de données « %1 » ne peut pas être ouvert")
                        .arg(status.path);
   }
-  std::fprintf(stderr, "kirv: %s\n", status.error.toLocal8Bit().constData());
-  std::fflush(stderr);
+  WriteToStandardError(status.error.toStdString());
   if (QDir::setCurrent(status.path)) return status;
   // A folder that is gone takes no new file, not even from root.
   std::string gone = QFile::encodeName(QDir::tempPath()).toStdString() + "/kirv-none-XXXXXX";

@@ -146,7 +146,7 @@ void StatisticsLogger::LogInterface(const std::string& name, LoggerDisplays& dis
     diagnostics_(
         FilledText(format_.Text(KIRV_TEXT(
                        "kirv",
-                       "KIRV: %1 : compteurs lus en hausse de %2 octets reçus et %3 envoyés "
+                       "%1 : compteurs lus en hausse de %2 octets reçus et %3 envoyés "
                        "depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit")),
                    {name, std::to_string(rx), std::to_string(tx)}));
     return;
@@ -183,7 +183,7 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
     if (SayOnce(
             state, "open " + path + reason,
             FilledText(format_.Text(KIRV_TEXT("kirv",
-                                              "KIRV: l'archive %1 ne peut pas être ouverte : %2 "
+                                              "l'archive %1 ne peut pas être ouverte : %2 "
                                               "; son trafic passe dans l'enregistrement suivant")),
                        {path, reason}))) {
       dialogs_.ShowMessage(format_.Text(kLoggingErrorTitle) + "\n" +
@@ -221,7 +221,7 @@ bool StatisticsLogger::WriteRecord(const std::string& name, const DateTime& now,
     const std::string reason = std::strerror(result.error);
     SayOnce(state, "write " + path + reason,
             FilledText(format_.Text(KIRV_TEXT("kirv",
-                                              "KIRV: l'archive %1 ne peut pas être écrite : %2 ; "
+                                              "l'archive %1 ne peut pas être écrite : %2 ; "
                                               "son trafic passe dans l'enregistrement suivant")),
                        {path, reason}));
   }
@@ -243,7 +243,7 @@ bool StatisticsLogger::MayStamp(ArchiveState& state, const std::string& path, co
       SayOnce(state, "behind " + path,
               FilledText(format_.Text(KIRV_TEXT(
                              "kirv",
-                             "KIRV: l'horloge (%1) est en retard sur le dernier enregistrement de "
+                             "l'horloge (%1) est en retard sur le dernier enregistrement de "
                              "%2 (%3) : son trafic est gardé jusqu'à ce qu'elle le dépasse")),
                          {Stamp(now), path, Stamp(*state.newest)}));
       return false;
@@ -251,7 +251,7 @@ bool StatisticsLogger::MayStamp(ArchiveState& state, const std::string& path, co
       SayOnce(state, "wrong " + path,
               FilledText(format_.Text(KIRV_TEXT(
                              "kirv",
-                             "KIRV: l'horloge est en retard depuis un jour sur le dernier "
+                             "l'horloge est en retard depuis un jour sur le dernier "
                              "enregistrement de %1 (%2), tenu pour faux : l'écriture reprend")),
                          {path, Stamp(*state.newest)}));
       return true;
@@ -275,7 +275,7 @@ bool StatisticsLogger::RemakeDataFolder() {
   std::filesystem::create_directories(dataFolder_, error);
   if (error || chdir(dataFolder_.c_str()) != 0) return false;
   diagnostics_(FilledText(format_.Text(KIRV_TEXT("kirv",
-                                                 "KIRV: le dossier de données %1 avait disparu ; "
+                                                 "le dossier de données %1 avait disparu ; "
                                                  "il est refait et les archives y reprennent")),
                           {dataFolder_}));
   return true;

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/standard_error.h"
 #include "platform/translations.h"
 
 namespace kirv {
@@ -58,26 +59,12 @@ QString ParseErrorText(const QCommandLineParser& parser, const QStringList& argu
       .arg((name.size() > 1 ? QStringLiteral("--") : QStringLiteral("-")) + name);
 }
 
-void PrintError(const QString& command, const QString& line) {
-  const QByteArray text =
-      (Labelled(
-           QStringLiteral("kirv") + (command.isEmpty() ? QString() : QLatin1Char(' ') + command),
-           line) +
-       QLatin1Char('\n'))
-          .toLocal8Bit();
-  std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);
-}
+void PrintError(const QString& line) { WriteToStandardError(Utf8(line)); }
 
 QString SkippedLinesText(std::uint64_t count) {
   // tr() counts in an int: an archive of 2^31 lines (some 80 GB) is shown as that many.
   return CommandTexts::tr("%n ligne(s) illisible(s) ignorée(s)", nullptr,
                           static_cast<int>(std::min<std::uint64_t>(count, INT_MAX)));
-}
-
-int InterfaceTableUnavailable(const QString& command) {
-  PrintError(command, CommandTexts::tr("La table des interfaces réseau ne peut pas être lue : "
-                                       "KIRV ne mesure aucun trafic."));
-  return kExitFailure;
 }
 
 QString CommandHelp(const QCommandLineParser& parser, const QString& command) {
@@ -98,7 +85,7 @@ QString CommandHelp(const QCommandLineParser& parser, const QString& command) {
 }
 
 int UsageError(const QCommandLineParser& parser, const QString& command, const QString& reason) {
-  PrintError(command, reason);
+  PrintError(reason);
   const QByteArray help = CommandHelp(parser, command).toLocal8Bit();
   std::fwrite(help.constData(), 1, static_cast<std::size_t>(help.size()), stderr);
   return kExitBadInput;

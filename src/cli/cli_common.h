@@ -32,14 +32,11 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;   // nothing to read, nothing written
 inline constexpr int kExitBadInput = 2;  // an option or an archive that cannot be used
 
-// One line on standard error, "kirv <command> : " in front ("kirv : " without a command).
-void PrintError(const QString& command, const QString& line);
+// One line on standard error, the program's name in front ("kirv report : ").
+void PrintError(const QString& line);
 
 // "N ligne(s) illisible(s) ignorée(s)": the records of the archives that could not be read.
 QString SkippedLinesText(std::uint64_t count);
-
-// Says that the network interface table cannot be read, and gives kExitFailure.
-int InterfaceTableUnavailable(const QString& command);
 
 // The help of a subcommand: "Utilisation : kirv <command> [options] ...", its options, its
 // arguments.

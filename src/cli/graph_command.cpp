@@ -146,7 +146,7 @@ int RunGraph(const QStringList& arguments) {
   const ArchiveLookup lookup = FindArchive(positional.front(), DefaultDataFolder());
   const QString& archive = lookup.path;
   if (lookup.error) {
-    PrintError(kCommand, *lookup.error);
+    PrintError(*lookup.error);
     return kExitBadInput;
   }
   in.archivePath = Utf8(archive);
@@ -182,7 +182,7 @@ int RunGraph(const QStringList& arguments) {
       failure = CommitSaveFile(file);
     }
     if (failure) {
-      PrintError(kCommand, Labelled(target, *failure));
+      PrintError(Labelled(target, *failure));
       return kExitFailure;
     }
   }
@@ -205,7 +205,7 @@ int RunGraphSubcommand(int argc, char** argv) {
   // The platform's notes (no runtime folder, no session) are not the command's business.
   QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
   QApplication app(argc, argv);
-  InstallTranslations();
+  InstallTranslations("kirv graph");
   return RunGraph(ArgumentsOfSubcommand());
 }
 

@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "graph/period_table.h"
 #include "config/speed_scale_table.h"
+#include "graph/period_table.h"
 #include "graph/trace_inputs.h"
 
 namespace kirv {

@@ -80,13 +80,13 @@ int RunLog(const QStringList& arguments) {
   const DataFolderStatus folder = PrepareDataFolder(
       parser.isSet(folderOption) ? parser.value(folderOption) : DefaultDataFolder());
   if (!folder.usable) {
-    PrintError(kCommand, folder.error);
+    PrintError(folder.error);
     return kExitFailure;
   }
-  if (!folder.warning.isEmpty()) PrintError(kCommand, folder.warning);
+  if (!folder.warning.isEmpty()) PrintError(folder.warning);
 
   NetlinkInterfaceTable table;
-  if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
+  if (!table.IsAvailable()) return kExitFailure;  // the table has said why
   IniSettingsStore settings;
   ConfigControls controls;
   std::vector<MonitorEntry> entries = ReadMonitoredEntries(table, settings, controls);
@@ -99,10 +99,9 @@ int RunLog(const QStringList& arguments) {
     }
     const QString line = CommandTexts::tr("aucune interface à monitorer dans %1, %2")
                              .arg(QString::fromStdString(settings.FilePath()),
-                                  QString::fromStdString(ChoiceText(choice)));
-    PrintError(kCommand, choice.names.empty()
-                             ? Labelled(line, CommandTexts::tr("rien ne sera enregistré"))
-                             : line);
+                                  QString::fromStdString(ChoiceText(choice, &ProgramTexts())));
+    PrintError(choice.names.empty() ? Labelled(line, CommandTexts::tr("rien ne sera enregistré"))
+                                    : line);
   }
 
   LoggerArguments logger;

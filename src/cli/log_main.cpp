@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QTimer>
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "cli/logger_arguments.h"
 #include "cli/module_notifier.h"
 #include "cli/stderr_dialogs.h"
+#include "common/standard_error.h"
 #include "plan/plan_settings.h"
 #include "platform/ini_settings_store.h"
 #include "platform/metrics_file.h"
@@ -33,11 +33,9 @@
 namespace kirv {
 namespace {
 
-const QString kCommand = QStringLiteral("log");
-
 void PrintStatus(const LoggerDisplays& displays) {
   for (const std::string& status : displays.status) {
-    if (!status.starts_with(kLogOkStatus)) PrintError(kCommand, QString::fromStdString(status));
+    if (!status.starts_with(kLogOkStatus)) WriteToStandardError(status);
   }
 }
 
@@ -54,16 +52,16 @@ void CheckPlan(const LoggerArguments& arguments, const Clock& clock, Notifier& n
 int RunLogger(const LoggerArguments& arguments) {
   const QString folder = QString::fromStdString(arguments.dataFolder);
   if (!QDir::setCurrent(folder)) {  // the archives are named without a folder
-    PrintError(kCommand, Labelled(folder, CommandTexts::tr("dossier de données inaccessible")));
+    PrintError(Labelled(folder, CommandTexts::tr("dossier de données inaccessible")));
     return kExitFailure;
   }
   NetlinkInterfaceTable table;
-  if (!table.IsAvailable()) return InterfaceTableUnavailable(kCommand);
+  if (!table.IsAvailable()) return kExitFailure;  // the table has said why
   std::vector<MonitorEntry> entries;
   for (const std::string& name : arguments.interfaces) entries.push_back({name, true});
 
   SystemClock clock;
-  StderrDialogs dialogs(kCommand);
+  StderrDialogs dialogs;
   StatisticsLogger logger(table, clock, dialogs,
                           NumberFormat{arguments.decimalSeparator, &kirv::ProgramTexts()});
   logger.SetDataFolder(QFile::encodeName(QDir::currentPath()).toStdString());
@@ -88,9 +86,9 @@ int RunLogger(const LoggerArguments& arguments) {
     const qint64 holder = lock.HolderPid();
     const QString who = holder > 0 ? CommandTexts::tr("le processus %1").arg(holder)
                                    : CommandTexts::tr("un autre processus");
-    PrintError(kCommand, CommandTexts::tr("%1 écrit déjà les archives de %2 ; "
-                                          "kirv log prendra le relais à sa fin")
-                             .arg(who, folder));
+    PrintError(CommandTexts::tr("%1 écrit déjà les archives de %2 ; "
+                                "kirv log prendra le relais à sa fin")
+                   .arg(who, folder));
   }
 
   QTimer timer;
@@ -105,7 +103,7 @@ int RunLogger(const LoggerArguments& arguments) {
         break;
       case WriterTurn::kTakenOver:
         startMetrics();
-        PrintError(kCommand, CommandTexts::tr("écriture des archives de %1 reprise").arg(folder));
+        PrintError(CommandTexts::tr("écriture des archives de %1 reprise").arg(folder));
         break;
       case WriterTurn::kElsewhere:
         break;
@@ -124,15 +122,12 @@ int main(int argc, char** argv) {
   // Qt's own event loop rather than GLib's: the logger needs no more, and it weighs less.
   qputenv("QT_NO_GLIB", "1");
   QCoreApplication app(argc, argv);
-  kirv::InstallTranslations();
   const std::optional<kirv::LoggerArguments> arguments =
       kirv::LoggerArguments::Parse(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+  // "kirv log" runs it with its arguments; by hand it answers under its own name.
+  kirv::InstallTranslations(arguments ? "kirv log" : "kirv-log");
   if (!arguments) {
-    const QByteArray line = (kirv::Labelled(QStringLiteral("kirv-log"),
-                                            kirv::CommandTexts::tr("se lance par « kirv log »")) +
-                             QLatin1Char('\n'))
-                                .toLocal8Bit();
-    std::fputs(line.constData(), stderr);
+    kirv::PrintError(kirv::CommandTexts::tr("se lance par « kirv log »"));
     return kirv::kExitBadInput;
   }
   return kirv::RunLogger(*arguments);

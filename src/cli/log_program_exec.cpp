@@ -37,7 +37,6 @@ int ExecLogProgram(const LoggerArguments& arguments) {
     AddFailedPlace(reasons, place, QString::fromLocal8Bit(std::strerror(errno)));
   }
   PrintError(
-      QStringLiteral("log"),
       Labelled(CommandTexts::tr("le programme d'enregistrement ne peut pas être lancé"), reasons));
   return kExitFailure;
 }

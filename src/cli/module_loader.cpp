@@ -80,8 +80,7 @@ int RunDesktopModule(int argc, char** argv) {
     return entry(argc, argv);
   }
   // Before any application object: in French, the texts' source.
-  PrintError(QString(),
-             Labelled(CommandTexts::tr("le module de bureau ne peut pas être chargé"), reasons));
+  PrintError(Labelled(CommandTexts::tr("le module de bureau ne peut pas être chargé"), reasons));
   return kExitFailure;
 }
 

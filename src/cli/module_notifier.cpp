@@ -16,7 +16,6 @@ void ModuleNotifier::Notify(const Notification& notification) {
       loaded_.reset(make());
     } else {
       PrintError(
-          QStringLiteral("log"),
           Labelled(CommandTexts::tr("le module de notification ne peut pas être chargé"), reasons));
     }
   }

@@ -152,8 +152,8 @@ int RunPlan(const QStringList& arguments) {
   PlanControls controls;
   ReadPlanSettings(settings, controls);
   if (!controls.on && !parser.isSet(limitOption)) {
-    PrintError(kCommand, CommandTexts::tr("aucun forfait dans %1 et pas de --limit")
-                             .arg(QString::fromStdString(settings.FilePath())));
+    PrintError(CommandTexts::tr("aucun forfait dans %1 et pas de --limit")
+                   .arg(QString::fromStdString(settings.FilePath())));
     return kExitBadInput;
   }
   if (parser.isSet(limitOption)) {
@@ -227,8 +227,8 @@ int RunPlan(const QStringList& arguments) {
   }
   const std::optional<DataPlan> plan = PlanOfControls(controls);
   if (!plan) {
-    PrintError(kCommand, CommandTexts::tr("forfait illisible dans %1")
-                             .arg(QString::fromStdString(settings.FilePath())));
+    PrintError(CommandTexts::tr("forfait illisible dans %1")
+                   .arg(QString::fromStdString(settings.FilePath())));
     return kExitBadInput;
   }
 
@@ -243,14 +243,14 @@ int RunPlan(const QStringList& arguments) {
       archives << QString::fromStdString(path);
     }
     if (archives.isEmpty()) {
-      PrintError(kCommand, CommandTexts::tr("aucune archive (*.mdf) dans %1").arg(folder));
+      PrintError(CommandTexts::tr("aucune archive (*.mdf) dans %1").arg(folder));
       return kExitFailure;
     }
   }
   std::vector<std::string> paths;
   for (const QString& archive : archives) {
     if (const std::optional<QString> reason = UnreadableReason(archive)) {
-      PrintError(kCommand, Labelled(archive, *reason));
+      PrintError(Labelled(archive, *reason));
       return kExitBadInput;
     }
     paths.push_back(Utf8(archive));
@@ -258,7 +258,7 @@ int RunPlan(const QStringList& arguments) {
 
   const PlanReading reading = ReadPlan(*plan, paths, day);
   if (reading.skippedRecords > 0) {
-    PrintError(kCommand, SkippedLinesText(reading.skippedRecords));
+    PrintError(SkippedLinesText(reading.skippedRecords));
   }
   if (parser.isSet(jsonOption)) {
     WriteOut(PlanJson(*plan, reading, archives, day));

@@ -64,7 +64,7 @@ int RunReport(const QStringList& arguments) {
         AbsolutePath(parser.isSet(folderOption) ? parser.value(folderOption) : DefaultDataFolder());
     archives = ArchivesOf(folder);
     if (archives.isEmpty()) {
-      PrintError(kCommand, CommandTexts::tr("aucune archive (*.mdf) dans %1").arg(folder));
+      PrintError(CommandTexts::tr("aucune archive (*.mdf) dans %1").arg(folder));
       return kExitFailure;
     }
   } else {
@@ -72,7 +72,7 @@ int RunReport(const QStringList& arguments) {
         FindArchive(positional.front(),
                     parser.isSet(folderOption) ? parser.value(folderOption) : DefaultDataFolder());
     if (lookup.error) {
-      PrintError(kCommand, *lookup.error);
+      PrintError(*lookup.error);
       return kExitBadInput;
     }
     archives << lookup.path;
@@ -85,7 +85,7 @@ int RunReport(const QStringList& arguments) {
   std::string out = form == Form::kCsv ? TotalsCsvHeading() : std::string();
   for (const QString& archive : archives) {
     if (const std::optional<QString> reason = UnreadableReason(archive)) {
-      PrintError(kCommand, Labelled(archive, *reason));
+      PrintError(Labelled(archive, *reason));
       status = kExitBadInput;
       continue;
     }
@@ -96,7 +96,7 @@ int RunReport(const QStringList& arguments) {
     const TotalsReport report = *computation.Run(
         path, day, format, parser.isSet(dateOption) ? LaterDays::kLeftOut : LaterDays::kCounted);
     if (report.skippedRecords > 0) {
-      PrintError(kCommand, Labelled(archive, SkippedLinesText(report.skippedRecords)));
+      PrintError(Labelled(archive, SkippedLinesText(report.skippedRecords)));
     }
     switch (form) {
       case Form::kJson:

@@ -1,18 +1,15 @@
 #pragma once
 
-#include <QString>
-
 #include "common/dialogs.h"
+#include "common/standard_error.h"
 
 namespace kirv {
 
-// The dialogs of a program without a window: a message goes to standard error as one line,
-// "kirv <command> : " in front; nothing is ever chosen.
+// The dialogs of a program without a window: a message goes to standard error as one line, the
+// program's name in front; nothing is ever chosen.
 class StderrDialogs : public Dialogs {
  public:
-  explicit StderrDialogs(QString command) : command_(std::move(command)) {}
-
-  void ShowMessage(const std::string& text) override;
+  void ShowMessage(const std::string& text) override { WriteToStandardError(text); }
   std::optional<std::string> OpenFile(const std::string&, const std::string&) override {
     return std::nullopt;
   }
@@ -21,9 +18,6 @@ class StderrDialogs : public Dialogs {
   }
   std::optional<Colour> PickColour(Colour) override { return std::nullopt; }
   void Beep() override {}
-
- private:
-  QString command_;
 };
 
 }  // namespace kirv

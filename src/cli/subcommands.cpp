@@ -20,17 +20,17 @@ std::optional<int> RunSubcommand(int argc, char** argv) {
   const char* name = argv[1];
   if (std::strcmp(name, "log") == 0) {
     QCoreApplication app(argc, argv);
-    InstallTranslations();
+    InstallTranslations("kirv log");
     return RunLog(ArgumentsOfSubcommand());
   }
   if (std::strcmp(name, "report") == 0) {
     QCoreApplication app(argc, argv);
-    InstallTranslations();
+    InstallTranslations("kirv report");
     return RunReport(ArgumentsOfSubcommand());
   }
   if (std::strcmp(name, "plan") == 0) {
     QCoreApplication app(argc, argv);
-    InstallTranslations();
+    InstallTranslations("kirv plan");
     return RunPlan(ArgumentsOfSubcommand());
   }
   return std::nullopt;

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/texts.h"
+
 namespace kirv {
 
 // A value that is missing or of the wrong type, or a key that could not be written.
@@ -38,6 +40,9 @@ class SettingsStore {
   virtual void DeleteValue(const std::string& name) = 0;
   // Ends the pass; throws SettingsError when what was written could not be stored.
   virtual void CloseKey() = 0;
+  // The language the store's errors are in, which the warnings about its values follow; none: the
+  // French sources.
+  virtual const TextCatalogue* Texts() const { return nullptr; }
 };
 
 }  // namespace kirv

@@ -23,6 +23,7 @@
 #include "platform/plan_alert_file.h"
 #include "platform/plan_watch.h"
 #include "platform/qt_text.h"
+#include "platform/translations.h"
 #include "platform/writer_lock.h"
 #include "sampling/default_interfaces.h"
 #include "totals/totals_window.h"
@@ -49,7 +50,9 @@ void CheckChosenInterfaces(NetworkFactsSource& source, ConfigControls& controls)
       i.lb = i.lb1 = true;
     }
   }
-  WriteToStandardError("kirv : premier démarrage, " + ChoiceText(choice));
+  WriteToStandardError(TForm1::tr("premier démarrage, %1")
+                           .arg(Text(ChoiceText(choice, &ProgramTexts())))
+                           .toStdString());
 }
 
 void SetGraphPartVisible(TForm3& meter, bool visible) {

@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 
+#include "archive/filled_text.h"
 #include "archive/record.h"
 #include "config/speed_scale_table.h"
 
@@ -81,24 +82,33 @@ bool IsHexDigit(char c) {
 }
 
 // Why a text read for d cannot be taken, or the empty text when it can.
-std::string TextProblem(const SettingDefinition& d, const std::string& text) {
+std::string TextProblem(const SettingDefinition& d, const std::string& text,
+                        const TextCatalogue* texts) {
   switch (d.form) {
     case TextForm::kAny:
       return "";
     case TextForm::kColour:
       if (text.empty() || text.size() > 8 || !std::all_of(text.begin(), text.end(), IsHexDigit)) {
-        return "pas une couleur (six chiffres hexadécimaux)";
+        return Translated(texts, KIRV_TEXT("kirv", "pas une couleur (six chiffres hexadécimaux)"));
       }
       return "";
     case TextForm::kOctets:
-      return OctetsOfText(text) ? "" : "pas un nombre d'octets (1 à 9223372036854775807)";
+      return OctetsOfText(text)
+                 ? ""
+                 : Translated(texts, KIRV_TEXT("kirv",
+                                               "pas un nombre d'octets (1 à 9223372036854775807)"));
     case TextForm::kDay:
-      return text.empty() || DayOfText(text) ? "" : "pas une date (jj/mm/aaaa)";
+      return text.empty() || DayOfText(text)
+                 ? ""
+                 : Translated(texts, KIRV_TEXT("kirv", "pas une date (jj/mm/aaaa)"));
     case TextForm::kPath:
       if (text.size() > kMaxPathLength) {
-        return "chemin de plus de " + std::to_string(kMaxPathLength) + " octets";
+        return FilledText(Translated(texts, KIRV_TEXT("kirv", "chemin de plus de %1 octets")),
+                          {std::to_string(kMaxPathLength)});
       }
-      if (text.find('\0') != std::string::npos) return "chemin contenant un octet nul";
+      if (text.find('\0') != std::string::npos) {
+        return Translated(texts, KIRV_TEXT("kirv", "chemin contenant un octet nul"));
+      }
       return "";
   }
   return "";
@@ -157,17 +167,20 @@ class Reader {
     if (!warned_.insert(Folded(name)).second) return;
     ++warnings_;
     if (warnings_ > kMaxWarningsPerPass) return;
-    Say("KIRV: réglage \"" + OneLine(name, 64) + "\" : " + OneLine(why, 240));
+    Say(FilledText(Text(KIRV_TEXT("kirv", "réglage \"%1\" : %2")),
+                   {OneLine(name, 64), OneLine(why, 240)}));
   }
 
   // Says how many lines were left out.
   void Finish() {
     if (warnings_ <= kMaxWarningsPerPass) return;
-    Say("KIRV: et " + std::to_string(warnings_ - kMaxWarningsPerPass) +
-        " autres réglages invalides");
+    Say(FilledText(Text(KIRV_TEXT("kirv", "et %1 autres réglages invalides")),
+                   {std::to_string(warnings_ - kMaxWarningsPerPass)}));
   }
 
  private:
+  std::string Text(const char* source) const { return Translated(store_.Texts(), source); }
+
   bool Take(const SettingDefinition& d, bool& control) {
     return Read(std::string(d.name), control);
   }
@@ -181,14 +194,14 @@ class Reader {
       control = value;
       return true;
     }
-    const std::string outside =
-        Shown(value) + " hors de " + Shown(b.minimum) + " à " + Shown(b.maximum);
+    const std::string outside = FilledText(Text(KIRV_TEXT("kirv", "%1 hors de %2 à %3")),
+                                           {Shown(value), Shown(b.minimum), Shown(b.maximum)});
     if (b.outside == OutOfRange::kKeepsDefault) {
-      Warn(name, outside + " ; valeur gardée : " + Shown(control));
+      Warn(name, Kept(outside, Shown(control)));
       return false;
     }
     control = std::clamp(value, b.minimum, b.maximum);
-    Warn(name, outside + " ; ramené à " + Shown(control));
+    Warn(name, FilledText(Text(KIRV_TEXT("kirv", "%1 ; ramené à %2")), {outside, Shown(control)}));
     return true;
   }
 
@@ -197,8 +210,8 @@ class Reader {
     std::string value;
     const bool read = Guarded(name, Shown(control), [&] { value = store_.ReadString(name); });
     if (!read) return false;
-    if (const std::string problem = TextProblem(d, value); !problem.empty()) {
-      Warn(name, problem + " ; valeur gardée : " + Shown(control));
+    if (const std::string problem = TextProblem(d, value, store_.Texts()); !problem.empty()) {
+      Warn(name, Kept(problem, Shown(control)));
       return false;
     }
     control = std::move(value);
@@ -211,9 +224,13 @@ class Reader {
       read();
       return true;
     } catch (const SettingsError& e) {
-      Warn(name, std::string(e.what()) + " ; valeur gardée : " + kept);
+      Warn(name, Kept(e.what(), kept));
       return false;
     }
+  }
+
+  std::string Kept(std::string_view why, std::string_view kept) const {
+    return FilledText(Text(KIRV_TEXT("kirv", "%1 ; valeur gardée : %2")), {why, kept});
   }
 
   void Say(std::string line) {

@@ -9,14 +9,15 @@
 #include <QSaveFile>
 #include <QString>
 #include <charconv>
-#include <cstdio>
 #include <initializer_list>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
+#include "common/standard_error.h"
 #include "platform/save_file_commit.h"
 #include "platform/translated_message.h"
+#include "platform/translations.h"
 #include "platform/xdg_config_home.h"
 
 namespace kirv {
@@ -243,8 +244,10 @@ void IniSettingsStore::Load() {
 void IniSettingsStore::SayFileProblem(const std::string& problem) {
   if (saidFileProblem_) return;
   saidFileProblem_ = true;
-  std::fprintf(stderr, "KIRV: %s : %s\n", filePath_.c_str(), problem.c_str());
+  WriteToStandardError(filePath_ + " : " + problem);
 }
+
+const TextCatalogue* IniSettingsStore::Texts() const { return &ProgramTexts(); }
 
 void IniSettingsStore::Put(const std::string& name, std::string text) {
   const auto [it, added] = index_.try_emplace(Folded(name), entries_.size());
@@ -356,12 +359,10 @@ void IniSettingsStore::KeepUnreadFile() const {
       reason = file.errorString();
       break;
     }
-    const std::string said =
-        Message(QT_TRANSLATE_NOOP("kirv::IniSettingsStore",
-                                  "KIRV: fichier de réglages non lu gardé sous %1"),
-                {name.toStdString()});
-    std::fprintf(stderr, "%s\n", said.c_str());
-    std::fflush(stderr);
+    const std::string said = Message(
+        QT_TRANSLATE_NOOP("kirv::IniSettingsStore", "fichier de réglages non lu gardé sous %1"),
+        {name.toStdString()});
+    WriteToStandardError(said);
     return;
   }
   throw SettingsError(

@@ -59,6 +59,7 @@ class IniSettingsStore : public SettingsStore {
   // Writes the file when the pass changed something; throws SettingsError when it cannot, the
   // file left as it was.
   void CloseKey() override;
+  const TextCatalogue* Texts() const override;
 
  private:
   struct Entry {

@@ -29,7 +29,7 @@ bool MetricsFile::Write(const std::string& text) {
   if (!written && !said_) {
     said_ = true;
     sink_(QCoreApplication::translate("kirv::Metrics",
-                                      "KIRV: le dossier des métriques %1 ne peut pas être écrit "
+                                      "le dossier des métriques %1 ne peut pas être écrit "
                                       "(%2) ; l'enregistrement continue")
               .arg(folder, file.errorString())
               .toStdString());

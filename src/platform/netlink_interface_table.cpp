@@ -8,11 +8,12 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
+#include "common/standard_error.h"
 #include "sampling/interface_name.h"
 
 namespace kirv {
@@ -138,10 +139,13 @@ void ReadDefaultRoute(const nlmsghdr* message, std::vector<int>& indexes) {
 NetlinkInterfaceTable::NetlinkInterfaceTable() {
   socket_ = socket(AF_NETLINK, SOCK_RAW | SOCK_CLOEXEC, NETLINK_ROUTE);
   if (socket_ < 0) {
-    std::fprintf(stderr,
-                 "kirv: network interface table unavailable (opening a route netlink socket: "
-                 "%s); speeds stay at 0\n",
-                 std::strerror(errno));
+    const int error = errno;  // before the lookup of the text
+    WriteToStandardError(QCoreApplication::translate(
+                             "kirv::NetlinkInterfaceTable",
+                             "La table des interfaces réseau ne peut pas être lue (%1) : KIRV ne "
+                             "mesure aucun trafic.")
+                             .arg(QString::fromLocal8Bit(std::strerror(error)))
+                             .toStdString());
     return;
   }
   // The kernel always answers; a second is far beyond any dump, and a tick must never hang.

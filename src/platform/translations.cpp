@@ -5,9 +5,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "common/standard_error.h"
+
 namespace kirv {
 
-QString InstallTranslations() {
+QString InstallTranslations(std::string_view programName) {
   QCoreApplication* app = QCoreApplication::instance();
   QString language = QStringLiteral("fr");
   auto* program = new QTranslator(app);
@@ -22,6 +24,7 @@ QString InstallTranslations() {
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(toolkit);
   }
+  NameDiagnostics(programName, &ProgramTexts());
   return language;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 #include "common/number_format.h"
 #include "common/texts.h"
@@ -14,8 +15,9 @@ namespace kirv {
 // languages that it has (QLocale::uiLanguages: LANGUAGE, LC_ALL, LC_MESSAGES, LANG), and the
 // toolkit's own texts (message box buttons, standard dialogs) in the same language. French, the
 // texts' source, where none is had: under C, POSIX and languages without a catalogue. Answers
-// the language taken ("en", "fr"). Runs once the application object exists.
-QString InstallTranslations();
+// the language taken ("en", "fr"). Names `programName` ("kirv", "kirv log") in every diagnostic, in
+// that language. Runs once the application object exists.
+QString InstallTranslations(std::string_view programName);
 
 // The core's shown texts looked up in the installed catalogue.
 class QtTextCatalogue final : public TextCatalogue {

@@ -180,9 +180,9 @@ bool WriterLock::Try() {
     const QString line =
         held_ ? QCoreApplication::translate(
                     "kirv::WriterLock",
-                    "KIRV: le verrou %1 %2 ; le dossier de données est verrouillé à sa place")
+                    "le verrou %1 %2 ; le dossier de données est verrouillé à sa place")
               : QCoreApplication::translate("kirv::WriterLock",
-                                            "KIRV: le verrou %1 %2 ; les archives sont écrites "
+                                            "le verrou %1 %2 ; les archives sont écrites "
                                             "sans verrou");
     Say(line.arg(Text(Path(kFileName)), Text(problem)).toStdString(), problem_);
   }
@@ -234,7 +234,7 @@ SavedBaselines WriterLock::SavedState() {
     if (error != ENOENT) {
       diagnostics_(QCoreApplication::translate(
                        "kirv::WriterLock",
-                       "KIRV: l'état %1 %2 : les compteurs repartent de leurs valeurs actuelles")
+                       "l'état %1 %2 : les compteurs repartent de leurs valeurs actuelles")
                        .arg(Text(path), Text(problem))
                        .toStdString());
     }
@@ -258,7 +258,7 @@ SavedBaselines WriterLock::SavedState() {
           : ParseWriterState(text, bootId_, &ProgramTexts());
   if (!parsed.baselines) {
     diagnostics_(QCoreApplication::translate("kirv::WriterLock",
-                                             "KIRV: l'état %1 est ignoré, %2 : les compteurs "
+                                             "l'état %1 est ignoré, %2 : les compteurs "
                                              "repartent de leurs valeurs actuelles")
                      .arg(Text(path), Text(parsed.error))
                      .toStdString());
@@ -287,7 +287,7 @@ void WriterLock::SaveBaselines(const StatisticsLogger& logger) {
     return;
   }
   Say(QCoreApplication::translate("kirv::WriterLock",
-                                  "KIRV: l'état %1 ne peut pas être écrit : %2 ; le prochain "
+                                  "l'état %1 ne peut pas être écrit : %2 ; le prochain "
                                   "programme à écrire les archives repartira des compteurs de "
                                   "son démarrage")
           .arg(Text(Path(kStateFileName)), Reason(error))

@@ -6,9 +6,9 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
-#include <cstdio>
 #include <utility>
 
+#include "common/standard_error.h"
 #include "widgets/qt_canvas.h"
 
 namespace kirv {
@@ -35,8 +35,7 @@ bool QtDialogs::Run(QDialog& dialog) {
 
 void QtDialogs::ShowMessage(const std::string& text) {
   if (!asking_) {
-    std::fprintf(stderr, "kirv: %s\n", text.c_str());
-    std::fflush(stderr);
+    WriteToStandardError(text);
     return;
   }
   QMessageBox box(QMessageBox::NoIcon, title_, QString::fromStdString(text), QMessageBox::Ok);

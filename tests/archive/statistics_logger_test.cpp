@@ -216,7 +216,7 @@ TEST_F(StatisticsLoggerTest, GivesUpAfter50FailedWritesAndKeepsTheBaselines) {
                              "ERREUR ECRITURE 03:10:05 50"}));
   EXPECT_EQ(d.Label6, "F20/04/2026 03:10:05D1000U2000");
   EXPECT_TRUE(dialogs_.messages.empty());
-  EXPECT_EQ(said_, (Lines{"KIRV: l'archive eth0.mdf ne peut pas être écrite : File too large ; "
+  EXPECT_EQ(said_, (Lines{"l'archive eth0.mdf ne peut pas être écrite : File too large ; "
                           "son trafic passe dans l'enregistrement suivant"}));
 
   SetCounters(0, 1100, 2300);
@@ -242,7 +242,7 @@ TEST_F(StatisticsLoggerTest, ReportsAnArchiveThatCannotBeOpenedUnderAnyName) {
   EXPECT_EQ(d.status, (Lines{"ERREUR LOG", "ERREUR ECRITURE 03:10:05"}));
   EXPECT_EQ(d.Label6, "F20/04/2026 03:10:05D1000U2000");
   EXPECT_EQ(said_,
-            (Lines{"KIRV: l'archive ab.mdf ne peut pas être ouverte : Is a directory ; son trafic "
+            (Lines{"l'archive ab.mdf ne peut pas être ouverte : Is a directory ; son trafic "
                    "passe dans l'enregistrement suivant"}));
   logger_.Timer1Timer(list);
   EXPECT_EQ(told, (Lines{problem}));  // once, not at every tick
@@ -285,10 +285,10 @@ INSTANTIATE_TEST_SUITE_P(
     Logger, RemovedFolder,
     ::testing::Values(
         RemovedFolderCase{"Known", true, "F20/04/2026 03:10:00D1000U2000\r\n",
-                          "KIRV: le dossier de données %1 avait disparu ; il est refait et "
+                          "le dossier de données %1 avait disparu ; il est refait et "
                           "les archives y reprennent"},
         RemovedFolderCase{"Unknown", false, "",
-                          "KIRV: l'archive eth0.mdf ne peut pas être ouverte : No "
+                          "l'archive eth0.mdf ne peut pas être ouverte : No "
                           "such file or directory ; son trafic passe dans "
                           "l'enregistrement suivant"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -326,7 +326,7 @@ TEST_P(LoggerWordsTest, ComeFromTheCatalogue) {
   EXPECT_EQ(dialogs_.messages,
             (Lines{"[Erreur dans le logging des statistiques]\n[" +
                    std::filesystem::absolute("eth0.mdf").string() + " : " + reason + "]"}));
-  EXPECT_EQ(said_, (Lines{"[KIRV: l'archive eth0.mdf ne peut pas être ouverte : " + reason +
+  EXPECT_EQ(said_, (Lines{"[l'archive eth0.mdf ne peut pas être ouverte : " + reason +
                           " ; son trafic passe dans l'enregistrement suivant]"}));
 }
 
@@ -353,7 +353,7 @@ TEST_F(StatisticsLoggerTest, ALinkedArchiveIsRefusedOnceAndItsTrafficCarried) {
   EXPECT_EQ(dialogs_.messages, (Lines{"Erreur dans le logging des statistiques\n" +
                                       std::filesystem::absolute("eth0.mdf").string() +
                                       " : c'est un lien symbolique, qui n'est jamais suivi"}));
-  EXPECT_EQ(said_, (Lines{"KIRV: l'archive eth0.mdf ne peut pas être ouverte : c'est un lien "
+  EXPECT_EQ(said_, (Lines{"l'archive eth0.mdf ne peut pas être ouverte : c'est un lien "
                           "symbolique, qui n'est jamais suivi ; son trafic passe dans "
                           "l'enregistrement suivant"}));
   EXPECT_EQ(ReadFile("target") + ReadFile("eth.mdf"), "");
@@ -380,7 +380,7 @@ TEST_F(StatisticsLoggerTest, CarriesTheTrafficWhileTheClockIsBehindTheArchive) {
   At(10, 5);
   logger_.Timer1Timer(list);
   EXPECT_EQ(ReadFile("eth0.mdf"), "F20/04/2026 10:00:00D1U1\r\nF20/04/2026 10:05:00D30U40\r\n");
-  EXPECT_EQ(said_, (Lines{"KIRV: l'horloge (01/01/2000 00:05:00) est en retard sur le dernier "
+  EXPECT_EQ(said_, (Lines{"l'horloge (01/01/2000 00:05:00) est en retard sur le dernier "
                           "enregistrement de eth0.mdf (20/04/2026 10:00:00) : son trafic est "
                           "gardé jusqu'à ce qu'elle le dépasse"}));
 }
@@ -488,21 +488,21 @@ INSTANTIATE_TEST_SUITE_P(
                        1000 + kLimit + 1,
                        1500,
                        "F20/04/2026 03:15:00D7U9\r\n",
-                       {"KIRV: eth0 : compteurs lus en hausse de 4611686018427387905 octets reçus "
+                       {"eth0 : compteurs lus en hausse de 4611686018427387905 octets reçus "
                         "et 500 envoyés "
                         "depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit"}},
         BadReadingCase{"SentOneAboveTwoTo62",
                        1001,
                        1000 + kLimit + 1,
                        "F20/04/2026 03:15:00D7U9\r\n",
-                       {"KIRV: eth0 : compteurs lus en hausse de 1 octets reçus et "
+                       {"eth0 : compteurs lus en hausse de 1 octets reçus et "
                         "4611686018427387905 envoyés "
                         "depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit"}},
         BadReadingCase{"AllOnes",
                        std::numeric_limits<std::uint64_t>::max(),
                        std::numeric_limits<std::uint64_t>::max(),
                        "F20/04/2026 03:15:00D7U9\r\n",
-                       {"KIRV: eth0 : compteurs lus en hausse de 18446744073709550615 octets reçus "
+                       {"eth0 : compteurs lus en hausse de 18446744073709550615 octets reçus "
                         "et 18446744073709550615 envoyés "
                         "depuis le dernier enregistrement, plus que 2^62 : rien n'est écrit"}},
         // 2^62 itself is believed: the counter then falls back and counts as restarted.

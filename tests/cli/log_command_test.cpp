@@ -124,7 +124,7 @@ TEST_P(LogCommandEndTest, WritesATickRecordAndTheFinalRecordAtTheSignal) {
   if (result.starts_with("SKIP ")) GTEST_SKIP() << result.substr(5);
   const std::string said = GetParam().said.empty()
                                ? ""
-                               : "KIRV: le verrou " + (folder.Data() / "writer.lock").string() +
+                               : "kirv log : le verrou " + (folder.Data() / "writer.lock").string() +
                                      " " + GetParam().said +
                                      " ; le dossier de données est verrouillé à sa place\n";
   EXPECT_EQ(result, "status 0;" + Growth(11) + ";" + Growth(5) + ";" + said);

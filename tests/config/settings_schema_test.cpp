@@ -623,37 +623,37 @@ INSTANTIATE_TEST_SUITE_P(
     Values, StoredIntegerTest,
     ::testing::Values(
         BoundsCase{"HeightOfTheLargestInteger", "height", INT_MAX, Height, 16384,
-                   "KIRV: réglage \"height\" : 2147483647 hors de 19 à 16384 ; ramené à 16384"},
+                   "réglage \"height\" : 2147483647 hors de 19 à 16384 ; ramené à 16384"},
         BoundsCase{"HeightZero", "height", 0, Height, 19,
-                   "KIRV: réglage \"height\" : 0 hors de 19 à 16384 ; ramené à 19"},
+                   "réglage \"height\" : 0 hors de 19 à 16384 ; ramené à 19"},
         BoundsCase{"HeightAtTheLimit", "height", 16384, Height, 16384, ""},
         BoundsCase{"WidthNegative", "width", -5, Width, 60,
-                   "KIRV: réglage \"width\" : -5 hors de 60 à 16384 ; ramené à 60"},
+                   "réglage \"width\" : -5 hors de 60 à 16384 ; ramené à 60"},
         BoundsCase{"WidthAtTheMeterMinimum", "width", 60, Width, 60, ""},
         BoundsCase{"TopOfTheSmallestInteger", "top", INT_MIN, Top, -32768,
-                   "KIRV: réglage \"top\" : -2147483648 hors de -32768 à 32767 ; ramené à "
+                   "réglage \"top\" : -2147483648 hors de -32768 à 32767 ; ramené à "
                    "-32768"},
         BoundsCase{"TopAtTheLowestPosition", "top", -32768, Top, -32768, ""},
         BoundsCase{"LeftBeyondTheScreens", "left", 40000, Left, 32767,
-                   "KIRV: réglage \"left\" : 40000 hors de -32768 à 32767 ; ramené à 32767"},
+                   "réglage \"left\" : 40000 hors de -32768 à 32767 ; ramené à 32767"},
         BoundsCase{"MeterGraduationsAboveTheSpin", "Gradu2", 1000, MeterGraduations, 999,
-                   "KIRV: réglage \"Gradu2\" : 1000 hors de 0 à 999 ; ramené à 999"},
+                   "réglage \"Gradu2\" : 1000 hors de 0 à 999 ; ramené à 999"},
         BoundsCase{"MeterGraduationsZero", "Gradu2", 0, MeterGraduations, 0, ""},
         BoundsCase{"MeterSecondsZero", "Gradu3", 0, MeterSeconds, 1,
-                   "KIRV: réglage \"Gradu3\" : 0 hors de 1 à 3600 ; ramené à 1"},
+                   "réglage \"Gradu3\" : 0 hors de 1 à 3600 ; ramené à 1"},
         BoundsCase{"MeterSecondsAboveAnHour", "Gradu3", 3601, MeterSeconds, 3600,
-                   "KIRV: réglage \"Gradu3\" : 3601 hors de 1 à 3600 ; ramené à 3600"},
+                   "réglage \"Gradu3\" : 3601 hors de 1 à 3600 ; ramené à 3600"},
         BoundsCase{"MeterSpeedBelowTheSpin", "Vitesse2", 1024, MeterSpeed, 1025,
-                   "KIRV: réglage \"Vitesse2\" : 1024 hors de 1025 à 2147483647 ; ramené à 1025"},
+                   "réglage \"Vitesse2\" : 1024 hors de 1025 à 2147483647 ; ramené à 1025"},
         BoundsCase{"MeterScaleNoItem", "Echelle2", -1, MeterScale, -1, ""},
         BoundsCase{"MeterScaleBeyondTheList", "Echelle2", 9, MeterScale, -1,
-                   "KIRV: réglage \"Echelle2\" : 9 hors de -1 à 8 ; valeur gardée : -1"},
+                   "réglage \"Echelle2\" : 9 hors de -1 à 8 ; valeur gardée : -1"},
         BoundsCase{"GraphGraduationsZero", "Gradu", 0, GraphGraduations, 1,
-                   "KIRV: réglage \"Gradu\" : 0 hors de 1 à 999 ; ramené à 1"},
+                   "réglage \"Gradu\" : 0 hors de 1 à 999 ; ramené à 1"},
         BoundsCase{"GraphScaleBelowTheList", "Echelle", -2, GraphScale, 2,
-                   "KIRV: réglage \"Echelle\" : -2 hors de -1 à 8 ; valeur gardée : 2"},
+                   "réglage \"Echelle\" : -2 hors de -1 à 8 ; valeur gardée : 2"},
         BoundsCase{"GraphSpeedZero", "Vitesse", 0, GraphSpeed, 1,
-                   "KIRV: réglage \"Vitesse\" : 0 hors de 1 à 2147483647 ; ramené à 1"}),
+                   "réglage \"Vitesse\" : 0 hors de 1 à 2147483647 ; ramené à 1"}),
     [](const ::testing::TestParamInfo<BoundsCase>& info) { return info.param.label; });
 
 // A stored text, and whether the control takes it.
@@ -724,12 +724,12 @@ TEST_F(SettingsSchemaTest, PassSaysAtMostTenLinesThenHowManyMore) {
   Windows w(names);
   w.Start(store, autoStart);
   ASSERT_EQ(w.form1.warnings.size(), kMaxWarningsPerPass + 1);
-  EXPECT_EQ(w.form1.warnings.back(), "KIRV: et 15 autres réglages invalides");
+  EXPECT_EQ(w.form1.warnings.back(), "et 15 autres réglages invalides");
   EXPECT_NE(w.form1.warnings[9].find("\"veth9a\""), std::string::npos);
   // The meter window reads the monitored values again but does not say them twice.
   ASSERT_EQ(w.form3.warnings.size(), kMaxWarningsPerPass + 1);
   EXPECT_NE(w.form3.warnings[0].find("\"veth0a1\""), std::string::npos);
-  EXPECT_EQ(w.form3.warnings.back(), "KIRV: et 15 autres réglages invalides");
+  EXPECT_EQ(w.form3.warnings.back(), "et 15 autres réglages invalides");
   // The sink hears exactly the lines kept in the readings, in order.
   std::vector<std::string> all = w.form1.warnings;
   all.insert(all.end(), w.form3.warnings.begin(), w.form3.warnings.end());

@@ -57,7 +57,7 @@ const bool kCLocale = unsetenv("LANGUAGE") == 0 && setenv("LC_ALL", "C.UTF-8", 1
 
 TEST(ToolkitTranslations, TheStandardDialogsSpeakFrenchUnderTheCLocale) {
   ASSERT_TRUE(kCLocale);
-  ASSERT_EQ(InstallTranslations(), QStringLiteral("fr"));
+  ASSERT_EQ(InstallTranslations("kirv"), QStringLiteral("fr"));
   QFileDialog open(nullptr, QString(), QString(), QStringLiteral("Fichier Archive KIRV (*.mdf)"));
   open.setOption(QFileDialog::DontUseNativeDialog);
   const auto* buttons = open.findChild<QDialogButtonBox*>();

@@ -98,8 +98,8 @@ TEST(QtDialogsStopAsking, LaterMessagesGoToStandardErrorWithTheProgramsName) {
   dialogs.ShowMessage("Le fichier de réglages ne peut pas être écrit");
   dialogs.ShowMessage("Erreur dans le logging des statistiques");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
-            "kirv: Le fichier de réglages ne peut pas être écrit\n"
-            "kirv: Erreur dans le logging des statistiques\n");
+            "kirv : Le fichier de réglages ne peut pas être écrit\n"
+            "kirv : Erreur dans le logging des statistiques\n");
 }
 
 }  // namespace

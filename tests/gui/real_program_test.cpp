@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {"--bogus"},
                     2,
                     "",
-                    "kirv: option inconnue « --bogus »\n\nUtilisation : kirv [options]\n..."}),
+                    "kirv : option inconnue « --bogus »\n\nUtilisation : kirv [options]\n..."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- One KIRV per user -----------------------------------------------------------------------
@@ -199,7 +199,7 @@ TEST_F(RealProgramTest, AnUnusableDataFolderIsSaidOnceAndNothingIsWrittenElsewhe
   ProgramProcess& program = StartListening({"--data-dir", (root_ / "taken").string()});
   std::this_thread::sleep_for(1500ms);
   ASSERT_TRUE(program.Running()) << program.Err();
-  EXPECT_EQ(Count(program.Err(), "kirv: Le dossier de données « " + (root_ / "taken").string() +
+  EXPECT_EQ(Count(program.Err(), "kirv : Le dossier de données « " + (root_ / "taken").string() +
                                      " » ne peut pas être créé : "),
             1u)
       << program.Err();
@@ -364,7 +364,7 @@ TEST_P(FailedSettingsSave, LeavesTheFileAsItWasAndSaysSoOnce) {
   EndBySignal(program);
   EXPECT_EQ(testing::ReadWholeFile(mounts.Seen(SettingsFile())), original);
   EXPECT_EQ(mounts.Names(config), before) << "no temporary file is left";
-  EXPECT_EQ(Count(program.Err(), "kirv: Le fichier de réglages " + SettingsFile().string() +
+  EXPECT_EQ(Count(program.Err(), "kirv : Le fichier de réglages " + SettingsFile().string() +
                                      " ne peut pas être écrit : "),
             1u)
       << program.Err();

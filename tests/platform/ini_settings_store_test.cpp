@@ -477,7 +477,7 @@ TEST_P(UnreadFileTest, IsKeptBesideBeforeTheDefaultsAreSaved) {
   for (std::size_t i = 0; i < earlier.size(); ++i) {
     EXPECT_EQ(ReadFile(earlier[i]), "earlier copy " + std::to_string(i + 1));
   }
-  EXPECT_NE(err.find("KIRV: fichier de réglages non lu gardé sous " + kept + c.keptSuffix + "\n"),
+  EXPECT_NE(err.find("kirv : fichier de réglages non lu gardé sous " + kept + c.keptSuffix + "\n"),
             std::string::npos)
       << err;
   Windows again;
@@ -540,7 +540,7 @@ TEST_F(IniSettingsStoreTest, ProgramStartedOnAHostileFileEndsSoonAfterSigterm) {
   std::ifstream errors(home / "stderr");
   int settingLines = 0;
   for (std::string line; std::getline(errors, line);) {
-    if (line.starts_with("KIRV: réglage") || line.starts_with("KIRV: et ")) ++settingLines;
+    if (line.starts_with("kirv : réglage") || line.starts_with("kirv : et ")) ++settingLines;
   }
   EXPECT_GE(settingLines, 5);  // height, width, top, Gradu2, Gradu3 at least
   EXPECT_LE(settingLines, static_cast<int>(3 * (kMaxWarningsPerPass + 1)));

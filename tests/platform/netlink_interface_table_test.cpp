@@ -202,9 +202,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(NetlinkInterfaceTable, WithoutNetlinkSaysSoOnceAndGivesEmptySnapshots) {
   const std::string result = OpenWithoutDescriptors();
-  EXPECT_TRUE(result.starts_with("0 0 1 kirv: network interface table unavailable (")) << result;
+  EXPECT_TRUE(
+      result.starts_with("0 0 1 kirv : La table des interfaces réseau ne peut pas être lue ("))
+      << result;
   EXPECT_EQ(std::count(result.begin(), result.end(), '\n'), 1) << result;
-  EXPECT_TRUE(result.ends_with("; speeds stay at 0\n")) << result;
+  EXPECT_TRUE(result.ends_with(") : KIRV ne mesure aucun trafic.\n")) << result;
 }
 
 }  // namespace
