@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -85,6 +86,26 @@ TEST_P(LanguageTest, HelpAndReportSpeakTheFirstLanguageThatHasTexts) {
     } else {
       EXPECT_EQ(run.out, french.out);
     }
+  }
+}
+
+// Every diagnostic line, a settings warning as well as the command's own refusal, has one prefix in
+// the language of the rest of the line.
+TEST_P(LanguageTest, DiagnosticsHaveOnePrefixInTheSameLanguage) {
+  std::filesystem::create_directories(dir_ / "config" / "KIRV");
+  std::ofstream(dir_ / "config" / "KIRV" / "KIRV.ini") << "[KIRV]\nplanOn=maybe\n";
+  const testing::Finished french = Run({"plan"}, {"LC_ALL=C"});
+  const testing::Finished run = Run({"plan"}, GetParam().environment);
+  ASSERT_EQ(run.status, 2) << run.err;
+  ASSERT_EQ(Count(run.err, "\n"), 2u) << run.err;
+  const std::string prefix = GetParam().english ? "kirv plan: " : "kirv plan : ";
+  EXPECT_EQ(Count(run.err, prefix), 2u) << run.err;
+  EXPECT_TRUE(run.err.starts_with(prefix + (GetParam().english ? "setting" : "réglage")))
+      << run.err;
+  if (GetParam().english) {
+    EXPECT_FALSE(HasFrenchLetters(run.err)) << run.err;
+  } else {
+    EXPECT_EQ(run.err, french.err);
   }
 }
 
