@@ -128,10 +128,8 @@
         <translation>Both directions:</translation>
     </message>
     <message>
-        <source>KIRV : sous Wayland, le maintien au premier plan et la position des fenêtres sont laissés au compositeur.
-</source>
-        <translation>KIRV: under Wayland, staying on top and the windows&apos; positions are left to the compositor.
-</translation>
+        <source>sous Wayland, le maintien au premier plan et la position des fenêtres sont laissés au compositeur.</source>
+        <translation>under Wayland, staying on top and the windows&apos; positions are left to the compositor.</translation>
     </message>
     <message>
         <source>c&apos;est un lien symbolique, qui n&apos;est jamais suivi</source>
@@ -870,10 +868,8 @@ Commands:
 <context>
     <name>kirv::DesktopMain</name>
     <message>
-        <source>KIRV est déjà lancé.
-</source>
-        <translation>KIRV is already running.
-</translation>
+        <source>KIRV est déjà lancé.</source>
+        <translation>KIRV is already running.</translation>
     </message>
 </context>
 <context>

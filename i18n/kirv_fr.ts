@@ -128,11 +128,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>KIRV : sous Wayland, le maintien au premier plan et la position des fenêtres sont laissés au compositeur.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>c&apos;est un lien symbolique, qui n&apos;est jamais suivi</source>
         <translation type="unfinished"></translation>
     </message>
@@ -350,6 +345,10 @@
     </message>
     <message>
         <source>%1 ; valeur gardée : %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sous Wayland, le maintien au premier plan et la position des fenêtres sont laissés au compositeur.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -840,8 +839,7 @@ Commandes :
 <context>
     <name>kirv::DesktopMain</name>
     <message>
-        <source>KIRV est déjà lancé.
-</source>
+        <source>KIRV est déjà lancé.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

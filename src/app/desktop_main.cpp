@@ -2,7 +2,6 @@
 // loop; and "kirv graph", which draws as the windows do. The kirv program loads it for them.
 
 #include <QCoreApplication>
-#include <cstdio>
 #include <cstring>
 
 #include "app/command_line.h"
@@ -11,12 +10,13 @@
 #include "app/kirv_application.h"
 #include "app/single_instance.h"
 #include "cli/subcommands.h"
+#include "common/standard_error.h"
 #include "platform/termination_signals.h"
 #include "platform/translations.h"
 
 namespace {
 
-void Say(const QString& text) { std::fputs(text.toLocal8Bit().constData(), stderr); }
+void Say(const QString& text) { kirv::WriteToStandardError(text.toStdString()); }
 
 }  // namespace
 
@@ -45,7 +45,7 @@ extern "C" [[gnu::visibility("default")]] int KirvDesktopMain(int argc, char** a
   // One KIRV per user: a second start shows the running one's meter window and ends.
   kirv::SingleInstance instance;
   if (instance.Take() == kirv::SingleInstance::Claim::kHandedOver) {
-    Say(QCoreApplication::translate("kirv::DesktopMain", "KIRV est déjà lancé.\n"));
+    Say(QCoreApplication::translate("kirv::DesktopMain", "KIRV est déjà lancé."));
     return 0;
   }
 

@@ -15,8 +15,8 @@ bool Set(const char* value) { return value != nullptr && *value != '\0'; }
 
 const char* const kCompositorNotice =
     QT_TRANSLATE_NOOP("kirv",
-                      "KIRV : sous Wayland, le maintien au premier plan et la position des "
-                      "fenêtres sont laissés au compositeur.\n");
+                      "sous Wayland, le maintien au premier plan et la position des fenêtres "
+                      "sont laissés au compositeur.");
 
 PlatformChoice ChoosePlatform(const char* qpaPlatform, const char* display,
                               const char* waylandDisplay) {

@@ -116,7 +116,7 @@ TEST_F(RealProgramTest, ASecondStartSaysSoAndEndsWithinASecond) {
   ProgramProcess& second = Start();
   ASSERT_EQ(second.WaitForExit(kHandOver + 500ms), 0);
   EXPECT_LT(second.Lifetime(), kHandOver);
-  EXPECT_EQ(second.Err(), "KIRV est déjà lancé.\n");
+  EXPECT_EQ(second.Err(), "kirv : KIRV est déjà lancé.\n");
   EXPECT_EQ(second.Out(), "");
   EXPECT_TRUE(first.Running());
   EndBySignal(first);
@@ -129,7 +129,7 @@ TEST_F(RealProgramTest, OfTwoStartsAtOnceExactlyOneStays) {
   ProgramProcess& ended = one.Running() ? other : one;
   ProgramProcess& stays = one.Running() ? one : other;
   EXPECT_EQ(ended.WaitForExit(kQuit), 0);
-  EXPECT_EQ(ended.Err(), "KIRV est déjà lancé.\n");
+  EXPECT_EQ(ended.Err(), "kirv : KIRV est déjà lancé.\n");
   std::this_thread::sleep_for(500ms);
   EXPECT_TRUE(stays.Running()) << stays.Err();
   EndBySignal(stays);
@@ -146,7 +146,7 @@ TEST_F(RealProgramTest, ALockLeftByAKilledKirvDoesNotBlockTheNextStart) {
   // It holds the lock and answers in its turn.
   ProgramProcess& third = Start();
   EXPECT_EQ(third.WaitForExit(kHandOver + 500ms), 0);
-  EXPECT_EQ(third.Err(), "KIRV est déjà lancé.\n");
+  EXPECT_EQ(third.Err(), "kirv : KIRV est déjà lancé.\n");
   EndBySignal(next);
 }
 
