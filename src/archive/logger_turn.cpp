@@ -9,24 +9,24 @@ bool StartLoggerTurns(SingleWriterLock& lock, StatisticsLogger& logger,
   return !lock.LogsElsewhere();
 }
 
-LoggerTurn TakeLoggerTurn(SingleWriterLock& lock, StatisticsLogger& logger,
-                          const std::vector<MonitorEntry>& entries) {
-  LoggerTurn turn{lock.TurnAtTick(), {}};
-  if (turn.turn == WriterTurn::kWrite) {
-    turn.displays = logger.Timer1Timer(entries);
+WriterTurn TakeLoggerTurn(SingleWriterLock& lock, StatisticsLogger& logger,
+                          const std::vector<MonitorEntry>& entries,
+                          const LoggerDisplaysSink& show) {
+  const WriterTurn turn = lock.TurnAtTick();
+  if (turn == WriterTurn::kWrite) {
+    show(logger.Timer1Timer(entries));
     lock.SaveBaselines(logger);
-  } else if (turn.turn == WriterTurn::kTakenOver) {
+  } else if (turn == WriterTurn::kTakenOver) {
     lock.TakeBaselines(logger, entries);
   }
   return turn;
 }
 
-LoggerDisplays EndLoggerTurns(SingleWriterLock& lock, StatisticsLogger& logger,
-                              const std::vector<MonitorEntry>& entries) {
-  if (lock.LogsElsewhere()) return {};
-  LoggerDisplays displays = logger.WriteFinalRecords(entries);
+void EndLoggerTurns(SingleWriterLock& lock, StatisticsLogger& logger,
+                    const std::vector<MonitorEntry>& entries, const LoggerDisplaysSink& show) {
+  if (lock.LogsElsewhere()) return;
+  show(logger.WriteFinalRecords(entries));
   lock.SaveBaselines(logger);
-  return displays;
 }
 
 }  // namespace kirv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "archive/statistics_logger.h"
@@ -43,18 +44,18 @@ class SingleWriterLock {
 bool StartLoggerTurns(SingleWriterLock& lock, StatisticsLogger& logger,
                       const std::vector<MonitorEntry>& entries);
 
-struct LoggerTurn {
-  WriterTurn turn = WriterTurn::kWrite;
-  LoggerDisplays displays;  // those of the records written, when the turn wrote
-};
+// Shows what the records written say, before the baselines are left: a problem with the records
+// is said before one with the baselines.
+using LoggerDisplaysSink = std::function<void(const LoggerDisplays&)>;
 
-// One logging tick: records and the baselines left while this process writes, the last writer's
-// baselines when it has just taken over, nothing while another process writes.
-LoggerTurn TakeLoggerTurn(SingleWriterLock& lock, StatisticsLogger& logger,
-                          const std::vector<MonitorEntry>& entries);
+// One logging tick: records (shown) and the baselines left while this process writes, the last
+// writer's baselines when it has just taken over, nothing while another process writes.
+WriterTurn TakeLoggerTurn(SingleWriterLock& lock, StatisticsLogger& logger,
+                          const std::vector<MonitorEntry>& entries, const LoggerDisplaysSink& show);
 
-// At quit: the final records and the baselines left when this process writes, else nothing.
-LoggerDisplays EndLoggerTurns(SingleWriterLock& lock, StatisticsLogger& logger,
-                              const std::vector<MonitorEntry>& entries);
+// At quit: the final records (shown) and the baselines left when this process writes, else
+// nothing.
+void EndLoggerTurns(SingleWriterLock& lock, StatisticsLogger& logger,
+                    const std::vector<MonitorEntry>& entries, const LoggerDisplaysSink& show);
 
 }  // namespace kirv

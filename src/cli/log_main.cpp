@@ -76,7 +76,7 @@ int RunLogger(const LoggerArguments& arguments) {
                   kVersion);
   };
   TerminationSignals onSignal([&] {
-    PrintStatus(EndLoggerTurns(lock, logger, entries));
+    EndLoggerTurns(lock, logger, entries, PrintStatus);
     metrics.Publish();  // nothing unless this process writes
     QCoreApplication::quit();
   });
@@ -95,9 +95,7 @@ int RunLogger(const LoggerArguments& arguments) {
   timer.setInterval(arguments.periodMs);
   timer.setTimerType(Qt::VeryCoarseTimer);  // no wake-up finer than the second is needed
   QObject::connect(&timer, &QTimer::timeout, [&] {
-    const LoggerTurn turn = TakeLoggerTurn(lock, logger, entries);
-    PrintStatus(turn.displays);
-    switch (turn.turn) {
+    switch (TakeLoggerTurn(lock, logger, entries, PrintStatus)) {
       case WriterTurn::kWrite:
         CheckPlan(arguments, clock, notifier);
         break;

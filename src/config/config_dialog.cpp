@@ -234,7 +234,8 @@ void TForm1::FormCloseQuery(QObject* sender, bool& canClose) {
   // At quit the last records come first: a settings save that fails or takes long must not
   // keep them from the archives.
   if (sender == nullptr && !services_.writerLock->LogsElsewhere()) {
-    ApplyDisplays(EndLoggerTurns(*services_.writerLock, logger_, MonitorEntries()));
+    EndLoggerTurns(*services_.writerLock, logger_, MonitorEntries(),
+                   [this](const LoggerDisplays& displays) { ApplyDisplays(displays); });
     metrics_.Publish();
   }
   try {
@@ -476,20 +477,21 @@ void TForm1::UpdatePlan() {
 // While another process ("kirv log") appends to the data folder, this one leaves the logging to
 // it; once it has ended, the next tick takes the baselines it left and the one after logs again.
 void TForm1::Timer1Timer(QObject*) {
-  LoggerTurn turn = TakeLoggerTurn(*services_.writerLock, logger_, MonitorEntries());
-  switch (turn.turn) {
+  LoggerDisplays said;
+  switch (TakeLoggerTurn(*services_.writerLock, logger_, MonitorEntries(),
+                         [this](const LoggerDisplays& displays) { ApplyDisplays(displays); })) {
     case WriterTurn::kWrite:
       UpdatePlan();
-      break;
+      return;
     case WriterTurn::kTakenOver:
       StartMetrics();
-      turn.displays.status.push_back(tr("LOG REPRIS").toStdString());
+      said.status.push_back(tr("LOG REPRIS").toStdString());
       break;
     case WriterTurn::kElsewhere:
-      turn.displays.status.push_back(LoggingElsewhereStatus(services_.writerLock->HolderPid()));
+      said.status.push_back(LoggingElsewhereStatus(services_.writerLock->HolderPid()));
       break;
   }
-  ApplyDisplays(turn.displays);
+  ApplyDisplays(said);
 }
 
 void TForm1::StartMetrics() {

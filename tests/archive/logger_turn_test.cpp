@@ -16,9 +16,10 @@ namespace {
 struct TurnCase {
   const char* name;
   WriterTurn turn;
-  const char* tickLine;  // the record of the tick, "" for none
-  const char* archive;   // at quit
-  int saves;             // of the baselines, at the tick and at quit
+  const char* tickLine;             // the record of the tick, "" for none
+  const char* archive;              // at quit
+  int saves;                        // of the baselines, at the tick and at quit
+  std::vector<int> savesWhenShown;  // the saves made before each showing of the records
 };
 
 class LoggerTurnTest : public testing::TempDirectoryTest,
@@ -39,23 +40,38 @@ TEST_P(LoggerTurnTest, WritesAndLeavesTheBaselinesOnlyWhenThisProcessWrites) {
   EXPECT_EQ(StartLoggerTurns(fakes.writerLock, logger, entries), c.turn == WriterTurn::kWrite);
   traffic(5000, 600, 5);
   fakes.writerLock.turn = c.turn;
-  EXPECT_EQ(TakeLoggerTurn(fakes.writerLock, logger, entries).displays.Label6.value_or(""),
-            c.tickLine);
+  // What the records say is shown before their baselines are left.
+  std::string shown;
+  std::vector<int> savesWhenShown;
+  const LoggerDisplaysSink show = [&](const LoggerDisplays& displays) {
+    shown += displays.Label6.value_or("");
+    savesWhenShown.push_back(fakes.writerLock.saves);
+  };
+  EXPECT_EQ(TakeLoggerTurn(fakes.writerLock, logger, entries, show), c.turn);
+  EXPECT_EQ(shown, c.tickLine);
   traffic(100, 20, 7);
-  EndLoggerTurns(fakes.writerLock, logger, entries);
+  EndLoggerTurns(fakes.writerLock, logger, entries, show);
   EXPECT_EQ(ReadFile("eth0.mdf"), c.archive);
   EXPECT_EQ(fakes.writerLock.saves, c.saves);
+  EXPECT_EQ(savesWhenShown, c.savesWhenShown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     LoggerTurn, LoggerTurnTest,
     ::testing::Values(
-        TurnCase{"WriteRecordsTheTickAndTheQuit", WriterTurn::kWrite,
+        TurnCase{"WriteRecordsTheTickAndTheQuit",
+                 WriterTurn::kWrite,
                  "F20/04/2026 10:05:00D5000U600",
-                 "F20/04/2026 10:05:00D5000U600\r\nF20/04/2026 10:07:00D100U20\r\n", 2},
-        TurnCase{"TakenOverTakesTheBaselinesAndRecordsFromThen", WriterTurn::kTakenOver, "",
-                 "F20/04/2026 10:07:00D100U20\r\n", 1},
-        TurnCase{"ElsewhereRecordsNothingEvenAtQuit", WriterTurn::kElsewhere, "", "", 0}),
+                 "F20/04/2026 10:05:00D5000U600\r\nF20/04/2026 10:07:00D100U20\r\n",
+                 2,
+                 {0, 1}},
+        TurnCase{"TakenOverTakesTheBaselinesAndRecordsFromThen",
+                 WriterTurn::kTakenOver,
+                 "",
+                 "F20/04/2026 10:07:00D100U20\r\n",
+                 1,
+                 {0}},
+        TurnCase{"ElsewhereRecordsNothingEvenAtQuit", WriterTurn::kElsewhere, "", "", 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
