@@ -40,18 +40,15 @@ class DateFilter {
   int time_;
 };
 
-void Store(const ArchiveRecord& r, ColumnEntry& entry, TraceTotals& totals) {
+void Store(const ArchiveRecord& r, ColumnEntry& entry) {
   entry.received = SaturatingSum(entry.received, r.received);
   entry.sent = SaturatingSum(entry.sent, r.sent);
   entry.receivedPeak = std::max(entry.receivedPeak, r.received);
   entry.sentPeak = std::max(entry.sentPeak, r.sent);
-  totals.peakReceivedRecord = std::max(totals.peakReceivedRecord, r.received);
-  totals.peakSentRecord = std::max(totals.peakSentRecord, r.sent);
 }
 
 // Adds what an older part of the archive stored into what the newer part stored.
-void Merge(const ColumnTable& older, const TraceTotals& olderTotals, int count, ColumnTable& table,
-           TraceTotals& totals) {
+void Merge(const ColumnTable& older, int count, ColumnTable& table) {
   for (int i = 0; i < count; ++i) {
     ColumnEntry& entry = table[i];
     entry.received = SaturatingSum(entry.received, older[i].received);
@@ -59,9 +56,19 @@ void Merge(const ColumnTable& older, const TraceTotals& olderTotals, int count, 
     entry.receivedPeak = std::max(entry.receivedPeak, older[i].receivedPeak);
     entry.sentPeak = std::max(entry.sentPeak, older[i].sentPeak);
   }
-  totals.peakReceivedRecord = std::max(totals.peakReceivedRecord, olderTotals.peakReceivedRecord);
-  totals.peakSentRecord = std::max(totals.peakSentRecord, olderTotals.peakSentRecord);
-  totals.automaticScale = std::max(totals.automaticScale, olderTotals.automaticScale);
+}
+
+// The totals of the entries [0, count) and of the record that ended the scan (endCount, its
+// larger count), taken once the scan is over: per record, a thread writes its own entries alone.
+TraceTotals TotalsOf(const ColumnTable& table, int count, std::uint64_t endCount) {
+  TraceTotals totals;
+  for (int i = 0; i < count; ++i) {
+    totals.peakReceivedRecord = std::max(totals.peakReceivedRecord, table[i].receivedPeak);
+    totals.peakSentRecord = std::max(totals.peakSentRecord, table[i].sentPeak);
+  }
+  totals.automaticScale =
+      std::max({totals.peakReceivedRecord, totals.peakSentRecord, endCount}) / kSlotSeconds;
+  return totals;
 }
 
 // The scan of one trace, newest record first, fed from one scanner after another.
@@ -76,7 +83,7 @@ class Scan {
         slotsPerColumn_(in.columnSpan / kSlotSeconds) {}
 
   // Reads the scanner's records until the scan ends or the scanner has none left.
-  void Read(RecordScanner& scanner, ColumnTable& table, TraceTotals& totals) {
+  void Read(RecordScanner& scanner, ColumnTable& table) {
     std::string_view text;
     ArchiveRecord r;
     while (!ended_ && scanner.Next(text)) {
@@ -99,9 +106,7 @@ class Scan {
         continue;
       }
       runStart_.reset();
-      totals.automaticScale =
-          std::max({totals.automaticScale, r.received / kSlotSeconds, r.sent / kSlotSeconds});
-      Store(r, table[direction_.IndexOfAge(static_cast<int>(column_), w_)], totals);
+      Store(r, table[direction_.IndexOfAge(static_cast<int>(column_), w_)]);
     }
   }
 
@@ -109,11 +114,10 @@ class Scan {
   // Whether the last records read are older than the graph: what comes next decides about them.
   bool InRun() const { return runStart_.has_value(); }
 
-  // The record that ends the scan still counts for the automatic scale.
-  void Finish(TraceTotals& totals) const {
-    if (!runStart_) return;
-    totals.automaticScale = std::max({totals.automaticScale, runStart_->received / kSlotSeconds,
-                                      runStart_->sent / kSlotSeconds});
+  // The larger count of the record that ends the scan, which still counts for the automatic
+  // scale; 0 without one.
+  std::uint64_t EndCount() const {
+    return runStart_ ? std::max(runStart_->received, runStart_->sent) : 0;
   }
 
  private:
@@ -141,39 +145,34 @@ TraceTotals Load(RecordScanner& whole, const TraceInputs& in, ColumnTable& table
   // Left to right uses the indices 0 to W − 1, right to left 1 to W.
   const int count = in.width + 1;
   table.Clear(count);
-  TraceTotals totals;
   Scan newer(in);
   if (cut == 0 || cut >= whole.FileSize()) {
-    newer.Read(whole, table, totals);
-    newer.Finish(totals);
-    return totals;
+    newer.Read(whole, table);
+    return TotalsOf(table, count, newer.EndCount());
   }
   // The older part is read beside the newer one; it counts only when the newer part ends on a
   // record inside the graph, the state the older part's scan starts from.
   ColumnTable olderTable;
   olderTable.Clear(count);
-  TraceTotals olderTotals;
   Scan older(in);
   {
     const std::jthread reader([&] {
       RecordScanner scanner(whole, 0, cut);
-      older.Read(scanner, olderTable, olderTotals);
+      older.Read(scanner, olderTable);
     });
     RecordScanner scanner(whole, cut, whole.FileSize());
-    newer.Read(scanner, table, totals);
+    newer.Read(scanner, table);
   }
   if (!newer.Ended() && !newer.InRun()) {
-    Merge(olderTable, olderTotals, count, table, totals);
-    older.Finish(totals);
-    return totals;
+    Merge(olderTable, count, table);
+    return TotalsOf(table, count, older.EndCount());
   }
   if (!newer.Ended()) {
     // Records older than the graph end the newer part: the older one is read again after them.
     RecordScanner scanner(whole, 0, cut);
-    newer.Read(scanner, table, totals);
+    newer.Read(scanner, table);
   }
-  newer.Finish(totals);
-  return totals;
+  return TotalsOf(table, count, newer.EndCount());
 }
 
 }  // namespace
